@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include "automation/Dispatchable.h"
+#include "automation/EventSource.h"
+#include "automation/ObjectFactory.h"
+
+using namespace automation;
+
+namespace {
+
+class Counter : public Dispatchable<Counter> {
+public:
+    static constexpr const char* kTypeName = "Counter";
+    static const MemberTable<Counter>& Members() {
+        static const MemberTable<Counter> table = [] {
+            MemberTable<Counter> t;
+            t.Method("Add", &Counter::Add)
+                .Method("Split", &Counter::Split)
+                .Method("Swap", &Counter::Swap)
+                .Method("Describe", &Counter::DescribeValue)
+                .Property("Value", &Counter::Value, &Counter::SetValue)
+                .Property("Cell", &Counter::Cell, &Counter::SetCell)
+                .ObjectProperty("Peer", &Counter::Peer, &Counter::SetPeer)
+                .Method("Raw", [](Counter&, Arguments& args) { return Variant(static_cast<int32_t>(args.size())); });
+            return t;
+        }();
+        return table;
+    }
+
+    int32_t Add(int32_t amount, const Variant& times) {
+        value_ += amount * (times.IsMissing() ? 1 : times.ToLong());
+        return value_;
+    }
+    // Splits "a;b" into its two parts, returned through the by-reference parameters.
+    bool Split(const std::string& text, std::string& left, Variant& right) {
+        auto pos = text.find(';');
+        if (pos == std::string::npos) return false;
+        left = text.substr(0, pos);
+        right = text.substr(pos + 1);
+        return true;
+    }
+    void Swap(int16_t& a, int16_t& b) { std::swap(a, b); }
+    std::string DescribeValue() const { return "value " + std::to_string(value_); }
+    int32_t Value() const { return value_; }
+    void SetValue(int32_t v) { value_ = v; }
+    std::string Cell(int32_t row, int32_t col) const { return std::to_string(row) + "," + std::to_string(col) + "=" + cell_; }
+    void SetCell(int32_t, int32_t, const std::string& v) { cell_ = v; }
+    DispatchPtr Peer() const { return peer_; }
+    void SetPeer(DispatchPtr p) { peer_ = std::move(p); }
+
+private:
+    int32_t value_ = 0;
+    std::string cell_;
+    DispatchPtr peer_;
+};
+
+TEST(Dispatch, MethodsAndPropertiesByNameIgnoreCase) {
+    auto counter = std::make_shared<Counter>();
+    EXPECT_EQ(counter->Call("add", 5).ToLong(), 5);
+    EXPECT_EQ(counter->Call("ADD", 2, 3).ToLong(), 11);
+    counter->Let("vAlUe", 40);
+    EXPECT_EQ(counter->Get("Value").ToLong(), 40);
+    EXPECT_EQ(counter->Get("describe").ToString(), "value 40");  // a method read as a property runs
+    EXPECT_EQ(counter->Call("Value").ToLong(), 40);               // a property called as a method is read
+    EXPECT_EQ(counter->TypeName(), "Counter");
+}
+
+TEST(Dispatch, ByReferenceArgumentsAreWrittenBack) {
+    auto counter = std::make_shared<Counter>();
+    Arguments args{Variant("left;right"), Variant(), Variant()};
+    EXPECT_TRUE(counter->Invoke("Split", InvokeKind::Method, args).ToBool());
+    EXPECT_EQ(args[1].ToString(), "left");
+    EXPECT_EQ(args[2].ToString(), "right");
+
+    Arguments pair{Variant(int16_t{1}), Variant(int16_t{2})};
+    counter->Invoke("Swap", InvokeKind::Method, pair);
+    EXPECT_EQ(pair[0].ToInteger(), 2);
+    EXPECT_EQ(pair[1].ToInteger(), 1);
+}
+
+TEST(Dispatch, IndexedPropertiesTakeTheValueLast) {
+    auto counter = std::make_shared<Counter>();
+    Arguments put{Variant(1), Variant(2), Variant("x")};
+    counter->Invoke("Cell", InvokeKind::PropertyLet, put);
+    EXPECT_EQ(counter->Get("Cell", 3, 4).ToString(), "3,4=x");
+    EXPECT_EQ(counter->Describe("cell").getterParameters, 2);
+    EXPECT_TRUE(counter->Describe("Add").isMethod);
+    EXPECT_FALSE(counter->Describe("Nope").exists);
+}
+
+TEST(Dispatch, ObjectPropertiesAreSetByReference) {
+    auto counter = std::make_shared<Counter>();
+    auto peer = std::make_shared<Counter>();
+    counter->Set("Peer", Variant(peer));
+    EXPECT_EQ(counter->Get("Peer").ToObject(), peer);
+    counter->Set("Peer", Variant::Nothing());
+    EXPECT_TRUE(counter->Get("Peer").IsNothing());
+}
+
+TEST(Dispatch, ErrorsForBadCalls) {
+    auto counter = std::make_shared<Counter>();
+    auto numberOf = [&](auto call) {
+        try {
+            call();
+        } catch (const AutomationError& e) {
+            EXPECT_EQ(e.Source(), "Counter");
+            return e.Number();
+        }
+        return 0;
+    };
+    EXPECT_EQ(numberOf([&] { counter->Call("Missing"); }), errors::kObjectDoesNotSupportMember);
+    EXPECT_EQ(numberOf([&] { counter->Call("Add"); }), errors::kArgumentNotOptional);
+    EXPECT_EQ(numberOf([&] { counter->Call("Add", "x"); }), errors::kTypeMismatch);
+    EXPECT_EQ(numberOf([&] { counter->Call("Add", 1, 2, 3); }), errors::kWrongNumberOfArguments);
+    EXPECT_EQ(numberOf([&] { counter->Call("Add", Variant::Null()); }), errors::kInvalidUseOfNull);
+    EXPECT_EQ(numberOf([&] { counter->Set("Peer", Variant("text")); }), errors::kTypeMismatch);
+}
+
+TEST(Dispatch, RawHandlersSeeTheArgumentsAsGiven) {
+    auto counter = std::make_shared<Counter>();
+    EXPECT_EQ(counter->Call("Raw", 1, "two", Variant::Missing()).ToLong(), 3);
+}
+
+TEST(Dispatch, CallingNothingRaises91) {
+    Arguments none;
+    try {
+        InvokeOn(Variant::Nothing(), "Value", InvokeKind::PropertyGet, none);
+        FAIL();
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.Number(), errors::kObjectVariableNotSet);
+    }
+}
+
+TEST(ObjectFactoryTest, CreatesByProgIdAndRestoresReplacedRegistrations) {
+    auto& factory = ObjectFactory::Instance();
+    RegisterClass<Counter>("Test.Counter");
+    EXPECT_EQ(CreateObject("test.COUNTER")->TypeName(), "Counter");
+
+    auto replacement = std::make_shared<Counter>();
+    replacement->SetValue(7);
+    factory.Register("Test.Counter", [replacement] { return replacement; });
+    EXPECT_EQ(CreateObject("Test.Counter")->Get("Value").ToLong(), 7);
+    factory.Unregister("Test.Counter");
+    EXPECT_EQ(CreateObject("Test.Counter")->Get("Value").ToLong(), 0);
+    factory.Unregister("Test.Counter");
+
+    try {
+        CreateObject("Test.Counter");
+        FAIL();
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.Number(), errors::kCannotCreateObject);
+        EXPECT_NE(e.Description().find("Test.Counter"), std::string::npos);
+    }
+}
+
+}  // namespace
