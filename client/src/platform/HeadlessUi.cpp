@@ -1,0 +1,55 @@
+#include "platform/HeadlessUi.h"
+
+namespace platform {
+
+int HeadlessUi::DefaultAnswer(int flags) {
+    static const int buttons[][3] = {{kAnswerOk, kAnswerOk, kAnswerOk},
+                                     {kAnswerOk, kAnswerCancel, kAnswerCancel},
+                                     {kAnswerAbort, kAnswerRetry, kAnswerIgnore},
+                                     {kAnswerYes, kAnswerNo, kAnswerCancel},
+                                     {kAnswerYes, kAnswerNo, kAnswerNo},
+                                     {kAnswerRetry, kAnswerCancel, kAnswerCancel}};
+    int set = flags & 0x7;
+    int which = (flags & 0x300) >> 8;
+    if (set > 5) set = 0;
+    if (which > 2) which = 0;
+    return buttons[set][which];
+}
+
+int HeadlessUi::MsgBox(const std::string& text, int flags, const std::string& title) {
+    std::lock_guard lock(mutex_);
+    messages_.push_back({text, flags, title});
+    if (answers_.empty()) return DefaultAnswer(flags);
+    int answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+void HeadlessUi::SetMousePointer(int value) {
+    std::lock_guard lock(mutex_);
+    mousePointer_ = value;
+}
+
+int HeadlessUi::MousePointer() const {
+    std::lock_guard lock(mutex_);
+    return mousePointer_;
+}
+
+std::vector<RecordedMessage> HeadlessUi::Messages() const {
+    std::lock_guard lock(mutex_);
+    return messages_;
+}
+
+void HeadlessUi::Answer(std::vector<int> answers) {
+    std::lock_guard lock(mutex_);
+    answers_.assign(answers.begin(), answers.end());
+}
+
+void HeadlessUi::Reset() {
+    std::lock_guard lock(mutex_);
+    messages_.clear();
+    answers_.clear();
+    mousePointer_ = 0;
+}
+
+}  // namespace platform
