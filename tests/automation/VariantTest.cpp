@@ -1,1 +1,152 @@
 #include <gtest/gtest.h>
+
+#include <functional>
+
+#include "automation/AutomationError.h"
+#include "automation/Dispatch.h"
+#include "automation/SafeArray.h"
+#include "automation/VariantText.h"
+
+using namespace automation;
+
+namespace {
+
+// The error number a conversion raises, or 0.
+int32_t ErrorOf(const std::function<void()>& conversion) {
+    try {
+        conversion();
+    } catch (const AutomationError& e) {
+        return e.Number();
+    }
+    return 0;
+}
+
+TEST(Variant, TheFourKindsOfNothingStayApart) {
+    Variant empty, null = Variant::Null(), nothing = Variant::Nothing(), text = Variant("");
+    EXPECT_EQ(empty.TypeName(), "Empty");
+    EXPECT_EQ(null.TypeName(), "Null");
+    EXPECT_EQ(nothing.TypeName(), "Nothing");
+    EXPECT_EQ(text.TypeName(), "String");
+    EXPECT_EQ(Variant::Missing().TypeName(), "Error");
+    EXPECT_FALSE(empty == null);
+    EXPECT_FALSE(empty == text);
+    EXPECT_FALSE(null == nothing);
+    EXPECT_FALSE(Variant::Missing() == empty);
+    EXPECT_EQ(empty.ToString(), "");
+    EXPECT_EQ(ErrorOf([&] { null.ToString(); }), errors::kInvalidUseOfNull);
+    EXPECT_EQ(ErrorOf([&] { nothing.ToString(); }), errors::kTypeMismatch);
+    EXPECT_EQ(null.TextOr("-"), "-");
+    EXPECT_EQ(nothing.TextOr("-"), "-");
+    EXPECT_EQ(text.TextOr("-"), "");
+}
+
+struct ToLongCase {
+    Variant input;
+    int32_t expected;
+    int32_t error;
+};
+
+TEST(Variant, ToLongRoundsToEvenAndChecksRange) {
+    const ToLongCase cases[] = {
+        {Variant(2.5), 2, 0},          {Variant(3.5), 4, 0},          {Variant(-2.5), -2, 0},
+        {Variant(0.5), 0, 0},          {Variant(1.5), 2, 0},          {Variant(2.4999), 2, 0},
+        {Variant("  42 "), 42, 0},     {Variant("&HFF"), 255, 0},     {Variant("&HFFFF"), -1, 0},
+        {Variant(true), -1, 0},        {Variant(), 0, 0},             {Variant("1e3"), 1000, 0},
+        {Variant(2147483647.4), 2147483647, 0},                       {Variant(2147483648.0), 0, errors::kOverflow},
+        {Variant("abc"), 0, errors::kTypeMismatch},                   {Variant(""), 0, errors::kTypeMismatch},
+        {Variant::Null(), 0, errors::kInvalidUseOfNull},              {Variant::Nothing(), 0, errors::kTypeMismatch},
+        {Variant("1e400"), 0, errors::kOverflow},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.input.TypeName() + " " + c.input.TextOr("(none)"));
+        if (c.error) {
+            EXPECT_EQ(ErrorOf([&] { c.input.ToLong(); }), c.error);
+        } else {
+            EXPECT_EQ(c.input.ToLong(), c.expected);
+        }
+    }
+}
+
+TEST(Variant, ToIntegerIsSixteenBits) {
+    EXPECT_EQ(Variant(32767.4).ToInteger(), 32767);
+    EXPECT_EQ(Variant(-32768).ToInteger(), -32768);
+    EXPECT_EQ(ErrorOf([] { Variant(32767.5).ToInteger(); }), errors::kOverflow);
+    EXPECT_EQ(ErrorOf([] { Variant(int32_t{40000}).ToInteger(); }), errors::kOverflow);
+    EXPECT_EQ(Variant(6.5).ToInteger(), 6);
+}
+
+struct ToStringCase {
+    Variant input;
+    const char* expected;
+};
+
+TEST(Variant, ToStringWritesTheClassicForms) {
+    const ToStringCase cases[] = {
+        {Variant(true), "True"},
+        {Variant(false), "False"},
+        {Variant(int16_t{-7}), "-7"},
+        {Variant(int32_t{123456}), "123456"},
+        {Variant(0.1), "0.1"},
+        {Variant(1.0 / 3.0), "0.333333333333333"},
+        {Variant(1e16), "1E+16"},
+        {Variant(1.5e-7), "1.5E-07"},
+        {Variant(2.5f), "2.5"},
+        {Variant(MakeDate(2004, 3, 5)), "3/5/2004"},
+        {Variant(MakeDate(2004, 3, 5, 14, 7, 9)), "3/5/2004 2:07:09 PM"},
+        {Variant(Date{0.5}), "12:00:00 PM"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.input.ToString(), c.expected);
+}
+
+TEST(Variant, ToBoolAcceptsWordsAndNumbers) {
+    EXPECT_TRUE(Variant("TRUE").ToBool());
+    EXPECT_FALSE(Variant("false").ToBool());
+    EXPECT_TRUE(Variant("-1").ToBool());
+    EXPECT_FALSE(Variant("0").ToBool());
+    EXPECT_FALSE(Variant().ToBool());
+    EXPECT_EQ(ErrorOf([] { Variant("yes").ToBool(); }), errors::kTypeMismatch);
+}
+
+TEST(Variant, DatesConvertBothWays) {
+    Date date = Variant("03/05/2004").ToDate();
+    DateParts parts = SplitDate(date);
+    EXPECT_EQ(parts.year, 2004);
+    EXPECT_EQ(parts.month, 3);
+    EXPECT_EQ(parts.day, 5);
+    EXPECT_EQ(Variant("2004-03-05T10:20:30").ToDate(), MakeDate(2004, 3, 5, 10, 20, 30));
+    EXPECT_EQ(Variant("3/5/2004 10:20 PM").ToDate(), MakeDate(2004, 3, 5, 22, 20, 0));
+    EXPECT_EQ(MakeDate(1899, 12, 30).serial, 0.0);
+    EXPECT_EQ(MakeDate(1900, 1, 1).serial, 2.0);
+    // Before the epoch the time of day still counts forward from the date.
+    EXPECT_EQ(SplitDate(Date{-1.25}).hour, 6);
+    EXPECT_EQ(SplitDate(Date{-1.25}).day, 29);
+    EXPECT_EQ(ErrorOf([] { Variant("2004-02-30").ToDate(); }), errors::kTypeMismatch);
+    EXPECT_EQ(ErrorOf([] { Variant(3e6).ToDate(); }), errors::kOverflow);
+    EXPECT_EQ(Variant(38051.0).ToDate(), MakeDate(2004, 3, 5));
+}
+
+TEST(Variant, IsNumericFollowsTheClassicRule) {
+    EXPECT_TRUE(Variant().IsNumeric());
+    EXPECT_TRUE(Variant(" 12.5 ").IsNumeric());
+    EXPECT_TRUE(Variant(true).IsNumeric());
+    EXPECT_FALSE(Variant("12a").IsNumeric());
+    EXPECT_FALSE(Variant::Null().IsNumeric());
+    EXPECT_FALSE(Variant(MakeDate(2004, 3, 5)).IsNumeric());
+}
+
+TEST(Variant, ArraysAreCopiedOnWrite) {
+    Variant a(SafeArray::Of({Variant(1), Variant("two")}));
+    Variant b = a;
+    b.MutableArray().At(0) = Variant("changed");
+    EXPECT_EQ(a.ToArray().At(0).ToLong(), 1);
+    EXPECT_EQ(b.ToArray().At(0).ToString(), "changed");
+    EXPECT_FALSE(a == b);
+    EXPECT_EQ(a.TypeName(), "Variant()");
+}
+
+TEST(Variant, FromLongChecksThirtyTwoBits) {
+    EXPECT_EQ(Variant::FromLong(-2147220504).ToLong(), errors::kUserError);
+    EXPECT_EQ(ErrorOf([] { Variant::FromLong(int64_t{1} << 31); }), errors::kOverflow);
+}
+
+}  // namespace
