@@ -1,20 +1,10 @@
 #include "platform/HeadlessUi.h"
 
+#include "platform/MessageBoxButtons.h"
+
 namespace platform {
 
-int HeadlessUi::DefaultAnswer(int flags) {
-    static const int buttons[][3] = {{kAnswerOk, kAnswerOk, kAnswerOk},
-                                     {kAnswerOk, kAnswerCancel, kAnswerCancel},
-                                     {kAnswerAbort, kAnswerRetry, kAnswerIgnore},
-                                     {kAnswerYes, kAnswerNo, kAnswerCancel},
-                                     {kAnswerYes, kAnswerNo, kAnswerNo},
-                                     {kAnswerRetry, kAnswerCancel, kAnswerCancel}};
-    int set = flags & 0x7;
-    int which = (flags & 0x300) >> 8;
-    if (set > 5) set = 0;
-    if (which > 2) which = 0;
-    return buttons[set][which];
-}
+int HeadlessUi::DefaultAnswer(int flags) { return MessageBoxButtons(flags).DefaultAnswer(); }
 
 int HeadlessUi::MsgBox(const std::string& text, int flags, const std::string& title) {
     std::lock_guard lock(mutex_);
