@@ -78,6 +78,14 @@ TEST(Dispatch, ByReferenceArgumentsAreWrittenBack) {
     EXPECT_EQ(pair[1].ToInteger(), 1);
 }
 
+TEST(Dispatch, DescribeNamesTheByReferenceParameters) {
+    auto counter = std::make_shared<Counter>();
+    EXPECT_EQ(counter->Describe("split").byReference, (std::vector<int>{1, 2}));
+    EXPECT_EQ(counter->Describe("Swap").byReference, (std::vector<int>{0, 1}));
+    EXPECT_TRUE(counter->Describe("Add").byReference.empty());  // const Variant& is by value
+    EXPECT_TRUE(counter->Describe("Raw").byReference.empty());
+}
+
 TEST(Dispatch, IndexedPropertiesTakeTheValueLast) {
     auto counter = std::make_shared<Counter>();
     Arguments put{Variant(1), Variant(2), Variant("x")};

@@ -21,6 +21,7 @@ struct MemberInfo {
     bool isMethod = false;
     bool isProperty = false;
     int getterParameters = 0;  // how many index arguments the property's getter takes
+    std::vector<int> byReference;  // 0-based positions of the method's by-reference parameters
 };
 
 class EventSource;

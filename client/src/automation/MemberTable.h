@@ -5,6 +5,7 @@
 #include <tuple>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 #include "automation/Convert.h"
 
@@ -14,10 +15,28 @@ namespace detail {
 
 // Holds one converted argument for the duration of a call; non-const reference parameters are
 // written back into their slot afterwards, which is what makes them by-reference arguments.
+// A non-const reference parameter is a by-reference argument.
+template <class P>
+inline constexpr bool kByReference = std::is_lvalue_reference_v<P> && !std::is_const_v<std::remove_reference_t<P>>;
+
+// How many parameters a bound member takes, and which of them are by-reference.
+struct ParameterList {
+    int count = 0;
+    std::vector<int> byReference;
+};
+
+template <class... P>
+ParameterList ParametersOf() {
+    ParameterList list{static_cast<int>(sizeof...(P)), {}};
+    int position = 0;
+    ((kByReference<P> ? list.byReference.push_back(position++) : void(position++)), ...);
+    return list;
+}
+
 template <class P>
 class ArgHolder {
     using Value = std::remove_cvref_t<P>;
-    static constexpr bool kByRef = std::is_lvalue_reference_v<P> && !std::is_const_v<std::remove_reference_t<P>>;
+    static constexpr bool kByRef = kByReference<P>;
 
 public:
     explicit ArgHolder(Variant& slot) : slot_(slot), value_(FromVariant<Value>(slot)) {}
@@ -83,13 +102,14 @@ public:
     MemberTable& Method(std::string_view name, F fn) {
         Entry& entry = Slot(name);
         entry.method = Bind(fn);
+        entry.methodByReference = Parameters(fn).byReference;
         return *this;
     }
     template <class G>
     MemberTable& Property(std::string_view name, G getter) {
         Entry& entry = Slot(name);
         entry.getter = Bind(getter);
-        entry.getterParameters = ParameterCount(getter);
+        entry.getterParameters = Parameters(getter).count;
         return *this;
     }
     // A property whose value is assigned with let (plain values).
@@ -118,7 +138,7 @@ public:
         const Entry* entry = Find(name);
         if (!entry) return {};
         return MemberInfo{true, static_cast<bool>(entry->method), static_cast<bool>(entry->getter),
-                          entry->getterParameters};
+                          entry->getterParameters, entry->methodByReference};
     }
 
     std::vector<std::string> Names() const {
@@ -132,6 +152,7 @@ private:
         std::string name;
         Invoker method, getter, letter, setter;
         int getterParameters = 0;
+        std::vector<int> methodByReference;
     };
 
     Entry& Slot(std::string_view name) {
@@ -185,19 +206,21 @@ private:
     }
 
     template <class R, class C, class... P>
-    static int ParameterCount(R (C::*)(P...)) { return sizeof...(P); }
+    static detail::ParameterList Parameters(R (C::*)(P...)) { return detail::ParametersOf<P...>(); }
     template <class R, class C, class... P>
-    static int ParameterCount(R (C::*)(P...) const) { return sizeof...(P); }
+    static detail::ParameterList Parameters(R (C::*)(P...) const) { return detail::ParametersOf<P...>(); }
     template <class F>
-    static int ParameterCount(F fn) {
+    static detail::ParameterList Parameters(F fn) {
         if constexpr (std::is_invocable_r_v<Variant, F, T&, Arguments&>) {
-            return 0;
+            return {};
         } else {
-            return CountOf(std::function{fn});
+            return ParametersOfFunction(std::function{fn});
         }
     }
     template <class R, class... P>
-    static int CountOf(const std::function<R(T&, P...)>&) { return sizeof...(P); }
+    static detail::ParameterList ParametersOfFunction(const std::function<R(T&, P...)>&) {
+        return detail::ParametersOf<P...>();
+    }
 
     std::unordered_map<std::string, Entry> entries_;
 };
