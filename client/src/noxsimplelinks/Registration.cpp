@@ -1,11 +1,13 @@
 #include "noxsimplelinks/Registration.h"
 
 #include "automation/ObjectFactory.h"
+#include "noxsimplelinks/metadata/clsResWrapper.h"
 
 namespace noxsimplelinks {
 
 void RegisterClasses() {
     using automation::RegisterClass;
+    RegisterClass<clsResWrapper>("noxsimplelinks.clsResWrapper");
 }
 
 }  // namespace noxsimplelinks

@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "automation/ObjectFactory.h"
+#include "automation/SafeArray.h"
+#include "components/noxres/IRes.h"
+#include "components/noxres/Placeholders.h"
+#include "components/noxres/ResourceErrors.h"
+#include "noxsimplelinks/metadata/clsResWrapper.h"
+
+using namespace automation;
+using components::IRes;
+
+namespace {
+
+const std::string kSample = std::string(NOX_DATA_DIR) + "/resources/noxres.xml";
+
+// A resource file of the test's own, removed afterwards.
+class TempFile {
+public:
+    explicit TempFile(const std::string& content) {
+        static int counter = 0;
+        path_ = (std::filesystem::temp_directory_path() /
+                 ("noxres_test_" + std::to_string(::getpid()) + "_" + std::to_string(counter++) + ".xml"))
+                    .string();
+        std::ofstream(path_) << content;
+    }
+    ~TempFile() { std::filesystem::remove(path_); }
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+std::shared_ptr<IRes> SampleRes() {
+    auto res = std::make_shared<IRes>();
+    res->LoadResFile(kSample);
+    return res;
+}
+
+TEST(Placeholders, FillNumberedParameters) {
+    struct Case {
+        const char* text;
+        std::vector<std::string> parameters;
+        const char* filled;
+    };
+    const std::vector<Case> cases = {
+        {"%1 of %2", {"a", "b"}, "a of b"},
+        {"%2 before %1", {"a", "b"}, "b before a"},
+        {"missing [%2]", {"a"}, "missing []"},
+        {"extra %1", {"a", "b", "c"}, "extra a"},
+        {"100%% done", {}, "100% done"},
+        {"50% and %", {"a"}, "50% and %"},
+        {"%0 is no parameter", {"a"}, " is no parameter"},
+        {"%10!", {"1", "2", "3", "4", "5", "6", "7", "8", "9", "ten"}, "ten!"},
+        {"%1%1", {"x"}, "xx"},
+        {"no placeholders", {"a"}, "no placeholders"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(components::FillPlaceholders(c.text, c.parameters), c.filled) << c.text;
+}
+
+TEST(IRes, LooksUpTextsOfTheSample) {
+    auto res = SampleRes();
+    const SafeArray parameters = SafeArray::Of({Variant("Hard copy"), Variant("HC-1")});
+    EXPECT_EQ(res->Call("strResString", "MSG_CONFIRM_DELETE", parameters).ToString(),
+              "Do you want to delete the Hard copy HC-1?");
+    EXPECT_EQ(res->Call("strResString", "msg_confirm_delete", "Hard copy", "HC-1").ToString(),
+              "Do you want to delete the Hard copy HC-1?")
+        << "keys are case-insensitive and parameters may come as further arguments";
+    EXPECT_EQ(res->Call("strResString", "LBL_ITEM", Variant::Missing()).ToString(), "Item");
+    EXPECT_EQ(res->Call("strResString", "FONT_SMALL_SIZE").ToString(), "8");
+    EXPECT_EQ(res->Get("AppName").ToString(), "noxsimplelinks");
+}
+
+TEST(IRes, UnknownKeysComeBackUnchanged) {
+    auto res = SampleRes();
+    EXPECT_EQ(res->Call("strResString", "Item key %1", SafeArray::Of({Variant("x")})).ToString(), "Item key %1");
+    EXPECT_EQ(res->Call("iResaultArray", "NO_SUCH_ARRAY").ToArray().UBound(), -1);
+    Variant part("unchanged");
+    Arguments args{Variant("NO_SUCH_PART"), part};
+    res->Invoke("ILoadPartsFromXmlRes", InvokeKind::Method, args);
+    EXPECT_EQ(args[1].ToString(), "unchanged");
+    DispatchPtr picture = res->Call("ipicResCursor", "NO_SUCH_CURSOR").ToObject();
+    EXPECT_EQ(picture->Get("Type").ToString(), "CURSOR");
+    EXPECT_EQ(picture->Get("Path").ToString(), "");
+}
+
+TEST(IRes, ArraysPicturesAndParts) {
+    auto res = SampleRes();
+    const Variant options = res->Call("iResaultArray", "ARR_REV_FILTER_OPTIONS");
+    ASSERT_EQ(options.ToArray().LBound(), 0);
+    ASSERT_EQ(options.ToArray().UBound(), 1);
+    EXPECT_EQ(options.ToArray().At(0).ToString(), "All revisions");
+
+    DispatchPtr icon = res->Call("ipicResIcon", "ICO_APP").ToObject();
+    EXPECT_EQ(icon->Get("Key").ToString(), "ICO_APP");
+    EXPECT_EQ(icon->Get("Type").ToString(), "ICON");
+    EXPECT_TRUE(std::filesystem::exists(icon->Get("Path").ToString())) << "picture files resolve beside the resource file";
+
+    Arguments args{Variant("ABOUT"), Variant()};
+    res->Invoke("ILoadPartsFromXmlRes", InvokeKind::Method, args);
+    EXPECT_EQ(args[1].ToString(), "<ABOUT><PRODUCT>Nox PLM</PRODUCT><COMPONENT>noxsimplelinks</COMPONENT></ABOUT>");
+}
+
+TEST(IRes, BadResourceFileKeepsTheTextsLoadedBefore) {
+    struct Case {
+        const char* name;
+        std::string content;  // empty: no file at all
+        int32_t number;
+        const char* mentions;
+    };
+    const std::vector<Case> cases = {
+        {"malformed", "<RESOURCES><STRING KEY='A'>a</RESOURCES>", components::kBadResourceFile, "offset"},
+        {"wrong root", "<TEXTS/>", components::kBadResourceFile, "<RESOURCES>"},
+        {"entry without key", "<RESOURCES><STRING>a</STRING></RESOURCES>", components::kBadResourceFile, "KEY"},
+        {"unknown entry", "<RESOURCES><TEXT KEY='A'/></RESOURCES>", components::kBadResourceFile, "<TEXT>"},
+        {"missing file", "", errors::kFileNotFound, "not found"},
+    };
+    auto res = SampleRes();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFile file(c.content);
+        const std::string path = c.content.empty() ? file.Path() + ".absent" : file.Path();
+        try {
+            res->Call("LoadResFile", path);
+            ADD_FAILURE() << "expected an error";
+        } catch (const AutomationError& e) {
+            EXPECT_EQ(e.Number(), c.number);
+            EXPECT_NE(e.Description().find(path), std::string::npos) << e.Description();
+            EXPECT_NE(e.Description().find(c.mentions), std::string::npos) << e.Description();
+        }
+        EXPECT_EQ(res->strResString("LBL_ITEM"), "Item");
+        EXPECT_EQ(res->ResFile(), kSample);
+    }
+}
+
+TEST(IRes, DefaultFileComesFromTheEnvironment) {
+    TempFile own("<RESOURCES APP_NAME='own'><STRING KEY='LBL_ITEM'>Article</STRING></RESOURCES>");
+    ::setenv("NOX_RES_FILE", own.Path().c_str(), 1);
+    EXPECT_EQ(IRes().strResString("LBL_ITEM"), "Article");
+    EXPECT_EQ(IRes().AppName(), "own");
+
+    ::setenv("NOX_RES_FILE", (own.Path() + ".absent").c_str(), 1);
+    IRes empty;
+    EXPECT_EQ(empty.strResString("LBL_ITEM"), "LBL_ITEM") << "without its file the component answers with the key";
+    EXPECT_EQ(empty.AppName(), components::ResourceTable::kDefaultAppName);
+
+    ::unsetenv("NOX_RES_FILE");
+    EXPECT_EQ(IRes().ResFile(), kSample);
+}
+
+TEST(IRes, WrapperSplitsOneParameterForTheComponent) {
+    ObjectFactory::Instance().Register("noxres.IRes", [] { return SampleRes(); });
+    auto wrapper = std::make_shared<noxsimplelinks::clsResWrapper>();
+    EXPECT_EQ(wrapper->Call("strResString", "MSG_CONFIRM_DELETE", "Hard copy;HC-1").ToString(),
+              "Do you want to delete the Hard copy HC-1?");
+    ObjectFactory::Instance().Unregister("noxres.IRes");
+}
+
+// Every key the library looks up by name; "LBL_" + object type covers the types the panes show,
+// singular and with "S" appended.
+TEST(IRes, SampleHoldsEveryKeyTheSystemUses) {
+    const std::vector<std::string> keys = {
+        "LBL_APP_NAME", "LBL_NOX_NAME", "LBL_NOX_TITLE", "FONT_CHARSET", "FONT1", "FONT_SMALL_SIZE",
+        "LBL_HARD_COPY", "LBL_HARD_COPIES", "LBL_REVISION", "LBL_LINK_EXISTANCE",
+        "LBL_SPACES_PRINT_TAB_REPORT_CAPTION", "LBL_SPACES_PRINT_TAB_REPORT_HEADER",
+        "LBL_SPACES_PRINT_TAB_PAGE_HEADER_WITH_ID", "LBL_SPACES_PRINT_TAB_PAGE_FOOTER",
+        "LBL_SPACES_PRINT_TAB_REPORT_FOOTER", "LBL_DISPLAY_LOCK_INFO", "LBL_CLOSE", "LBL_LOCK_INFO", "LBL_LOCK",
+        "LBL_LOCKED_BY", "LBL_LOCKED_DATE", "LBL_LOCKED_TIME", "MSG_CONFIRM_DELETE", "MSG_CONFIRM_DELETE_SELECTED",
+        "MSG_CONFIRM_DELETE_TITLE", "MSG_UNLINK_SELECTED_OBJECT", "MSG_UNLINK_SELECTED_OBJECTS",
+        "MSG_TITLE_ARE_YOU_SURE", "MSG_REMOVE_AUTHORIZATION", "TTL_REMOVE_AUTHORIZATION",
+        "MSG_PROJECT_IS_OWNER_OF_OBJECT", "TTL_CANNOT_REMOVE_ACCESS_TO_PROJECT",
+        "MSG_CAN_NOT_UPDATE_RELEASED_OBJECTS", "TTL_CAN_NOT_UPDATE_RELEASED_OBJECTS",
+        "MSG_MODIFICATION_CANNOT_ATTACH_ITEM_TO_STEP", "TTL_MODIFICATION_CANNOT_ATTACH_ITEM_TO_STEP",
+        "MSG_CANNOT_OPEN_BP_IN_COLLECTION", "TTL_CANNOT_OPEN_BP_IN_COLLECTION", "MSG_QUA_UNLOCK_FILE",
+        "MSG_EDIT_FOLDER_NOT_SET", "MSG_PRINT_GRID_ERROR", "TITLE_PRINT_GRID_ERROR"};
+    const std::vector<std::string> objectTypes = {
+        "ITEM", "DOC", "FILE", "HARD_COPY", "EO", "EO_ROUTE_STEP", "EO_USER_TASK", "FOLDER", "MODIFICATION",
+        "MATERIAL", "FORMULA", "CUSTOMER", "KEY_GLOSS", "KEYWORD", "PROJECT", "STORTREE", "DATASET",
+        "MANUFACTURERS", "SUPPLIER", "SUB_CONTRACTOR", "COLLECTION"};
+    auto res = SampleRes();
+    auto expectPresent = [&](const std::string& key) {
+        EXPECT_NE(res->strResString(key), key) << key << " is missing from the sample";
+    };
+    for (const std::string& key : keys) expectPresent(key);
+    for (const std::string& type : objectTypes) {
+        expectPresent("LBL_" + type);
+        expectPresent("LBL_" + type + "S");
+    }
+}
+
+}  // namespace
