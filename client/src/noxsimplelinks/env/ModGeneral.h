@@ -1,0 +1,24 @@
+#pragma once
+// Procedures used all over the library: the common error report and the screen's mouse pointer.
+#include <exception>
+#include <string>
+
+#include "automation/AutomationError.h"
+#include "automation/Variant.h"
+
+namespace noxsimplelinks::ModGeneral {
+
+// The library's application name, shown in error reports and as the default title of its boxes.
+inline constexpr const char* kApplicationName = "noxsimplelinks";
+
+// Shows an error to the user: a critical box naming the source ("clsGrid:FillGrid"), the number and
+// the description; an error numbered 0x800403E8 shows its description alone with the exclamation
+// icon. The title comes from the resource component ("LBL_APP_NAME"). Never throws.
+void ShowError(const automation::AutomationError& error, const std::string& source) noexcept;
+// The same for any exception, mapped to an automation error first.
+void ShowError(const std::exception& error, const std::string& source) noexcept;
+
+// Sets the screen's mouse pointer (11 hourglass, 0 default); a value that is not a number raises 13.
+void SetMousePointer(const automation::Variant& value);
+
+}  // namespace noxsimplelinks::ModGeneral

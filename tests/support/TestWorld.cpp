@@ -1,0 +1,51 @@
+#include "support/TestWorld.h"
+
+#include <cstdlib>
+#include <fstream>
+
+#include "noxsimplelinks/env/modEnvironment.h"
+#include "platform/LocaleSeparators.h"
+
+namespace fs = std::filesystem;
+
+namespace testsupport {
+namespace {
+fs::path MakeTemporaryFolder() {
+    std::string pattern = (fs::temp_directory_path() / "noxtest-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
+    return pattern;
+}
+}  // namespace
+
+TestWorld::TestWorld(Profile profile)
+    : root_(MakeTemporaryFolder()),
+      appData_("APPDATA", UserFolder().string()),
+      allUsersProfile_("ALLUSERSPROFILE", AllUsersFolder().string()),
+      ui_(std::make_shared<platform::HeadlessUi>()) {
+    fs::create_directories(UserFolder());
+    fs::create_directories(AllUsersFolder());
+    if (profile == Profile::Ready) fs::create_directories(ProfileFolder());
+    noxsimplelinks::modEnvironment::ForgetAppDataRoot();
+    platform::InstallUi(ui_);
+}
+
+TestWorld::~TestWorld() {
+    noxsimplelinks::modEnvironment::ForgetAppDataRoot();
+    platform::LocaleSeparators::ClearOverride();
+    platform::InstallUi(std::make_shared<platform::HeadlessUi>());
+    std::error_code ignored;
+    fs::remove_all(root_, ignored);
+}
+
+fs::path TestWorld::WriteFile(const fs::path& relative, const std::string& content) const {
+    fs::path path = root_ / relative;
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << content;
+    return path;
+}
+
+void TestWorld::UseSeparators(const std::string& decimal, const std::string& thousands) {
+    platform::LocaleSeparators::Override(decimal, thousands);
+}
+
+}  // namespace testsupport
