@@ -42,7 +42,8 @@ void FileSystem::CreateFolder(const std::string& path) {
 void FileSystem::CopyFolder(const std::string& from, const std::string& to) {
     std::error_code error;
     if (!fs::is_directory(from, error)) RaiseFor(error ? error : std::make_error_code(std::errc::not_a_directory), from);
-    fs::copy(from, to, fs::copy_options::recursive | fs::copy_options::overwrite_existing, error);
+    fs::create_directories(to, error);
+    if (!error) fs::copy(from, to, fs::copy_options::recursive | fs::copy_options::overwrite_existing, error);
     if (error) RaiseFor(error, to);
 }
 

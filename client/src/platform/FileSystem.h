@@ -12,7 +12,8 @@ public:
     static bool FileExists(const std::string& path) noexcept;
     // Creates the folder itself, not its parents: a missing parent raises 76.
     static void CreateFolder(const std::string& path);
-    // Copies a folder with everything in it to the target (created when missing), overwriting files.
+    // Copies a folder with everything in it to the target (made with its parents when missing),
+    // overwriting files.
     static void CopyFolder(const std::string& from, const std::string& to);
     // Deletes a file, read-only or not.
     static void DeleteFile(const std::string& path);
