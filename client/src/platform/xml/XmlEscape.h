@@ -1,0 +1,15 @@
+#pragma once
+// Escaping of text for XML character data and for attribute values between either kind of quote,
+// and its inverse.
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Replaces & < > " ' by their predefined entities; nothing else changes.
+std::string EscapeXml(std::string_view text);
+// Turns the predefined entities and numeric character references back into characters; anything
+// that is not a well-formed reference stays as it is.
+std::string UnescapeXml(std::string_view text);
+
+}  // namespace platform
