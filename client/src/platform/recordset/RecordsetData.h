@@ -1,0 +1,53 @@
+#pragma once
+// The table of a row set: its fields (name, type) and, per field, one cell per record. Cells keep
+// the text as read and turn into typed values when they are read: dates as dates, numbers as
+// numbers, a missing cell as Null.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "automation/Variant.h"
+
+namespace platform {
+
+// How a field's text becomes a value.
+enum class FieldKind { Text, Integer, Long, Single, Double, Boolean, Date };
+
+struct RecordsetColumn {
+    std::string name;     // the field name
+    std::string xmlName;  // the attribute name in a row (differs when the name is not an XML name)
+    int32_t type = 202;   // the field type number (202: variable-length text)
+    FieldKind kind = FieldKind::Text;
+    std::vector<const char*> cells;  // one per record; null where the row has no attribute
+};
+
+class RecordsetData {
+public:
+    explicit RecordsetData(std::unique_ptr<char[]> text, size_t records)
+        : text_(std::move(text)), records_(records) {}
+
+    // Adds a field with every cell missing; returns its index.
+    size_t AddColumn(std::string name, std::string xmlName, int32_t type, FieldKind kind);
+    RecordsetColumn& Column(size_t index) { return columns_[index]; }
+    const RecordsetColumn& Column(size_t index) const { return columns_[index]; }
+    size_t ColumnCount() const { return columns_.size(); }
+    size_t RecordCount() const { return records_; }
+    // The field index by name, ignoring case; -1 when there is no such field.
+    int32_t ColumnIndex(std::string_view name) const;
+
+    automation::Variant Value(size_t record, size_t column) const;
+
+    // The typed value of one cell's text; a text that does not read as its kind stays text.
+    static automation::Variant Convert(const char* text, FieldKind kind);
+
+private:
+    std::unique_ptr<char[]> text_;  // the document text the cells point into
+    size_t records_;
+    std::vector<RecordsetColumn> columns_;
+    std::unordered_map<std::string, size_t> byName_;  // folded names
+};
+
+}  // namespace platform

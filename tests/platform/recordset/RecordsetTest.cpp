@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include "automation/AutomationError.h"
+#include "platform/recordset/Recordset.h"
+#include "platform/recordset/RecordsetReader.h"
+
+using automation::AutomationError;
+using automation::DispatchPtr;
+using automation::MakeDate;
+using automation::Variant;
+using automation::VarType;
+using platform::Recordset;
+
+namespace {
+
+// An answer as the server writes it: typed schema, a field whose name is not an XML name, a row
+// without some attributes.
+constexpr const char* kAnswer = R"(<xml xmlns:s='uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882'
+ xmlns:dt='uuid:C2F41010-65B3-11d1-A29F-00AA00C14882' xmlns:rs='urn:schemas-microsoft-com:rowset'
+ xmlns:z='#RowsetSchema'>
+<s:Schema id='RowsetSchema'>
+ <s:ElementType name='row' content='eltOnly'>
+  <s:AttributeType name='ITEM.ITEM_KEY' rs:number='1'><s:datatype dt:type='string' dt:maxLength='40'/></s:AttributeType>
+  <s:AttributeType name='ITEM.QTY' rs:number='2'><s:datatype dt:type='int'/></s:AttributeType>
+  <s:AttributeType name='ITEM.WEIGHT' rs:number='3'><s:datatype dt:type='float'/></s:AttributeType>
+  <s:AttributeType name='ITEM.DATE_EFF_FROM' rs:number='4'>
+   <s:datatype dt:type='dateTime' rs:dbtype='timestamp'/></s:AttributeType>
+  <s:AttributeType name='c4' rs:name='Locked By' rs:number='5' dt:type='boolean'/>
+  <s:AttributeType name='ITEM.PRICE' rs:number='6'><s:datatype dt:type='number' rs:dbtype='currency'/></s:AttributeType>
+  <s:extends type='rs:rowbase'/>
+ </s:ElementType>
+</s:Schema>
+<rs:data>
+ <z:row ITEM.ITEM_KEY='A&amp;1' ITEM.QTY='12' ITEM.WEIGHT='2.5' ITEM.DATE_EFF_FROM='2024-01-31T13:30:00' c4='1' ITEM.PRICE='10.25'/>
+ <z:row ITEM.QTY='7' ITEM.ITEM_KEY='' ITEM.DATE_EFF_FROM='not a date'/>
+</rs:data>
+</xml>)";
+
+Variant Field(Recordset& rs, const char* name) { return rs.Collect(name); }
+
+TEST(Recordset, ReadsTypedFieldsNullsAndNames) {
+    auto rs = Recordset::FromXml(kAnswer);
+    ASSERT_TRUE(rs);
+    EXPECT_EQ(rs->RecordCount(), 2);
+    auto fields = rs->Fields();
+    ASSERT_EQ(fields->Get("Count").ToLong(), 6);
+    auto lockedBy = fields->Get("Item", 4).ToObject();
+    EXPECT_EQ(lockedBy->Get("Name").ToString(), "Locked By");
+    EXPECT_EQ(lockedBy->Get("Type").ToLong(), 11);
+    EXPECT_EQ(fields->Get("Item", "item.date_eff_from").ToObject()->Get("Type").ToLong(), 135);
+    EXPECT_EQ(fields->Get("Item", "ITEM.PRICE").ToObject()->Get("Type").ToLong(), 6);
+
+    EXPECT_EQ(Field(*rs, "ITEM.ITEM_KEY"), Variant("A&1"));
+    EXPECT_EQ(Field(*rs, "ITEM.QTY"), Variant(int32_t{12}));
+    EXPECT_EQ(Field(*rs, "ITEM.WEIGHT"), Variant(2.5));
+    EXPECT_EQ(Field(*rs, "ITEM.DATE_EFF_FROM"), Variant(MakeDate(2024, 1, 31, 13, 30, 0)));
+    EXPECT_EQ(Field(*rs, "Locked By"), Variant(true));
+    EXPECT_EQ(Field(*rs, "ITEM.PRICE"), Variant(10.25));
+
+    rs->Call("MoveNext");
+    EXPECT_EQ(lockedBy->Get("Value").Type(), VarType::Null);  // missing attribute: Null
+    EXPECT_EQ(Field(*rs, "ITEM.WEIGHT").Type(), VarType::Null);
+    EXPECT_EQ(Field(*rs, "ITEM.ITEM_KEY"), Variant(""));                   // present but empty: a text
+    EXPECT_EQ(Field(*rs, "ITEM.DATE_EFF_FROM"), Variant("not a date"));  // unreadable: kept as text
+    rs->Call("MoveNext");
+    EXPECT_TRUE(rs->Get("EOF").ToBool());
+    EXPECT_THROW(lockedBy->Get("Value"), AutomationError);
+    EXPECT_THROW(rs->Call("MoveNext"), AutomationError);
+    EXPECT_THROW(fields->Get("Item", "NO.SUCH"), AutomationError);
+}
+
+TEST(Recordset, EmptyRowSetKeepsItsFields) {
+    auto rs = Recordset::FromXml(
+        "<xml xmlns:rs='r' xmlns:z='z' xmlns:s='s' xmlns:dt='d'><s:Schema><s:ElementType name='row'>"
+        "<s:AttributeType name='DOC.DOC_ID'><s:datatype dt:type='string'/></s:AttributeType>"
+        "</s:ElementType></s:Schema><rs:data/></xml>");
+    ASSERT_TRUE(rs);
+    EXPECT_EQ(rs->RecordCount(), 0);
+    EXPECT_TRUE(rs->Eof());
+    EXPECT_TRUE(rs->Bof());
+    EXPECT_EQ(rs->AbsolutePosition(), -1);
+    EXPECT_EQ(rs->Fields()->Get("Count").ToLong(), 1);
+}
+
+TEST(Recordset, OtherPrefixesAndNoSchemaStillRead) {
+    auto rs = Recordset::FromXml(
+        "<answer><a:data xmlns:a='x'><b:row xmlns:b='y' K='1'/><b:row xmlns:b='y' K='2' EXTRA='e'/></a:data></answer>");
+    ASSERT_TRUE(rs);
+    EXPECT_EQ(rs->RecordCount(), 2);
+    EXPECT_EQ(rs->Collect("K"), Variant("1"));  // no schema: every field is text
+    EXPECT_TRUE(rs->Collect("EXTRA").IsNull());
+    rs->SetAbsolutePosition(2);
+    EXPECT_EQ(rs->Collect("EXTRA"), Variant("e"));
+    rs->MovePrevious();
+    rs->MovePrevious();
+    EXPECT_TRUE(rs->Bof());
+}
+
+TEST(Recordset, NotARowSet) {
+    EXPECT_EQ(Recordset::FromXml("<Response><ResultCode>OK</ResultCode></Response>"), nullptr);
+    for (const char* bad : {"", "<xml><rs:data>", "not xml"}) {
+        try {
+            Recordset::FromXml(bad);
+            FAIL() << bad;
+        } catch (const AutomationError& e) {
+            EXPECT_EQ(e.Number(), platform::RecordsetReader::kNotReadable);
+            EXPECT_NE(e.Description().find("row set"), std::string::npos);
+        }
+    }
+}
+
+TEST(Recordset, DateAndTimeForms) {
+    using platform::FieldKind;
+    using platform::RecordsetData;
+    EXPECT_EQ(RecordsetData::Convert("2024-02-29", FieldKind::Date), Variant(MakeDate(2024, 2, 29)));
+    EXPECT_EQ(RecordsetData::Convert("2024-02-29T08:15:30Z", FieldKind::Date), Variant(MakeDate(2024, 2, 29, 8, 15, 30)));
+    EXPECT_EQ(RecordsetData::Convert("2024-02-29T08:15:30.5+02:00", FieldKind::Date).ToDate().serial,
+              MakeDate(2024, 2, 29, 8, 15, 30).serial + 0.5 / 86400);
+    EXPECT_EQ(RecordsetData::Convert("12:00:00", FieldKind::Date), Variant(automation::Date{0.5}));
+    EXPECT_EQ(RecordsetData::Convert("2024-13-01", FieldKind::Date), Variant("2024-13-01"));
+    EXPECT_EQ(RecordsetData::Convert("70000", FieldKind::Integer), Variant("70000"));
+    EXPECT_EQ(RecordsetData::Convert("-3", FieldKind::Integer), Variant(int16_t{-3}));
+}
+
+}  // namespace
