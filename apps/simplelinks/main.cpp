@@ -1,0 +1,27 @@
+// simplelinks: the command-line host of the attached-items pane.
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+#include "ProfileReport.h"
+#include "automation/AutomationError.h"
+#include "components/Registration.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{"simplelinks: the attached-items pane of the PLM client, on the command line"};
+    app.require_subcommand(1);
+
+    auto* profile = app.add_subcommand("profile", "Show the user's profile folder and the logical directories");
+    auto* demo = app.add_subcommand("demo", "A short tour of the sample");
+
+    CLI11_PARSE(app, argc, argv);
+    try {
+        components::RegisterAll();
+        if (*profile || *demo) simplelinks::PrintProfile(std::cout);
+        return 0;
+    } catch (const automation::AutomationError& e) {
+        std::cerr << "simplelinks: " << e.Description() << " (error " << e.Number() << ")\n";
+    } catch (const std::exception& e) {
+        std::cerr << "simplelinks: " << e.what() << "\n";
+    }
+    return 1;
+}
