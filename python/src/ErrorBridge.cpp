@@ -16,6 +16,7 @@ class AutomationError(Exception):
     """An automation error: number (signed 32-bit), description and source."""
 
     def __init__(self, number, description="", source=""):
+        number = (int(number) + 2**31) % 2**32 - 2**31  # 0x800403E8 as written is the signed -2147220504
         super().__init__(number, description, source)
         self.number = number
         self.description = description

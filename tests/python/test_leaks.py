@@ -1,0 +1,50 @@
+"""Nothing leaks across the boundary: 100,000 calls that carry objects both ways."""
+import datetime
+import os
+import sys
+import unittest
+
+import noxsimplelinks as nox
+
+CALLS = 100_000
+
+
+def resident_bytes():
+    with open("/proc/self/statm") as statm:
+        return int(statm.read().split()[1]) * os.sysconf("SC_PAGE_SIZE")
+
+
+class Mirror:
+    def Echo(self, value):
+        return value
+
+
+class Leaks(unittest.TestCase):
+    def test_objects_are_released_after_100000_calls(self):
+        probe, mirror, other = nox._testing.Probe(), Mirror(), nox._testing.Probe()
+        payload = [1, "text", datetime.datetime(2024, 1, 2), other, mirror, [[1, 2], [3, 4]]]
+        refs = sys.getrefcount(mirror), sys.getrefcount(Mirror)
+        adapters, probes = nox._testing.live_adapters(), nox._testing.live_probes()
+        nox.RegisterObject("noxsimplelinks.Testing.Leak", Mirror)
+        try:
+            self.run_calls(probe, mirror, payload, 1000)  # warm up the allocator
+            before = resident_bytes()
+            self.run_calls(probe, mirror, payload, CALLS)
+            grown = resident_bytes() - before
+        finally:
+            nox.UnregisterObject("noxsimplelinks.Testing.Leak")
+        self.assertEqual((sys.getrefcount(mirror), sys.getrefcount(Mirror)), refs)
+        self.assertEqual((nox._testing.live_adapters(), nox._testing.live_probes()), (adapters, probes))
+        print(f"\nresident memory grew by {grown / 1024:.0f} KiB over {CALLS} calls", file=sys.stderr)
+        self.assertLess(grown, 8 * 1024 * 1024)
+
+    @staticmethod
+    def run_calls(probe, mirror, payload, count):
+        for _ in range(count):
+            probe.Relay(mirror, "Echo", payload)
+            probe.Peer = nox.CreateObject("noxsimplelinks.Testing.Leak")
+            probe.Peer = nox.Nothing
+
+
+if __name__ == "__main__":
+    unittest.main()
