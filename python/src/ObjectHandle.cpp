@@ -36,6 +36,8 @@ py::object ObjectHandle::GetAttribute(const std::string& name) const {
     if (IsPythonSpecialName(name)) throw py::attribute_error(name);
     automation::MemberInfo info = object_->Describe(name);
     if (!info.exists) {
+        // Python's own probing (private names such as IPython's _repr_html_) sees a plain attribute error.
+        if (name.rfind('_', 0) == 0) throw py::attribute_error(name);
         constexpr int32_t kNumber = automation::errors::kObjectDoesNotSupportMember;
         throw automation::AutomationError(kNumber, automation::AutomationError::StandardDescription(kNumber) + ": " + name,
                                           object_->TypeName());

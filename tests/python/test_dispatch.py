@@ -99,6 +99,10 @@ class Members(unittest.TestCase):
                 call()
             self.assertEqual(raised.exception.number, number)
 
+    def test_python_probing_of_private_names_sees_no_attribute(self):
+        self.assertFalse(hasattr(self.probe, "_repr_html_"))
+        self.assertIsNone(getattr(self.probe, "__wrapped__", None))
+
     def test_type_names(self):
         self.assertEqual(nox.TypeName(self.probe), "TestProbe")
         self.assertEqual(nox.TypeName("x"), "String")
