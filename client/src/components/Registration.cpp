@@ -1,6 +1,9 @@
 #include "components/Registration.h"
 
 #include "automation/ObjectFactory.h"
+#include "components/noxcomm2/Icomm.h"
+#include "components/noxconn2/IConnect.h"
+#include "components/noxmetadata2/IMetaData.h"
 #include "components/noxres/IRes.h"
 #include "noxsimplelinks/Registration.h"
 
@@ -8,6 +11,9 @@ namespace components {
 
 void RegisterComponents() {
     using automation::RegisterClass;
+    RegisterClass<Icomm>("noxcomm2.Icomm");
+    RegisterClass<IConnect>("noxconn2.IConnect");
+    RegisterClass<IMetaData>("noxmetadata2.IMetaData");
     RegisterClass<IRes>("noxres.IRes");
 }
 

@@ -1,13 +1,19 @@
 #include "noxsimplelinks/Registration.h"
 
 #include "automation/ObjectFactory.h"
+#include "noxsimplelinks/comm/clsCommWrapper2.h"
+#include "noxsimplelinks/comm/clsCommWrapperAsync.h"
 #include "noxsimplelinks/env/clsDate.h"
+#include "noxsimplelinks/metadata/clsObjDefWrapper2.h"
 #include "noxsimplelinks/metadata/clsResWrapper.h"
 
 namespace noxsimplelinks {
 
 void RegisterClasses() {
     using automation::RegisterClass;
+    RegisterClass<clsCommWrapper2>("noxsimplelinks.clsCommWrapper2");
+    RegisterClass<clsCommWrapperAsync>("noxsimplelinks.clsCommWrapperAsync");
+    RegisterClass<clsObjDefWrapper2>("noxsimplelinks.clsObjDefWrapper2");
     RegisterClass<clsDate>("noxsimplelinks.clsDate");
     RegisterClass<clsResWrapper>("noxsimplelinks.clsResWrapper");
 }

@@ -21,4 +21,8 @@ void ShowError(const std::exception& error, const std::string& source) noexcept;
 // Sets the screen's mouse pointer (11 hourglass, 0 default); a value that is not a number raises 13.
 void SetMousePointer(const automation::Variant& value);
 
+// The key attribute names of an object type, from a fresh object-definition facade; Empty when
+// anything fails (ModGeneralKeys.cpp).
+automation::Variant GetObjectKeyNames(const std::string& objectType) noexcept;
+
 }  // namespace noxsimplelinks::ModGeneral

@@ -1,0 +1,27 @@
+#include "components/noxcomm2/MethodResponse.h"
+
+namespace components {
+
+automation::Variant CollectionOrItem(const std::shared_ptr<automation::Collection>& collection,
+                                     const automation::Variant& index) {
+    if (index.IsMissing()) return automation::Variant(collection);
+    return collection->Item(index);
+}
+
+const automation::MemberTable<MethodResponse>& MethodResponse::Members() {
+    static const automation::MemberTable<MethodResponse> table = [] {
+        automation::MemberTable<MethodResponse> t;
+        t.Property("Name", &MethodResponse::Name)
+            .Property("ResultCode", &MethodResponse::ResultCode)
+            .Property("Messages", &MethodResponse::Messages)
+            .Property("xml", &MethodResponse::xml);
+        return t;
+    }();
+    return table;
+}
+
+automation::Variant MethodResponse::Messages(const automation::Variant& index) const {
+    return CollectionOrItem(messages_, index);
+}
+
+}  // namespace components

@@ -1,0 +1,14 @@
+#include "noxsimplelinks/env/ModGeneral.h"
+#include "noxsimplelinks/metadata/clsObjDefWrapper2.h"
+
+namespace noxsimplelinks::ModGeneral {
+
+automation::Variant GetObjectKeyNames(const std::string& objectType) noexcept {
+    try {
+        return clsObjDefWrapper2().getObjectKeys(objectType);
+    } catch (...) {
+        return automation::Variant();
+    }
+}
+
+}  // namespace noxsimplelinks::ModGeneral

@@ -1,0 +1,91 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "components/noxcomm2/Answer.h"
+#include "components/noxcomm2/CommErrors.h"
+
+using namespace automation;
+using components::Answer;
+using ::testing::HasSubstr;
+
+namespace {
+
+const char* kMultiMethodAnswer = R"(<Answer ResultCode="WARNING">
+  <Messages>
+    <Message Code="W-000100-PARTIAL"><Description>1 of 2 methods failed</Description></Message>
+  </Messages>
+  <MethodResponses>
+    <MethodResponse Name="UnAuthorizeToProject" ResultCode="FAILED">
+      <Messages>
+        <Message Code="E-140003-ERR_UNAUTH_OWNER_PROJ">
+          <Description>The project owns the object</Description>
+          <Data><Replace Arg1="P100" Arg2="ITEM" Arg3="A1"/></Data>
+        </Message>
+      </Messages>
+    </MethodResponse>
+    <MethodResponse Name="ZerakQueryLinks" ResultCode="OK">
+      <Result><xml xmlns:rs="urn:schemas-microsoft-com:rowset" xmlns:z="#RowsetSchema"><rs:data><z:row ITEM.ITEM_KEY="A1"/></rs:data></xml></Result>
+    </MethodResponse>
+  </MethodResponses>
+</Answer>)";
+
+Variant Get(const Variant& target, const char* name, Variant index = Variant::Missing()) {
+    Arguments args;
+    if (!index.IsMissing()) args.push_back(index);
+    return InvokeOn(target, name, InvokeKind::PropertyGet, args);
+}
+
+}  // namespace
+
+TEST(Answer, ReadsCodesMessagesAndMethodDocuments) {
+    Variant answer(Answer::Parse(kMultiMethodAnswer));
+    EXPECT_EQ(Get(answer, "ResultCode").ToString(), "WARNING");
+    EXPECT_EQ(Get(answer, "xml").ToString(), kMultiMethodAnswer);
+    EXPECT_EQ(Get(Get(answer, "Messages", int32_t{1}), "Code").ToString(), "W-000100-PARTIAL");
+
+    Variant responses = Get(answer, "MethodResponses");
+    ASSERT_EQ(Get(responses, "Count").ToLong(), 2);
+    Variant failed = CallOn(responses, "Item", int32_t{1});
+    EXPECT_EQ(Get(failed, "ResultCode").ToString(), "FAILED");
+    EXPECT_EQ(Get(failed, "xml").ToString(), "");
+    Variant message = Get(failed, "Messages", int32_t{1});
+    EXPECT_EQ(Get(message, "Description").ToString(), "The project owns the object");
+    EXPECT_EQ(Get(message, "Code").ToString(), "E-140003-ERR_UNAUTH_OWNER_PROJ");
+    EXPECT_EQ(Get(message, "Data").ToString(), "<Data><Replace Arg1=\"P100\" Arg2=\"ITEM\" Arg3=\"A1\"/></Data>");
+
+    Variant query = Get(answer, "MethodResponses", int32_t{2});
+    EXPECT_THAT(Get(query, "xml").ToString(), HasSubstr("<rs:data><z:row ITEM.ITEM_KEY=\"A1\"/></rs:data>"));
+    EXPECT_THAT(Get(query, "xml").ToString(), ::testing::StartsWith("<xml xmlns:rs="));
+    EXPECT_EQ(Get(Get(query, "Messages"), "Count").ToLong(), 0);
+}
+
+TEST(Answer, FirstMessageComesFromTheAnswerElseFromTheFirstMethodWithOne) {
+    EXPECT_EQ(Answer::Parse(kMultiMethodAnswer)->FirstMessage(), "1 of 2 methods failed");
+    auto methodOnly = Answer::Parse(
+        "<Answer ResultCode='FAILED'><MethodResponses><MethodResponse ResultCode='OK'/>"
+        "<MethodResponse ResultCode='FAILED'><Messages><Message><Description>no such item</Description></Message>"
+        "</Messages></MethodResponse></MethodResponses></Answer>");
+    EXPECT_EQ(methodOnly->FirstMessage(), "no such item");
+    EXPECT_EQ(Answer::Parse("<Answer ResultCode='OK'/>")->FirstMessage(), "");
+}
+
+TEST(Answer, TextThatIsNotAnAnswerRaisesAReadableError) {
+    struct Case {
+        const char* text;
+        const char* says;
+    } cases[] = {
+        {"Internal Server Error", "is not XML"},
+        {"", "is not XML"},
+        {"<Answer ResultCode='OK'>", "is not XML"},
+        {"<html><body>proxy error</body></html>", "its root element is <html>"},
+    };
+    for (const Case& c : cases) {
+        try {
+            Answer::Parse(c.text);
+            ADD_FAILURE() << "accepted: " << c.text;
+        } catch (const AutomationError& e) {
+            EXPECT_EQ(e.Number(), components::commerrors::kBadAnswer);
+            EXPECT_THAT(e.Description(), HasSubstr(c.says));
+        }
+    }
+}

@@ -1,0 +1,220 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <future>
+#include <map>
+#include <thread>
+
+#include "automation/Apartment.h"
+#include "components/noxcomm2/CommErrors.h"
+#include "components/noxcomm2/ConnectionSettings.h"
+#include "components/noxcomm2/Icomm.h"
+#include "support/LoopbackServer.h"
+#include "support/ScopedEmbeddedServer.h"
+#include "support/TestWorld.h"
+
+using namespace automation;
+using components::ConnectionSettings;
+using components::Icomm;
+using testsupport::LoopbackServer;
+using testsupport::ScopedEmbeddedServer;
+using ::testing::HasSubstr;
+namespace commerrors = components::commerrors;
+
+namespace {
+
+std::string OkAnswer(const std::string& echo) {
+    return "<Answer ResultCode=\"OK\"><MethodResponses><MethodResponse ResultCode=\"OK\"><Result><ECHO>" + echo +
+           "</ECHO></Result></MethodResponse></MethodResponses></Answer>";
+}
+
+// The error a call raises, or number 0 when it raises none.
+template <class F>
+AutomationError ErrorOf(F call) {
+    try {
+        call();
+    } catch (const AutomationError& e) {
+        return e;
+    }
+    return AutomationError(0, "");
+}
+
+struct Delivery {
+    int32_t id, hr;
+    std::string errors, response;
+    std::thread::id thread;
+};
+
+class IcommTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        comm->Events()->On("RequestResult", [this](int32_t id, int32_t hr, std::string errors, std::string response) {
+            deliveries.push_back({id, hr, errors, response, std::this_thread::get_id()});
+        });
+    }
+    void WriteConnectionFile(const std::string& connection) {
+        world.WriteFile("AppData/VARDEN/connections/noxconn.xml", "<CONNECTIONS>" + connection + "</CONNECTIONS>");
+    }
+    bool PumpFor(size_t count) {
+        return Apartment::Current()->PumpUntil([&] { return deliveries.size() >= count; }, std::chrono::seconds(10));
+    }
+
+    testsupport::TestWorld world;
+    testsupport::ScopedVariable url{ConnectionSettings::kUrlVariable, std::nullopt};
+    std::shared_ptr<Icomm> comm = std::make_shared<Icomm>();
+    std::vector<Delivery> deliveries;
+};
+
+}  // namespace
+
+TEST_F(IcommTest, WithoutSettingsSendsToTheEmbeddedServer) {
+    ScopedEmbeddedServer server([](const std::string& request) { return OkAnswer(request); });
+    EXPECT_EQ(comm->Server(), "embedded");
+    EXPECT_TRUE(comm->Send("<Request/>"));
+    EXPECT_EQ(comm->Response()->Get("ResultCode").ToString(), "OK");
+    EXPECT_THAT(comm->Response()->Get("xml").ToString(), HasSubstr("<ECHO><Request/></ECHO>"));
+}
+
+TEST_F(IcommTest, NoEmbeddedServerIsAClearError) {
+    AutomationError error = ErrorOf([&] { comm->Send("<Request/>"); });
+    EXPECT_EQ(error.Number(), commerrors::kNoEmbeddedServer);
+    EXPECT_EQ(error.Description(), "no embedded server is registered");
+    EXPECT_EQ(ErrorOf([&] { comm->Open("embedded", 0, ""); }).Number(), commerrors::kNoEmbeddedServer);
+    EXPECT_EQ(comm->Response(), nullptr);
+}
+
+TEST_F(IcommTest, AsyncRequestsInFlightAreDeliveredOnTheOwningThreadInTheOrderTheyFinish) {
+    std::map<std::string, std::promise<void>> gates;
+    for (const char* name : {"first", "second", "third"}) gates[name];
+    ScopedEmbeddedServer server([&](const std::string& request) {
+        gates.at(request).get_future().wait();
+        return OkAnswer(request);
+    });
+    for (const char* name : {"first", "second", "third"}) EXPECT_TRUE(comm->SendAsync(name));
+    for (const char* name : {"third", "first", "second"}) {
+        size_t before = deliveries.size();
+        gates[name].set_value();
+        ASSERT_TRUE(PumpFor(before + 1));
+        EXPECT_THAT(deliveries.back().response, HasSubstr(std::string("<ECHO>") + name));
+    }
+    ASSERT_EQ(deliveries.size(), 3u);
+    EXPECT_EQ(deliveries[0].id, 3);
+    EXPECT_EQ(deliveries[1].id, 1);
+    EXPECT_EQ(deliveries[2].id, 2);
+    for (const Delivery& d : deliveries) {
+        EXPECT_EQ(d.thread, std::this_thread::get_id());
+        EXPECT_EQ(d.hr, 0);
+        EXPECT_EQ(d.errors, "");
+    }
+    EXPECT_THAT(comm->Response()->Get("xml").ToString(), HasSubstr("<ECHO>second"));
+}
+
+TEST_F(IcommTest, AsyncFailuresArriveAsEventsWithTheirReason) {
+    ScopedEmbeddedServer server([](const std::string& request) -> std::string {
+        if (request == "throw") throw std::runtime_error("database locked");
+        if (request == "garbage") return "Internal Server Error";
+        return "<Answer ResultCode='FAILED'><Messages><Message><Description>no such item</Description></Message>"
+               "</Messages></Answer>";
+    });
+    for (const char* request : {"throw", "garbage", "failed"}) {
+        comm->SendAsync(request);
+        ASSERT_TRUE(PumpFor(deliveries.size() + 1));
+    }
+    EXPECT_EQ(deliveries[0].hr, commerrors::kUnreachable);
+    EXPECT_THAT(deliveries[0].errors, HasSubstr("database locked"));
+    EXPECT_EQ(deliveries[1].hr, commerrors::kBadAnswer);
+    EXPECT_THAT(deliveries[1].errors, HasSubstr("is not XML"));
+    EXPECT_EQ(deliveries[1].response, "Internal Server Error");
+    EXPECT_EQ(deliveries[2].hr, commerrors::kServerFailed);
+    EXPECT_EQ(deliveries[2].errors, "no such item");
+}
+
+TEST_F(IcommTest, TalksHttpToALoopbackServer) {
+    LoopbackServer server([](const std::string& path, const std::string& body) {
+        if (body == "fail") return LoopbackServer::Reply{500, "boom"};
+        return LoopbackServer::Reply{200, OkAnswer(path + ":" + body)};
+    });
+    EXPECT_TRUE(comm->Open("127.0.0.1", server.Port(), "nox/servlet"));
+    EXPECT_EQ(comm->Server(), server.Url("/nox/servlet"));
+    EXPECT_TRUE(comm->Send("hello"));
+    EXPECT_THAT(comm->Response()->Get("xml").ToString(), HasSubstr("<ECHO>/nox/servlet:hello</ECHO>"));
+
+    AutomationError error = ErrorOf([&] { comm->Send("fail"); });
+    EXPECT_EQ(error.Number(), commerrors::kHttpStatus);
+    EXPECT_THAT(error.Description(), HasSubstr("answered HTTP 500"));
+    EXPECT_EQ(comm->Response(), nullptr);
+}
+
+TEST_F(IcommTest, APortAbove32767MayComeInItsSixteenBitForm) {
+    LoopbackServer server([](const std::string&, const std::string&) { return LoopbackServer::Reply{200, OkAnswer("")}; });
+    int32_t port = server.Port() > 32767 ? server.Port() - 65536 : server.Port();
+    EXPECT_TRUE(comm->OpenAsync("127.0.0.1", port, "/nox"));
+    EXPECT_EQ(ErrorOf([&] { comm->Open("127.0.0.1", 70000, "/nox"); }).Number(), commerrors::kBadSettings);
+}
+
+TEST_F(IcommTest, OpeningAnUnreachableServerRaises) {
+    AutomationError error = ErrorOf([&] { comm->Open("127.0.0.1", LoopbackServer::ClosedPort(), "/nox"); });
+    EXPECT_EQ(error.Number(), commerrors::kUnreachable);
+    EXPECT_THAT(error.Description(), HasSubstr("Cannot reach the server at http://127.0.0.1:"));
+}
+
+TEST_F(IcommTest, AServerThatDoesNotAnswerInTimeTimesOut) {
+    LoopbackServer server([](const std::string&, const std::string&) {
+        return LoopbackServer::Reply{200, OkAnswer("late"), std::chrono::milliseconds(1500)};
+    });
+    WriteConnectionFile("<CONNECTION NAME='slow' URL='" + server.Url("/nox") + "' TIMEOUT_MS='200'/>");
+    comm->SendAsync("<Request/>");
+    ASSERT_TRUE(PumpFor(1));
+    EXPECT_EQ(deliveries[0].hr, commerrors::kTimedOut);
+    EXPECT_THAT(deliveries[0].errors, HasSubstr("did not answer within 200 ms"));
+}
+
+TEST_F(IcommTest, TheEnvironmentOverridesTheConnectionFile) {
+    LoopbackServer server([](const std::string&, const std::string&) { return LoopbackServer::Reply{200, OkAnswer("http")}; });
+    ScopedEmbeddedServer embedded([](const std::string&) { return OkAnswer("embedded"); });
+    WriteConnectionFile("<CONNECTION NAME='plant' URL='" + server.Url("/nox") + "'/>");
+    {
+        testsupport::ScopedVariable override(ConnectionSettings::kUrlVariable, "EMBEDDED");
+        Icomm viaEnvironment;
+        viaEnvironment.Send("x");
+        EXPECT_THAT(viaEnvironment.Response()->Get("xml").ToString(), HasSubstr("embedded"));
+    }
+    comm->Send("x");
+    EXPECT_THAT(comm->Response()->Get("xml").ToString(), HasSubstr("http"));
+}
+
+TEST(ConnectionSettings, ReadsTheDefaultConnectionAndRejectsBadOnes) {
+    testsupport::TestWorld world;
+    auto file = world.WriteFile("c.xml", R"(<CONNECTIONS DEFAULT="plant">
+        <CONNECTION NAME="local" URL="embedded"/>
+        <CONNECTION NAME="plant" URL="http://plm.example:8080/nox/servlet" USER="jdoe" PROJECT="P100"
+                    CONNECT_TIMEOUT_MS="1000" TIMEOUT_MS="20000"/></CONNECTIONS>)");
+    ConnectionSettings settings = ConnectionSettings::LoadFile(file.string());
+    EXPECT_EQ(settings.url, "http://plm.example:8080/nox/servlet");
+    EXPECT_EQ(settings.user, "jdoe");
+    EXPECT_EQ(settings.project, "P100");
+    EXPECT_EQ(settings.connectTimeoutMs, 1000);
+    EXPECT_EQ(settings.timeoutMs, 20000);
+
+    struct Case {
+        const char* content;
+        const char* says;
+    } bad[] = {
+        {"<CONNECTIONS><CONNECTION URL='ftp://x'/></CONNECTIONS>", "neither \"embedded\" nor an http:// address"},
+        {"<CONNECTIONS><CONNECTION URL='http://x:99999/'/></CONNECTIONS>", "invalid port"},
+        {"<CONNECTIONS><CONNECTION URL='http://:80/'/></CONNECTIONS>", "names no host"},
+        {"<CONNECTIONS DEFAULT='x'><CONNECTION NAME='y'/></CONNECTIONS>", "'x' is not defined"},
+        {"<CONNECTIONS><CONNECTION TIMEOUT_MS='0'/></CONNECTIONS>", "TIMEOUT_MS must be a positive"},
+        {"<SETTINGS/>", "root element must be <CONNECTIONS>"},
+        {"<CONNECTIONS>", "cannot be read"},
+    };
+    for (const Case& c : bad) {
+        auto path = world.WriteFile("bad.xml", c.content);
+        AutomationError error = ErrorOf([&] { ConnectionSettings::LoadFile(path.string()); });
+        EXPECT_EQ(error.Number(), commerrors::kBadSettings) << c.content;
+        EXPECT_THAT(error.Description(), HasSubstr(c.says)) << c.content;
+    }
+    components::ServerAddress address = ConnectionSettings::ParseUrl("http://localhost");
+    EXPECT_EQ(address.port, 80);
+    EXPECT_EQ(address.path, "/");
+}
