@@ -1,0 +1,15 @@
+#include "platform/Registration.h"
+
+#include "automation/ObjectFactory.h"
+#include "platform/grid/FlexGrid.h"
+#include "platform/toolbar/ToolbarControl.h"
+
+namespace platform {
+
+void RegisterControls() {
+    using automation::RegisterClass;
+    RegisterClass<FlexGrid>(FlexGrid::kProgId);
+    RegisterClass<ToolbarControl>(ToolbarControl::kProgId);
+}
+
+}  // namespace platform

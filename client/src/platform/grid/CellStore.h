@@ -1,0 +1,36 @@
+#pragma once
+// The texts of a grid's cells, row after row in one flat vector, so that a hundred thousand rows
+// load and sort without a separate allocation per row.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class CellStore {
+public:
+    int32_t Rows() const { return rows_; }
+    int32_t Cols() const { return cols_; }
+
+    const std::string& At(int32_t row, int32_t col) const { return cells_[Offset(row, col)]; }
+    std::string& At(int32_t row, int32_t col) { return cells_[Offset(row, col)]; }
+
+    // New size; the cells both sizes share keep their text, new cells are empty.
+    void Resize(int32_t rows, int32_t cols);
+    // Moves a column to another index; the columns between shift by one.
+    void MoveColumn(int32_t from, int32_t to);
+    // Reorders the rows from `first` on: the row at first + i becomes the row that was at first + order[i].
+    void PermuteRows(int32_t first, const std::vector<int32_t>& order);
+    // Empties the cells of the rectangle (inclusive bounds).
+    void ClearRange(int32_t row1, int32_t col1, int32_t row2, int32_t col2);
+
+private:
+    size_t Offset(int32_t row, int32_t col) const {
+        return static_cast<size_t>(row) * static_cast<size_t>(cols_) + static_cast<size_t>(col);
+    }
+    int32_t rows_ = 0;
+    int32_t cols_ = 0;
+    std::vector<std::string> cells_;
+};
+
+}  // namespace platform

@@ -1,0 +1,53 @@
+#include "platform/grid/LookProperties.h"
+
+#include "automation/AutomationError.h"
+#include "automation/Dispatch.h"
+
+namespace platform {
+
+using automation::Variant;
+using automation::VarType;
+
+namespace {
+
+Variant ConvertLike(const Variant& model, const Variant& value) {
+    switch (model.Type()) {
+        case VarType::Boolean: return Variant(value.ToBool());
+        case VarType::Integer: return Variant(value.ToInteger());
+        case VarType::Long: return Variant(value.ToLong());
+        case VarType::Single: return Variant(value.ToSingle());
+        case VarType::Double: return Variant(value.ToDouble());
+        case VarType::String: return Variant(value.ToString());
+        default: return value;
+    }
+}
+
+}  // namespace
+
+LookProperties::LookProperties(std::vector<Entry> defaults) : entries_(std::move(defaults)) {}
+
+bool LookProperties::Has(std::string_view name) const { return Find(name) != nullptr; }
+
+const Variant& LookProperties::Get(std::string_view name) const {
+    const Entry* entry = Find(name);
+    if (!entry) automation::Raise(automation::errors::kObjectDoesNotSupportMember);
+    return entry->second;
+}
+
+void LookProperties::Let(std::string_view name, const Variant& value) {
+    Entry* entry = Find(name);
+    if (!entry) automation::Raise(automation::errors::kObjectDoesNotSupportMember);
+    entry->second = ConvertLike(entry->second, value);
+}
+
+LookProperties::Entry* LookProperties::Find(std::string_view name) {
+    return const_cast<Entry*>(static_cast<const LookProperties&>(*this).Find(name));
+}
+
+const LookProperties::Entry* LookProperties::Find(std::string_view name) const {
+    for (const Entry& entry : entries_)
+        if (automation::SameName(entry.first, name)) return &entry;
+    return nullptr;
+}
+
+}  // namespace platform
