@@ -6,6 +6,7 @@
 #include "components/noxmetadata2/IMetaData.h"
 #include "components/noxres/IRes.h"
 #include "noxsimplelinks/Registration.h"
+#include "platform/Registration.h"
 
 namespace components {
 
@@ -18,6 +19,7 @@ void RegisterComponents() {
 }
 
 void RegisterAll() {
+    platform::RegisterControls();
     noxsimplelinks::RegisterClasses();
     RegisterComponents();
 }
