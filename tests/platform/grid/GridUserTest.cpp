@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include "platform/grid/GridInvariants.h"
+#include "platform/grid/GridText.h"
+#include "platform/grid/GridUser.h"
+
+using namespace platform;
+using platform::testing::GridInvariantsHold;
+using platform::testing::MakeGrid;
+using automation::Arguments;
+using automation::Variant;
+
+namespace {
+
+// Every event the grid raises, as "Name(arg, arg, ...)".
+class EventLog {
+public:
+    explicit EventLog(FlexGrid& grid) {
+        grid.Events()->Connect([this](std::string_view name, Arguments& args) {
+            std::string line = std::string(name) + "(";
+            for (size_t i = 0; i < args.size(); ++i) line += (i ? ", " : "") + args[i].ToString();
+            events.push_back(line + ")");
+            if (onEvent) onEvent(name, args);
+        });
+    }
+    std::vector<std::string> events;
+    std::function<void(std::string_view, Arguments&)> onEvent;
+};
+
+std::vector<int32_t> SelectedRowList(const FlexGrid& g) {
+    std::vector<int32_t> rows;
+    for (int32_t i = 0; i < g.SelectedRows(); ++i) rows.push_back(g.SelectedRow(i));
+    return rows;
+}
+
+std::shared_ptr<FlexGrid> ListBoxGrid() {
+    auto g = MakeGrid(6, 3);
+    g->SetLook("SelectionMode", Variant(int32_t{kSelectionListBox}));
+    return g;
+}
+
+TEST(GridUser, AClickRaisesMouseDownSelectionMouseUpAndClickInThatOrder) {
+    auto g = ListBoxGrid();
+    g->SetColWidth(0, 1000);
+    EventLog log(*g);
+    GridUser(*g).Click(2, 1);
+    EXPECT_EQ(log.events, (std::vector<std::string>{"MouseDown(1, 0, 1480, 600)", "RowColChange()", "SelChange()",
+                                                    "AfterSelChange(-1, -1, 2, 1)", "MouseUp(1, 0, 1480, 600)",
+                                                    "Click()"}));
+    EXPECT_EQ(g->MouseRow(), 2);
+    EXPECT_EQ(g->MouseCol(), 1);
+    EXPECT_EQ(SelectedRowList(*g), (std::vector<int32_t>{2}));
+}
+
+TEST(GridUser, CtrlAndShiftClicksBuildAListBoxSelectionInSelectionOrder) {
+    auto g = ListBoxGrid();
+    GridUser user(*g);
+    user.Click(4, 0);
+    user.Click(2, 0, GridUser::kCtrl);
+    user.Click(6, 0, GridUser::kCtrl);
+    EXPECT_EQ(SelectedRowList(*g), (std::vector<int32_t>{4, 2, 6}));
+    user.Click(2, 0, GridUser::kCtrl);
+    EXPECT_EQ(SelectedRowList(*g), (std::vector<int32_t>{4, 6}));
+    EXPECT_EQ(g->Row(), 2);
+    user.Click(3, 0);
+    user.Click(5, 0, GridUser::kShift);
+    EXPECT_EQ(SelectedRowList(*g), (std::vector<int32_t>{3, 4, 5}));
+    user.Click(1, 0, GridUser::kShift);
+    EXPECT_EQ(SelectedRowList(*g), (std::vector<int32_t>{1, 2, 3}));
+    EXPECT_TRUE(GridInvariantsHold(*g));
+}
+
+TEST(GridUser, WithoutAllowSelectionModifiedClicksSelectOneRow) {
+    auto g = ListBoxGrid();
+    g->SetLook("AllowSelection", Variant(false));
+    GridUser user(*g);
+    user.Click(4, 0);
+    user.Click(2, 0, GridUser::kCtrl);
+    EXPECT_EQ(SelectedRowList(*g), (std::vector<int32_t>{2}));
+}
+
+TEST(GridUser, ShiftClickInRangeModeExtendsFromTheCurrentCell) {
+    auto g = MakeGrid(6, 3);
+    GridUser user(*g);
+    user.Click(2, 0);
+    user.Click(4, 2, GridUser::kShift);
+    EXPECT_EQ(g->Row(), 2);
+    EXPECT_EQ(g->RowSel(), 4);
+    EXPECT_EQ(g->ColSel(), 2);
+    EXPECT_EQ(g->SelectedRows(), 3);
+}
+
+TEST(GridUser, TheClickHandlerSettingRowSelKeepsACtrlClickSelection) {
+    auto g = ListBoxGrid();
+    EventLog log(*g);
+    log.onEvent = [&](std::string_view name, Arguments&) {
+        if (name == "Click" && g->Row() > 0) g->SetRowSel(g->Row());
+    };
+    GridUser user(*g);
+    user.Click(1, 0);
+    user.Click(3, 0, GridUser::kCtrl);
+    EXPECT_EQ(g->SelectedRows(), 2);
+}
+
+TEST(GridUser, RightClickAndKeysOnlyReportAndLeaveTheSelection) {
+    auto g = ListBoxGrid();
+    GridUser user(*g);
+    user.Click(2, 0);
+    user.Click(3, 0, GridUser::kCtrl);
+    EventLog log(*g);
+    user.RightClick(5, 2, GridUser::kShift);
+    user.PressKey(GridUser::kKeyA, GridUser::kCtrl);
+    EXPECT_EQ(log.events, (std::vector<std::string>{"MouseDown(2, 1, 2400, 1320)", "MouseUp(2, 1, 2400, 1320)",
+                                                    "KeyDown(65, 2)", "KeyUp(65, 2)"}));
+    EXPECT_EQ(g->MouseRow(), 5);
+    EXPECT_EQ(SelectedRowList(*g), (std::vector<int32_t>{2, 3}));
+}
+
+TEST(GridUser, MovingAColumnAsksFirstAndReportsAfterwards) {
+    auto g = MakeGrid(2, 4);
+    GridUser user(*g);
+    EXPECT_FALSE(user.MoveColumn(0, 2));  // ExplorerBar does not allow moving
+    g->SetLook("ExplorerBar", Variant(int32_t{3}));
+    EventLog log(*g);
+    EXPECT_TRUE(user.MoveColumn(0, 2));
+    EXPECT_EQ(log.events, (std::vector<std::string>{"BeforeMoveColumn(0, 2)", "AfterMoveColumn(0, 2)"}));
+    EXPECT_EQ(g->ColKey(2), "K0");
+
+    log.onEvent = [](std::string_view name, Arguments& args) {
+        if (name == "BeforeMoveColumn") args[1] = Variant(int32_t{-1});
+    };
+    EXPECT_FALSE(user.MoveColumn(2, 0));
+    EXPECT_EQ(g->ColKey(2), "K0");
+
+    log.onEvent = [&](std::string_view name, Arguments& args) {  // a handler that moves it back itself
+        if (name == "BeforeMoveColumn") g->SetColPosition(args[0].ToLong(), args[0].ToLong() == 3 ? 0 : 3);
+    };
+    EXPECT_FALSE(user.MoveColumn(3, 1));
+    EXPECT_EQ(log.events.back(), "BeforeMoveColumn(3, 1)");
+}
+
+TEST(GridUser, ResizingAColumnCanBeCancelled) {
+    auto g = MakeGrid(2, 2);
+    g->SetLook("AllowUserResizing", Variant(int32_t{1}));
+    EventLog log(*g);
+    GridUser user(*g);
+    EXPECT_TRUE(user.ResizeColumn(1, 2000));
+    EXPECT_EQ(g->ColWidth(1), 2000);
+    EXPECT_EQ(log.events, (std::vector<std::string>{"BeforeUserResize(-1, 1, False)", "AfterUserResize(-1, 1)"}));
+    log.onEvent = [](std::string_view name, Arguments& args) {
+        if (name == "BeforeUserResize") args[2] = Variant(true);
+    };
+    EXPECT_FALSE(user.ResizeColumn(1, 500));
+    EXPECT_EQ(g->ColWidth(1), 2000);
+}
+
+TEST(GridUser, HeaderClicksSortAscendingThenDescendingWhenTheExplorerBarAllows) {
+    auto g = MakeGrid(0, 1);
+    for (const char* text : {"10", "9", "100"}) {
+        g->SetRows(g->Rows() + 1);
+        g->SetTextMatrix(g->Rows() - 1, 0, text);
+    }
+    g->SetColDataType(0, 3);
+    GridUser user(*g);
+    user.Click(0, 0);
+    EXPECT_EQ(g->TextMatrix(1, 0), "10");  // no sorting allowed: nothing moves
+    g->SetLook("ExplorerBar", Variant(int32_t{1}));
+    EventLog log(*g);
+    user.Click(0, 0);
+    EXPECT_EQ(g->TextMatrix(1, 0), "9");
+    EXPECT_EQ(g->TextMatrix(3, 0), "100");
+    EXPECT_EQ(log.events, (std::vector<std::string>{"MouseDown(1, 0, 480, 120)", "BeforeSort(0, 1)", "AfterSort(0, 1)",
+                                                    "MouseUp(1, 0, 480, 120)", "Click()"}));
+    user.Click(0, 0);
+    EXPECT_EQ(g->TextMatrix(1, 0), "100");
+    EXPECT_EQ(log.events[6], "BeforeSort(0, 2)");
+    log.onEvent = [](std::string_view name, Arguments& args) {
+        if (name == "BeforeSort") args[1] = Variant(int16_t{0});
+    };
+    user.Click(0, 0);
+    EXPECT_EQ(g->TextMatrix(1, 0), "100");
+}
+
+TEST(GridText, RendersVisibleColumnsAlignedUnderARuleWithSelectedRowsMarked) {
+    auto g = MakeGrid(2, 3);
+    g->SetTextMatrix(0, 2, "Size");
+    g->SetTextMatrix(1, 2, "7");
+    g->SetTextMatrix(2, 2, "1234");
+    g->SetColAlignment(2, 7);
+    g->SetColHidden(1, true);
+    g->SetTextMatrix(2, 0, "a rather long text");
+    g->Select(2, 0);
+    EXPECT_EQ(RenderText(*g, 10),
+              "  Head0       Size\n"
+              "  ----------  ----\n"
+              "  r1c0           7\n"
+              "* a rather ~  1234\n");
+}
+
+}  // namespace
