@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "components/noxcomm2/Answer.h"
 #include "components/noxcomm2/CommErrors.h"
 
@@ -88,4 +90,16 @@ TEST(Answer, TextThatIsNotAnAnswerRaisesAReadableError) {
             EXPECT_THAT(e.Description(), HasSubstr(c.says));
         }
     }
+}
+
+TEST(Answer, TheDocumentedSampleReads) {
+    std::ifstream file(std::string(NOX_DATA_DIR) + "/answers/multi-method-answer.xml");
+    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    auto answer = Answer::Parse(text);
+    EXPECT_EQ(answer->ResultCode(), "WARNING");
+    Variant rows = answer->MethodResponses(Variant(int32_t{2}));
+    EXPECT_THAT(Get(rows, "xml").ToString(),
+                HasSubstr("<z:row CUSTOMER.CUSTOMER_ID=\"C-0042\" RELATED_CUSTOMER.CUSTOMER_CAT_NO=\"77-A\"/>"));
+    Variant owner = Get(Get(answer->MethodResponses(Variant(int32_t{1})), "Messages", int32_t{1}), "Data");
+    EXPECT_EQ(owner.ToString(), "<Data><Replace Arg1=\"P100\" Arg2=\"ITEM\" Arg3=\"A1\"/></Data>");
 }

@@ -1,0 +1,187 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "automation/Apartment.h"
+#include "automation/ObjectFactory.h"
+#include "components/noxcomm2/CommErrors.h"
+#include "components/noxcomm2/ConnectionSettings.h"
+#include "components/noxcomm2/Icomm.h"
+#include "noxsimplelinks/comm/clsCommWrapper2.h"
+#include "noxsimplelinks/comm/clsCommWrapperAsync.h"
+#include "support/LoopbackServer.h"
+#include "support/ScopedEmbeddedServer.h"
+#include "support/TestWorld.h"
+
+using namespace automation;
+using noxsimplelinks::clsCommWrapper2;
+using noxsimplelinks::clsCommWrapperAsync;
+using testsupport::ScopedEmbeddedServer;
+using ::testing::HasSubstr;
+namespace commerrors = components::commerrors;
+
+namespace {
+
+constexpr int32_t kUnableToCreate = -2147221503;
+constexpr int32_t kNotInitialized = -2147221494;
+
+// What a host gets back from SendRequest called by name.
+struct Sent {
+    Variant answer, resultCode, messages;
+};
+
+Sent SendByName(Dispatch& wrapper, const std::string& request, Variant code = Variant(), Variant messages = Variant()) {
+    Arguments args{Variant(request), code, messages};
+    Variant answer = wrapper.Invoke("SendRequest", InvokeKind::Method, args);
+    return {answer, args[1], args[2]};
+}
+
+struct ErrorFields {
+    int32_t number;
+    std::string description, source;
+    friend bool operator==(const ErrorFields&, const ErrorFields&) = default;
+    friend std::ostream& operator<<(std::ostream& out, const ErrorFields& e) {
+        return out << e.number << " '" << e.description << "' '" << e.source << "'";
+    }
+};
+
+ErrorFields LastError(Dispatch& wrapper) {
+    Variant record = wrapper.Get("LastCommError");
+    return {CallOn(record, "Number").ToLong(), CallOn(record, "Description").ToString(),
+            CallOn(record, "Source").ToString()};
+}
+
+// The scripted server: the request text names the answer to give.
+std::string ScriptedAnswer(const std::string& request) {
+    if (request == "throw") throw std::runtime_error("disk full");
+    if (request == "not xml") return "Service Unavailable";
+    if (request == "failed")
+        return "<Answer ResultCode='failed'><Messages><Message><Description>no such item</Description></Message>"
+               "<Message><Description>second</Description></Message></Messages></Answer>";
+    if (request == "warning")
+        return "<Answer ResultCode='warning'><Messages><Message><Description>answer level</Description></Message>"
+               "</Messages><MethodResponses><MethodResponse ResultCode='Partial'><Messages><Message>"
+               "<Description>row 2 locked</Description></Message></Messages></MethodResponse>"
+               "<MethodResponse ResultCode='FAILED'/></MethodResponses></Answer>";
+    if (request == "warning, silent first method")
+        return "<Answer ResultCode='WARNING'><Messages><Message><Description>x</Description></Message></Messages>"
+               "<MethodResponses><MethodResponse ResultCode='OK'/></MethodResponses></Answer>";
+    return "<Answer ResultCode='ok'><MethodResponses><MethodResponse ResultCode='OK'/></MethodResponses></Answer>";
+}
+
+class CommWrapperTest : public ::testing::Test {
+protected:
+    void SetUp() override { ObjectFactory::Instance().Register("noxcomm2.Icomm", [] { return std::make_shared<components::Icomm>(); }); }
+    void TearDown() override { ObjectFactory::Instance().Unregister("noxcomm2.Icomm"); }
+
+    testsupport::TestWorld world;
+    testsupport::ScopedVariable url{components::ConnectionSettings::kUrlVariable, std::nullopt};
+};
+
+}  // namespace
+
+TEST_F(CommWrapperTest, SendRequestReducesEachAnswerAsDocumented) {
+    ScopedEmbeddedServer server(ScriptedAnswer);
+    struct Case {
+        const char* request;
+        Variant resultCode, messages;
+        bool answered;
+    } cases[] = {
+        {"ok", Variant("OK"), Variant(), true},
+        {"failed", Variant("FAILED"), Variant("no such item"), true},
+        {"warning", Variant("Partial"), Variant("row 2 locked"), true},
+        {"warning, silent first method", Variant("OK"), Variant(), true},
+        {"throw", Variant("Failed"), Variant(""), false},
+        {"not xml", Variant("Failed"), Variant(""), false},
+    };
+    for (const Case& c : cases) {
+        for (DispatchPtr wrapper : {DispatchPtr(std::make_shared<clsCommWrapper2>()),
+                                    DispatchPtr(std::make_shared<clsCommWrapperAsync>())}) {
+            Sent sent = SendByName(*wrapper, c.request);
+            EXPECT_EQ(sent.resultCode, c.resultCode) << c.request << " via " << wrapper->TypeName();
+            EXPECT_EQ(sent.messages, c.messages) << c.request << " via " << wrapper->TypeName();
+            if (c.answered) EXPECT_EQ(sent.answer.ToString(), ScriptedAnswer(c.request)) << c.request;
+            else EXPECT_EQ(sent.answer, Variant("")) << c.request;
+        }
+    }
+}
+
+TEST_F(CommWrapperTest, FailuresOfSendRequestAreRecordedNotRaised) {
+    ScopedEmbeddedServer server(ScriptedAnswer);
+    clsCommWrapper2 wrapper;
+    SendByName(wrapper, "throw");
+    EXPECT_EQ(LastError(wrapper), (ErrorFields{commerrors::kUnreachable, "The embedded server failed: disk full", "Icomm"}));
+    SendByName(wrapper, "not xml");
+    EXPECT_EQ(LastError(wrapper).number, commerrors::kBadAnswer);
+    EXPECT_THAT(LastError(wrapper).description, HasSubstr("Service Unavailable"));
+    SendByName(wrapper, "ok");  // a success leaves the last failure in place
+    EXPECT_EQ(LastError(wrapper).number, commerrors::kBadAnswer);
+}
+
+TEST_F(CommWrapperTest, WithoutAComponentSendRequestSaysNotInitializedAndLeavesTheOutsAlone) {
+    ObjectFactory::Instance().Register("noxcomm2.Icomm", []() -> DispatchPtr { throw AutomationError(429, "cannot"); });
+    clsCommWrapper2 wrapper;
+    clsCommWrapperAsync async;
+    ObjectFactory::Instance().Unregister("noxcomm2.Icomm");
+    for (Dispatch* w : {static_cast<Dispatch*>(&wrapper), static_cast<Dispatch*>(&async)}) {
+        Sent sent = SendByName(*w, "ok", Variant("before"), Variant(int32_t{7}));
+        EXPECT_EQ(sent.answer, Variant(""));
+        EXPECT_EQ(sent.resultCode, Variant("before"));
+        EXPECT_EQ(sent.messages, Variant(int32_t{7}));
+        EXPECT_EQ(LastError(*w),
+                  (ErrorFields{kNotInitialized, "CommWrapper2 Not Initialized", "clsCommWrapper2.SendRequest"}));
+        EXPECT_THROW(w->Call("SendRequest2", "ok"), AutomationError);  // no handling of its own: 91
+    }
+}
+
+TEST_F(CommWrapperTest, InitThatCannotOpenRecordsUnableToCreate) {
+    int closed = testsupport::LoopbackServer::ClosedPort();
+    for (DispatchPtr wrapper :
+         {DispatchPtr(std::make_shared<clsCommWrapper2>()), DispatchPtr(std::make_shared<clsCommWrapperAsync>())}) {
+        EXPECT_FALSE(wrapper->Call("Init", "127.0.0.1", int16_t(closed > 32767 ? closed - 65536 : closed), "nox", "X").ToBool());
+        EXPECT_EQ(LastError(*wrapper), (ErrorFields{kUnableToCreate, "Unable to Create :X", "clsCommWrapper2.Init"}));
+        ScopedEmbeddedServer server(ScriptedAnswer);
+        EXPECT_TRUE(wrapper->Call("Init", "embedded", int16_t{0}, Variant(), "X").ToBool());
+        EXPECT_EQ(LastError(*wrapper), (ErrorFields{0, "", ""}));
+    }
+}
+
+TEST_F(CommWrapperTest, SendsOverHttpAfterInit) {
+    testsupport::LoopbackServer server([](const std::string& path, const std::string& body) {
+        return testsupport::LoopbackServer::Reply{200, path == "/nox/servlet" ? ScriptedAnswer(body) : "wrong path"};
+    });
+    clsCommWrapper2 wrapper;
+    ASSERT_TRUE(wrapper.Init("127.0.0.1", server.Port(), Variant("nox/servlet"), "noxcomm2.Icomm"));
+    Variant code, messages;
+    EXPECT_EQ(wrapper.SendRequest("failed", code, messages), ScriptedAnswer("failed"));
+    EXPECT_EQ(code, Variant("FAILED"));
+    EXPECT_EQ(messages, Variant("no such item"));
+    EXPECT_EQ(CallOn(CallOn(wrapper.Response(), "Messages"), "Count").ToLong(), 2);
+    EXPECT_TRUE(wrapper.SendRequest2("ok"));
+    EXPECT_EQ(CallOn(wrapper.Response(), "ResultCode").ToString(), "ok");
+}
+
+TEST_F(CommWrapperTest, RequestResultIsPassedOnUntouchedEvenWithErrors) {
+    ScopedEmbeddedServer server(ScriptedAnswer);
+    auto wrapper = std::make_shared<clsCommWrapperAsync>();
+    std::vector<Arguments> raised;
+    wrapper->Events()->Connect([&](std::string_view event, Arguments& args) {
+        EXPECT_EQ(event, "RequestResult");
+        raised.push_back(args);
+    });
+    EXPECT_TRUE(wrapper->SendAsyncRequest("throw"));
+    EXPECT_TRUE(wrapper->SendAsyncRequest("ok"));
+    ASSERT_TRUE(Apartment::Current()->PumpUntil([&] { return raised.size() == 2; }, std::chrono::seconds(10)));
+    std::sort(raised.begin(), raised.end(), [](auto& a, auto& b) { return a[0].ToLong() < b[0].ToLong(); });
+    EXPECT_EQ(raised[0], (Arguments{Variant(int32_t{1}), Variant(commerrors::kUnreachable),
+                                    Variant("The embedded server failed: disk full"), Variant("")}));
+    EXPECT_EQ(raised[1], (Arguments{Variant(int32_t{2}), Variant(int32_t{0}), Variant(""), Variant(ScriptedAnswer("ok"))}));
+}
+
+TEST_F(CommWrapperTest, LastCommErrorCanBeReplaced) {
+    clsCommWrapper2 wrapper;
+    clsCommWrapper2 other;
+    SendByName(other, "ok");  // no embedded server: recorded
+    wrapper.Set("LastCommError", other.Get("LastCommError"));
+    EXPECT_EQ(LastError(wrapper), LastError(other));
+    EXPECT_EQ(LastError(wrapper).number, commerrors::kNoEmbeddedServer);
+}
