@@ -5,6 +5,8 @@
 #include "components/noxconn2/IConnect.h"
 #include "components/noxmetadata2/IMetaData.h"
 #include "components/noxres/IRes.h"
+#include "components/noxrequest/IRequest.h"
+#include "components/noxxmlutil/IXmlUtil.h"
 #include "noxsimplelinks/Registration.h"
 #include "platform/Registration.h"
 
@@ -16,6 +18,8 @@ void RegisterComponents() {
     RegisterClass<IConnect>("noxconn2.IConnect");
     RegisterClass<IMetaData>("noxmetadata2.IMetaData");
     RegisterClass<IRes>("noxres.IRes");
+    RegisterClass<IRequest>("noxrequest.IRequest");
+    RegisterClass<IXmlUtil>("noxxmlutil.IXmlUtil");
 }
 
 void RegisterAll() {

@@ -3,6 +3,9 @@
 #include "automation/ObjectFactory.h"
 #include "noxsimplelinks/comm/clsCommWrapper2.h"
 #include "noxsimplelinks/comm/clsCommWrapperAsync.h"
+#include "noxsimplelinks/comm/clsRequestWrapper.h"
+#include "noxsimplelinks/comm/clsUtils.h"
+#include "noxsimplelinks/comm/clsXmlWrapper.h"
 #include "noxsimplelinks/env/clsDate.h"
 #include "noxsimplelinks/metadata/clsObjDefWrapper2.h"
 #include "noxsimplelinks/metadata/clsResWrapper.h"
@@ -13,6 +16,9 @@ void RegisterClasses() {
     using automation::RegisterClass;
     RegisterClass<clsCommWrapper2>("noxsimplelinks.clsCommWrapper2");
     RegisterClass<clsCommWrapperAsync>("noxsimplelinks.clsCommWrapperAsync");
+    RegisterClass<clsRequestWrapper>("noxsimplelinks.clsRequestWrapper");
+    RegisterClass<clsUtils>("noxsimplelinks.clsUtils");
+    RegisterClass<clsXmlWrapper>("noxsimplelinks.clsXmlWrapper");
     RegisterClass<clsObjDefWrapper2>("noxsimplelinks.clsObjDefWrapper2");
     RegisterClass<clsDate>("noxsimplelinks.clsDate");
     RegisterClass<clsResWrapper>("noxsimplelinks.clsResWrapper");

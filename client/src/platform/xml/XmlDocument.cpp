@@ -24,8 +24,10 @@ std::string Position(std::string_view text, ptrdiff_t offset) {
     return "line " + std::to_string(line) + ", column " + std::to_string(end - lineStart + 1);
 }
 
-// As a fragment, so that text beside the document element is kept and can be refused below.
-constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_comments | pugi::parse_fragment;
+// As a fragment, so that text beside the document element is kept and can be refused below; an
+// element whose only content is white space keeps it.
+constexpr unsigned kParseOptions =
+    pugi::parse_default | pugi::parse_comments | pugi::parse_fragment | pugi::parse_ws_pcdata_single;
 
 bool HasDuplicateAttribute(pugi::xml_node element) {
     for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute())
