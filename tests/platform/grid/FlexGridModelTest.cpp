@@ -216,6 +216,8 @@ TEST(FlexGridModel, ClearEmptiesTextsWhereAskedAndKeepsColumns) {
     EXPECT_EQ(g->TextMatrix(0, 1), "");
     EXPECT_EQ(g->ColKey(1), "K1");
     EXPECT_EQ(g->Rows(), 4);
+    automation::DispatchPtr(g)->Call("Refresh");
+    EXPECT_EQ(g->RefreshCount(), 1);
 }
 
 TEST(FlexGridModel, IsDrivenByNameAndCreatedByItsClassName) {

@@ -118,7 +118,6 @@ public:
     std::pair<float, float> CellCenter(int32_t row, int32_t col) const;
 
     // Look and behaviour properties by name ("SelectionMode", "ExplorerBar", "SheetBorder", ...).
-    const LookProperties& Look() const { return look_; }
     automation::Variant GetLook(const std::string& name) const { return look_.Get(name); }
     void SetLook(const std::string& name, const automation::Variant& value);
     std::shared_ptr<ControlFont> Font() const { return font_; }

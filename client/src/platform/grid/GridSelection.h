@@ -52,8 +52,6 @@ public:
     void FollowColumn(int32_t from, int32_t to);
     void Reset();
 
-    friend bool operator==(const GridSelection&, const GridSelection&) = default;
-
 private:
     int32_t RangeTop(int32_t fixedRows) const;
     int32_t RangeBottom() const;

@@ -31,7 +31,6 @@ public:
     bool Redraw() const { return look_.Flag("Redraw"); }
     void SetRedraw(bool redraw) { look_.Let("Redraw", automation::Variant(redraw)); }
     bool Visible() const { return look_.Flag("Visible"); }
-    const LookProperties& Look() const { return look_; }
 
     // Shows the menu tool of that ID as a popup menu; the name is recorded.
     void PopupMenu(const std::string& menuId);
