@@ -4,7 +4,7 @@
 
 namespace automation {
 
-MemberInfo Dispatch::Describe(std::string_view) const { return MemberInfo{true, true, true, 0}; }
+MemberInfo Dispatch::Describe(std::string_view) const { return MemberInfo{true, true, true, 0, {}}; }
 
 void Dispatch::Let(std::string_view name, Variant value) {
     Arguments list{std::move(value)};

@@ -1,5 +1,6 @@
 #include "platform/Registration.h"
 
+#include "automation/Collection.h"
 #include "automation/ObjectFactory.h"
 #include "platform/grid/FlexGrid.h"
 #include "platform/toolbar/ToolbarControl.h"
@@ -10,6 +11,7 @@ void RegisterControls() {
     using automation::RegisterClass;
     RegisterClass<FlexGrid>(FlexGrid::kProgId);
     RegisterClass<ToolbarControl>(ToolbarControl::kProgId);
+    RegisterClass<automation::Collection>("Automation.Collection");
 }
 
 }  // namespace platform
