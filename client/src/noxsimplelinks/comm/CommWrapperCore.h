@@ -1,7 +1,7 @@
 #pragma once
-// What the two communication wrappers share: the communication component instance, the error
-// record, the reduction of an answer to result code, first message and answer text (SendRequest),
-// and the members by which late-bound callers reach them.
+// What the two communication wrappers do alike: hold the communication component instance and the
+// error record, open the component, and reduce an answer to result code, first message and answer
+// text (SendRequest).
 #include <memory>
 #include <string>
 
@@ -37,19 +37,5 @@ private:
     automation::DispatchPtr comm_;
     std::shared_ptr<CommErrorRecord> lastError_ = std::make_shared<CommErrorRecord>();
 };
-
-// Adds the members the two wrappers share to a wrapper's table; the wrapper exposes its core
-// through Core().
-template <class Wrapper>
-void AddCommWrapperMembers(automation::MemberTable<Wrapper>& t) {
-    using automation::Variant;
-    t.Method("SendRequest", [](Wrapper& w, const std::string& request, Variant& resultCode, Variant& messages,
-                               const Variant& /*serverName*/) { return w.Core().SendRequest(request, resultCode, messages); })
-        .Method("SendRequest2", [](Wrapper& w, const std::string& request) { return w.Core().Forward("Send", request); })
-        .Property("Response", [](Wrapper& w) { return w.Core().Response(); })
-        .ObjectProperty(
-            "LastCommError", [](Wrapper& w) { return Variant(w.Core().LastCommError()); },
-            [](Wrapper& w, const Variant& record) { w.Core().SetLastCommError(record); });
-}
 
 }  // namespace noxsimplelinks

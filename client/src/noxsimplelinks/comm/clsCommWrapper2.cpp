@@ -6,7 +6,7 @@ const automation::MemberTable<clsCommWrapper2>& clsCommWrapper2::Members() {
     static const automation::MemberTable<clsCommWrapper2> table = [] {
         automation::MemberTable<clsCommWrapper2> t;
         t.Method("Init", &clsCommWrapper2::Init);
-        AddCommWrapperMembers(t);
+        AddSharedMembers(t);
         return t;
     }();
     return table;

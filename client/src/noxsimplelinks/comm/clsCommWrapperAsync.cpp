@@ -6,7 +6,7 @@ const automation::MemberTable<clsCommWrapperAsync>& clsCommWrapperAsync::Members
     static const automation::MemberTable<clsCommWrapperAsync> table = [] {
         automation::MemberTable<clsCommWrapperAsync> t;
         t.Method("Init", &clsCommWrapperAsync::Init).Method("SendAsyncRequest", &clsCommWrapperAsync::SendAsyncRequest);
-        AddCommWrapperMembers(t);
+        AddSharedMembers(t);
         return t;
     }();
     return table;

@@ -2,13 +2,12 @@
 // The asynchronous communication wrapper: everything clsCommWrapper2 does, plus sending without
 // waiting (SendAsyncRequest); the component's RequestResult is raised again, untouched, as the
 // wrapper's own RequestResult(nRequestID, nHr, bstrErrors, bstrResponse).
-#include "automation/Dispatchable.h"
 #include "automation/EventSource.h"
-#include "noxsimplelinks/comm/CommWrapperCore.h"
+#include "noxsimplelinks/comm/CommWrapperBase.h"
 
 namespace noxsimplelinks {
 
-class clsCommWrapperAsync : public automation::Dispatchable<clsCommWrapperAsync> {
+class clsCommWrapperAsync : public CommWrapperBase<clsCommWrapperAsync> {
 public:
     static constexpr const char* kTypeName = "clsCommWrapperAsync";
     static const automation::MemberTable<clsCommWrapperAsync>& Members();
@@ -22,22 +21,12 @@ public:
     // Creates a component only when it holds none, then opens it.
     bool Init(const std::string& strServerName, int32_t intPortNumber, const automation::Variant& strServletRelativePath,
               const std::string& CommClassID);
-    std::string SendRequest(const std::string& strRequest, automation::Variant& strResultCode,
-                            automation::Variant& arrMessages) {
-        return core_.SendRequest(strRequest, strResultCode, arrMessages);
-    }
-    bool SendRequest2(const std::string& strRequest) { return core_.Forward("Send", strRequest); }
     bool SendAsyncRequest(const std::string& strRequest) { return core_.Forward("SendAsync", strRequest); }
-    automation::Variant Response() { return core_.Response(); }
-    std::shared_ptr<CommErrorRecord> LastCommError() const { return core_.LastCommError(); }
-
-    CommWrapperCore& Core() { return core_; }
     automation::EventSource* Events() override { return &events_; }
 
 private:
     void Subscribe();
 
-    CommWrapperCore core_;
     automation::DispatchPtr subscribed_;  // the component the subscription belongs to
     int cookie_ = 0;
     automation::EventSource events_{{"RequestResult"}};
