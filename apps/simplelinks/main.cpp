@@ -2,7 +2,11 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "DemoTour.h"
+#include "PaneCommands.h"
 #include "ProfileReport.h"
+#include "SeedCommand.h"
+#include "ServeCommand.h"
 #include "automation/AutomationError.h"
 #include "components/Registration.h"
 
@@ -12,11 +16,15 @@ int main(int argc, char** argv) {
 
     auto* profile = app.add_subcommand("profile", "Show the user's profile folder and the logical directories");
     auto* demo = app.add_subcommand("demo", "A short tour of the sample");
+    simplelinks::AddPaneCommands(app);
+    simplelinks::AddServeCommand(app);
+    simplelinks::AddSeedCommand(app);
 
     CLI11_PARSE(app, argc, argv);
     try {
         components::RegisterAll();
         if (*profile || *demo) simplelinks::PrintProfile(std::cout);
+        if (*demo) simplelinks::RunTour(std::cout);
         return 0;
     } catch (const automation::AutomationError& e) {
         std::cerr << "simplelinks: " << e.Description() << " (error " << e.Number() << ")\n";

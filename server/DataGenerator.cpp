@@ -1,0 +1,80 @@
+#include "DataGenerator.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "JsonObject.h"
+#include "PlmNames.h"
+#include "StoreError.h"
+
+namespace server {
+
+namespace {
+
+// A small deterministic generator, so that a seed gives the same data set everywhere.
+class Random {
+public:
+    explicit Random(uint64_t seed) : state_(seed * 6364136223846793005ULL + 1442695040888963407ULL) {}
+    uint64_t Next(uint64_t bound) {
+        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
+        return (state_ >> 33) % bound;
+    }
+
+private:
+    uint64_t state_;
+};
+
+const char* const kStatuses[] = {"IN_WORK", "RELEASED", "RELEASED", "UNDER_CHANGE"};
+
+std::string ItemKey(int64_t n) {
+    char buffer[24];
+    std::snprintf(buffer, sizeof buffer, "G%08lld", static_cast<long long>(n));
+    return buffer;
+}
+
+std::string ItemAttributes(Random& random, int64_t n) {
+    JsonObject json;
+    json.Add("DESCRIPTION", "Generated item " + std::to_string(n))
+        .Add("STATUS", std::string(kStatuses[random.Next(4)]))
+        .Add("ITEM_TYPE", std::string(random.Next(3) ? "PART" : "ASSEMBLY"))
+        .Add("UOM", std::string("EA"))
+        .Add("WEIGHT", static_cast<double>(random.Next(100000)) / 100.0)
+        .Add("AUTHOR", std::string("generator"))
+        .Add("CREATION_DATE", std::string("2024-01-15T00:00:00"))
+        .Add("DATE_EFF_FROM", std::string("2024-02-01T00:00:00"));
+    return json.Text();
+}
+
+std::string LinkAttributes(Random& random, int64_t findNo) {
+    return JsonObject()
+        .Add("FIND_NO", findNo)
+        .Add("QUANTITY", static_cast<int64_t>(1 + random.Next(20)))
+        .Add("UOM", std::string("EA"))
+        .Text();
+}
+
+}  // namespace
+
+void DataGenerator::Generate(Store& store, const objdefs::ObjectDefinitions& defs, const GeneratorOptions& options) {
+    const objdefs::LinkDef* structure = defs.FindLink(names::kChildLinks, "ITEM");
+    if (!structure) throw StoreError("The definitions have no CHILD_LINKS link of ITEM");
+    if (options.items < 1 || options.links < options.probeChildren || options.probeChildren > options.items)
+        throw StoreError("The generator needs at least one item, and no more probe children than items or links");
+    Random random(options.seed);
+    Transaction transaction(store.Db());
+    int64_t probe = store.InsertObject("ITEM", {kProbeItem, "A"}, ItemAttributes(random, 0));
+    std::vector<int64_t> items;
+    items.reserve(options.items);
+    for (int64_t n = 1; n <= options.items; ++n)
+        items.push_back(store.InsertObject("ITEM", {ItemKey(n), "A"}, ItemAttributes(random, n)));
+    for (int64_t i = 0; i < options.probeChildren; ++i)
+        store.InsertLink(structure->table, probe, items[i], LinkAttributes(random, (i + 1) * 10));
+    for (int64_t i = options.probeChildren; i < options.links; ++i) {
+        int64_t parent = items[random.Next(items.size())];
+        int64_t child = items[random.Next(items.size())];
+        store.InsertLink(structure->table, parent, child, LinkAttributes(random, (i % 100 + 1) * 10));
+    }
+    transaction.Commit();
+}
+
+}  // namespace server

@@ -1,0 +1,14 @@
+#pragma once
+// Where the server finds its files: the data folder (NOX_DATA_DIR, else the source tree's data/),
+// the object definitions and the sample data set in it, and the default store of the embedded
+// server (NOX_SERVER_DB, else $XDG_CACHE_HOME or ~/.cache, then noxsimplelinks/plm-sample.db).
+#include <string>
+
+namespace server {
+
+std::string DataDirectory();
+std::string DefinitionsFile();
+std::string SampleFile();
+std::string DefaultStorePath();
+
+}  // namespace server

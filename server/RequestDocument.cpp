@@ -1,0 +1,62 @@
+#include "RequestDocument.h"
+
+#include "MethodError.h"
+
+namespace server {
+
+namespace {
+
+std::string UserOf(pugi::xml_node request, const std::string& fallback) {
+    std::string user = Trimmed(request.child("CONNECTION").child_value("USER"));
+    return user.empty() ? fallback : user;
+}
+
+[[noreturn]] void BadRequest(const std::string& why) { throw MethodError(codes::kBadRequest, why); }
+
+void Parse(pugi::xml_document& document, std::string_view text, const char* what) {
+    pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size(), pugi::parse_default,
+                                                         pugi::encoding_utf8);
+    if (!parsed)
+        BadRequest(std::string(what) + " is not well-formed XML: " + parsed.description() + " at offset " +
+                   std::to_string(parsed.offset));
+}
+
+}  // namespace
+
+RequestDocument::RequestDocument(std::string_view text) {
+    Parse(document_, text, "The request");
+    pugi::xml_node request = document_.document_element();
+    if (std::string_view(request.name()) != "Request")
+        BadRequest(std::string("The request's root element is <") + request.name() + ">, not <Request>");
+    pugi::xml_node method = request.child("Method");
+    if (!method) BadRequest("The request holds no <Method>");
+    call_ = std::make_unique<MethodCall>(method, UserOf(request, kDefaultUser));
+    if (call_->Name().empty()) BadRequest("The request's method has no <Name>");
+}
+
+bool RequestDocument::IsMultiMethod() const {
+    return call_->Name() == "MultiMethodsRequest" || call_->Name() == "GeneralRequest";
+}
+
+std::vector<MethodCall> RequestDocument::NestedCalls() {
+    pugi::xml_node bodyElement = call_->Element().child("PARAMS").child("RequestBody");
+    if (!bodyElement) throw MethodError(codes::kMissing, "The multi-method request has no PARAMS/RequestBody");
+    std::string text = std::string("<Body>") + bodyElement.text().get() + "</Body>";
+    Parse(body_, text, "The request body");
+    std::vector<MethodCall> calls;
+    for (pugi::xml_node node : body_.document_element().children()) {
+        if (node.type() != pugi::node_element) continue;
+        std::string_view name = node.name();
+        if (name == "Method") {
+            calls.emplace_back(node, call_->User());
+        } else if (name == "Request" && node.child("Method")) {
+            calls.emplace_back(node.child("Method"), UserOf(node, call_->User()));
+        } else {
+            BadRequest("The request body holds <" + std::string(name) + ">, where a method was expected");
+        }
+    }
+    if (calls.empty()) BadRequest("The request body holds no method");
+    return calls;
+}
+
+}  // namespace server

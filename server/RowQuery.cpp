@@ -1,0 +1,129 @@
+#include "RowQuery.h"
+
+#include "PlmNames.h"
+
+namespace server {
+
+using objdefs::SameText;
+
+RowQuery::RowQuery(MethodContext& context, std::vector<std::string> fields)
+    : context_(context), fields_(std::move(fields)) {}
+
+std::vector<std::string> RowQuery::SelectedFields(const MethodCall& call) {
+    std::vector<std::string> fields;
+    for (pugi::xml_node node : call.Role("SELECT_FIELDS").children())
+        if (node.type() == pugi::node_element) fields.emplace_back(node.name());
+    return fields;
+}
+
+void RowQuery::Run(const RowSource& source, const SqlText& fromWhere) {
+    std::vector<std::string> fields = fields_.empty() ? context_.defs.KeyNames(source.ObjectType()) : fields_;
+    SqlText sql;
+    sql << "SELECT ";
+    std::vector<Column> columns;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (i) sql << ", ";
+        columns.push_back(source.Resolve(fields[i], sql));
+    }
+    if (fields.empty()) sql << "NULL";
+    sql.Append(fromWhere);
+    if (!writer_) writer_ = std::make_unique<RowSetWriter>(std::move(columns));
+    writer_->AddRows(sql.Prepare(context_.store.Db()), kMaxRows);
+}
+
+void RowQuery::AppendObjectFilter(const std::string& type, const RowFilter& filter, const RowSource& source,
+                                  SqlText& sql) {
+    if (SameText(filter.mode, "RELEASED") && context_.defs.TypeAttribute(type, names::kStatus))
+        sql << " AND json_extract(o.attrs, '$.STATUS') IN ('RELEASED', 'UNDER_CHANGE')";
+    if (SameText(filter.revision, "EFFECTIVE")) {
+        std::string day = (filter.date.empty() ? context_.now : filter.date).substr(0, 10) + "T23:59:59";
+        sql << " AND json_extract(o.attrs, '$.DATE_EFF_FROM') <= ";
+        sql.Value(day);
+        sql << " AND (json_extract(o.attrs, '$.DATE_EFF_THRU') IS NULL OR json_extract(o.attrs, '$.DATE_EFF_THRU') > ";
+        sql.Value(day);
+        sql << ")";
+    }
+    Condition::AppendSql(filter.conditions, source, filter.ignoreCase, sql);
+}
+
+void RowQuery::Linked(const LinkPath& path, int64_t anchor, const RowFilter& filter) {
+    RowSource source(context_.defs, path.otherType);
+    source.WithLink(*path.link);
+    bool revisions = SameText(filter.revision, "ALL_REVISIONS") || SameText(filter.revision, "EFFECTIVE");
+    SqlText sql;
+    sql << " FROM links l JOIN objects ";
+    if (revisions)
+        sql << "x ON x.id = l." << path.OtherColumn() << " JOIN objects o ON o.type = x.type AND o.k1 = x.k1";
+    else
+        sql << "o ON o.id = l." << path.OtherColumn();
+    sql << " WHERE l.link_table = ";
+    sql.Value(path.link->table);
+    sql << " AND l." << path.AnchorColumn() << " = ";
+    sql.Value(anchor);
+    sql << " AND " << (revisions ? "x" : "o") << ".type = ";
+    sql.Value(path.otherType);
+    AppendObjectFilter(path.otherType, filter, source, sql);
+    sql << (revisions ? " ORDER BY l.id, o.k2, o.k3" : " ORDER BY l.id");
+    Run(source, sql);
+}
+
+void RowQuery::Objects(const std::string& type, const RowFilter& filter) {
+    RowSource source(context_.defs, type);
+    SqlText sql;
+    sql << " FROM objects o WHERE o.type = ";
+    sql.Value(type);
+    AppendObjectFilter(type, filter, source, sql);
+    sql << " ORDER BY o.k1, o.k2, o.k3";
+    Run(source, sql);
+}
+
+void RowQuery::History(const HistoryKind& kind, const std::string& type, const std::string& key, bool activeVersion,
+                       bool ignoreCase) {
+    RowSource source(context_.defs, type);
+    source.WithHistory(kind.name, kind.attributes, kind.dateAttribute);
+    SqlText sql;
+    sql << " FROM history h LEFT JOIN objects o ON ";
+    if (activeVersion)
+        sql << "o.id = (SELECT a.id FROM objects a WHERE a.type = h.type AND a.k1 = h.k1 ORDER BY a.k2 DESC LIMIT 1)";
+    else
+        sql << "o.type = h.type AND o.k1 = h.k1 AND o.k2 = h.k2 AND o.k3 = ''";
+    sql << " WHERE h.kind = ";
+    sql.Value(kind.kind);
+    sql << " AND h.type = ";
+    sql.Value(type);
+    sql << " AND h.k1 = ";
+    sql.Value(key);
+    if (ignoreCase) sql << " COLLATE NOCASE";
+    sql << " ORDER BY h.at, h.id";
+    Run(source, sql);
+}
+
+void RowQuery::TopAffected(const LinkPath& affected, int64_t modification) {
+    RowSource source(context_.defs, affected.otherType);
+    source.WithLink(*affected.link);
+    SqlText sql;
+    sql << " FROM links l JOIN objects o ON o.id = l." << affected.OtherColumn() << " WHERE l.link_table = ";
+    sql.Value(affected.link->table);
+    sql << " AND l." << affected.AnchorColumn() << " = ";
+    sql.Value(modification);
+    sql << " AND o.type = ";
+    sql.Value(affected.otherType);
+    if (const objdefs::LinkDef* structure = context_.defs.FindLink(names::kChildLinks, affected.otherType)) {
+        sql << " AND NOT EXISTS (SELECT 1 FROM links s JOIN links a ON a.to_id = s.from_id AND a.link_table = ";
+        sql.Value(affected.link->table);
+        sql << " AND a.from_id = ";
+        sql.Value(modification);
+        sql << " WHERE s.link_table = ";
+        sql.Value(structure->table);
+        sql << " AND s.to_id = o.id)";
+    }
+    sql << " ORDER BY l.id";
+    Run(source, sql);
+}
+
+std::string RowQuery::Finish() {
+    if (!writer_) writer_ = std::make_unique<RowSetWriter>(std::vector<Column>{});
+    return writer_->Finish();
+}
+
+}  // namespace server

@@ -1,0 +1,92 @@
+#pragma once
+// The PLM store in SQLite: objects of every type (type, up to three key values, attributes as a JSON
+// object), links between objects (the link's table name, its two ends, its attributes) and history
+// rows. The schema does not depend on the object definitions; they only say which types, links and
+// attributes a request may name. Every statement is prepared with bound values.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Database.h"
+
+namespace server {
+
+struct StoredObject {
+    int64_t id = 0;
+    std::string type;
+    std::vector<std::string> keys;  // three values, "" where the type has fewer keys
+};
+
+struct StoredLink {
+    int64_t id = 0;
+    int64_t from = 0;
+    int64_t to = 0;
+};
+
+struct HistoryEntry {
+    std::string kind;  // "VAULT", "ROLLUP", "SEND_TO_ERP"
+    std::string type;
+    std::string key1, key2;
+    std::string user;
+    std::string at;          // ISO date and time
+    std::string attributes;  // JSON object
+};
+
+class Store {
+public:
+    static constexpr int kMaxKeys = 3;
+
+    explicit Store(const std::string& path);
+
+    Database& Db() { return db_; }
+
+    int64_t InsertObject(const std::string& type, const std::vector<std::string>& keys, const std::string& attributes);
+    // The objects of the type whose first keys equal the given ones, the latest revision (highest
+    // second key) first.
+    std::vector<int64_t> FindObjects(const std::string& type, const std::vector<std::string>& leadingKeys,
+                                     bool ignoreCase = false);
+    std::optional<StoredObject> ReadObject(int64_t id);
+    // An attribute's value; Null (monostate) when absent.
+    SqlValue Attribute(int64_t objectId, const std::string& name);
+    void SetAttribute(int64_t objectId, const std::string& name, const SqlValue& value);
+    void DeleteObject(int64_t id);
+
+    int64_t InsertLink(const std::string& table, int64_t from, int64_t to, const std::string& attributes);
+    std::vector<StoredLink> LinksBetween(const std::string& table, int64_t from, int64_t to);
+    std::vector<StoredLink> LinksFrom(const std::string& table, int64_t from);
+    std::vector<StoredLink> LinksTo(const std::string& table, int64_t to);
+    SqlValue LinkAttribute(int64_t linkId, const std::string& name);
+    void SetLinkAttribute(int64_t linkId, const std::string& name, const SqlValue& value);
+    void DeleteLink(int64_t linkId);
+    // How many links of any table end at the object.
+    int64_t CountLinksTo(int64_t objectId);
+
+    void AddHistory(const HistoryEntry& entry);
+
+    int64_t CountObjects();
+    int64_t CountLinks();
+
+private:
+    std::vector<StoredLink> ReadLinks(Statement& statement);
+    Database db_;
+};
+
+// One write transaction (BEGIN IMMEDIATE); rolled back unless committed.
+class Transaction {
+public:
+    explicit Transaction(Database& db);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void Commit();
+
+private:
+    Database& db_;
+    bool open_ = true;
+};
+
+// The JSON path of an attribute name, "$." + the name quoted.
+std::string AttributePath(const std::string& name);
+
+}  // namespace server

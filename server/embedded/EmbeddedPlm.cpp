@@ -1,0 +1,27 @@
+#include "embedded/EmbeddedPlm.h"
+
+#include <filesystem>
+#include <memory>
+
+#include "DataPaths.h"
+#include "PlmServer.h"
+#include "SampleLoader.h"
+#include "components/noxcomm2/EmbeddedServer.h"
+#include "objdefs/ObjectDefinitionsReader.h"
+
+namespace server {
+
+std::string InstallEmbeddedServer(const std::string& databasePath) {
+    std::string path = databasePath.empty() ? DefaultStorePath() : databasePath;
+    bool fresh = !std::filesystem::exists(path);
+    if (fresh && std::filesystem::path(path).has_parent_path())
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    auto server = std::make_shared<PlmServer>(objdefs::ObjectDefinitionsReader::ReadFile(DefinitionsFile()), path);
+    if (fresh) SampleLoader::LoadFile(server->GetStore(), server->Definitions(), SampleFile());
+    components::EmbeddedServer::Register([server](const std::string& request) { return server->Handle(request); });
+    return path;
+}
+
+void UninstallEmbeddedServer() { components::EmbeddedServer::Unregister(); }
+
+}  // namespace server
