@@ -1,0 +1,154 @@
+#include "PlmTestSupport.h"
+
+#include <gtest/gtest.h>
+#include <pugixml.hpp>
+
+#include <random>
+#include <sstream>
+
+#include "SampleLoader.h"
+#include "objdefs/ObjectDefinitionsReader.h"
+
+namespace plmtest {
+
+namespace {
+
+struct MessageParts {
+    std::vector<std::string> descriptions, codes, data;
+};
+
+MessageParts ReadMessages(pugi::xml_node owner) {
+    MessageParts parts;
+    for (pugi::xml_node m : owner.child("Messages").children("Message")) {
+        parts.descriptions.push_back(m.child_value("Description"));
+        parts.codes.push_back(m.attribute("Code").value());
+        std::ostringstream data;
+        if (m.child("Data")) m.child("Data").print(data, "", pugi::format_raw);
+        parts.data.push_back(data.str());
+    }
+    return parts;
+}
+
+}  // namespace
+
+Answer ReadAnswer(const std::string& text) {
+    pugi::xml_document doc;
+    EXPECT_TRUE(doc.load_string(text.c_str())) << text;
+    pugi::xml_node root = doc.child("Answer");
+    EXPECT_TRUE(root) << text;
+    MessageParts top = ReadMessages(root);
+    Answer answer{root.attribute("ResultCode").value(), top.descriptions, top.codes, {}};
+    for (pugi::xml_node r : root.child("MethodResponses").children("MethodResponse")) {
+        MessageParts own = ReadMessages(r);
+        MethodAnswer method{r.attribute("Name").value(), r.attribute("ResultCode").value(), own.descriptions, own.codes,
+                            own.data, {}, {}};
+        pugi::xml_node xml = r.child("Result").child("xml");
+        for (pugi::xml_node type : xml.child("s:Schema").child("s:ElementType").children("s:AttributeType"))
+            method.columnTypes[type.attribute("name").value()] = type.child("s:datatype").attribute("dt:type").value();
+        for (pugi::xml_node row : xml.child("rs:data").children("z:row")) {
+            Row values;
+            for (pugi::xml_attribute a : row.attributes()) values[a.name()] = a.value();
+            method.rows.push_back(values);
+        }
+        answer.methods.push_back(method);
+    }
+    return answer;
+}
+
+TempFolder::TempFolder() {
+    std::random_device random;
+    path_ = std::filesystem::temp_directory_path() / ("plm-test-" + std::to_string(random()) + std::to_string(random()));
+    std::filesystem::create_directories(path_);
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::shared_ptr<const objdefs::ObjectDefinitions> SampleDefinitions() {
+    static auto defs = objdefs::ObjectDefinitionsReader::ReadFile(std::string(NOX_DATA_DIR) +
+                                                                  "/allusers/AppData/VARDEN/config/download/objdefs.xml");
+    return defs;
+}
+
+void SeedSample(const std::string& path) {
+    server::PlmServer plm(SampleDefinitions(), path);
+    server::SampleLoader::LoadFile(plm.GetStore(), *SampleDefinitions(), std::string(NOX_DATA_DIR) + "/server/sample.xml");
+}
+
+std::string Escape(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
+std::string Keys(const std::vector<std::pair<std::string, std::string>>& keys) {
+    std::string out;
+    for (const auto& [name, value] : keys) out += "<" + name + ">" + Escape(value) + "</" + name + ">";
+    return out;
+}
+
+std::string Obj(const std::string& role, const std::string& type,
+                const std::vector<std::pair<std::string, std::string>>& keys) {
+    return "<" + role + " ID=\"" + type + "\" TYPE=\"\">" + Keys(keys) + "</" + role + ">";
+}
+
+std::string Fields(const std::vector<std::string>& fields) {
+    std::string out = "<SELECT_FIELDS ID=\"\" TYPE=\"SELECT_FIELDS\">";
+    for (const std::string& f : fields) out += "<" + f + "></" + f + ">";
+    return out + "</SELECT_FIELDS>";
+}
+
+std::string Link(const std::string& name, const std::string& attributes) {
+    return "<LINK1  ID=\"" + name + "\">" + attributes + " </LINK1>";
+}
+
+std::string Request(const std::string& method, const std::string& objects, const std::string& params,
+                    const std::string& user) {
+    std::string connection = user.empty() ? "" : "<CONNECTION><USER>" + user + "</USER><PROJECT></PROJECT></CONNECTION>";
+    return "<Request>" + connection + "<Method><Name>" + method + "</Name>" + objects + params + "</Method></Request>";
+}
+
+std::string Multi(const std::vector<std::string>& requests, const std::string& name) {
+    std::string body;
+    for (const std::string& r : requests) body += r;
+    return Request(name, "", "<PARAMS><RequestBody>" + Escape(body) + "</RequestBody></PARAMS>");
+}
+
+SampleServer::SampleServer() {
+    std::string path = folder_.Path("plm.db");
+    SeedSample(path);
+    plm_ = std::make_unique<server::PlmServer>(SampleDefinitions(), path);
+}
+
+std::vector<Row> SampleServer::Rows(const std::string& request) {
+    Answer answer = Send(request);
+    EXPECT_EQ(answer.code, "OK") << (answer.messages.empty() ? "" : answer.messages.front());
+    return answer.methods.empty() ? std::vector<Row>{} : answer.methods.front().rows;
+}
+
+std::string SampleServer::Fingerprint() {
+    server::Database& db = plm_->GetStore().Db();
+    server::Statement& s = db.Prepare(
+        "SELECT (SELECT count(*) FROM objects), (SELECT count(*) FROM links), (SELECT count(*) FROM history), "
+        "(SELECT total(length(attrs)) FROM objects), (SELECT total(length(attrs)) FROM links)");
+    s.Step();
+    return s.Text(0) + "/" + s.Text(1) + "/" + s.Text(2) + "/" + s.Text(3) + "/" + s.Text(4);
+}
+
+std::vector<std::string> Column(const std::vector<Row>& rows, const std::string& field) {
+    std::vector<std::string> values;
+    for (const Row& row : rows) values.push_back(row.count(field) ? row.at(field) : "<null>");
+    return values;
+}
+
+}  // namespace plmtest

@@ -1,0 +1,190 @@
+// The query methods on the sample data, one row per pane the control loads.
+#include <gtest/gtest.h>
+
+#include "PlmTestSupport.h"
+
+using namespace plmtest;
+
+namespace {
+
+const std::vector<std::pair<std::string, std::string>> kA100B = {{"ITEM.ITEM_KEY", "A100"}, {"ITEM.REVISION", "B"}};
+
+std::string Joined(const std::vector<std::string>& values) {
+    std::string out;
+    for (const std::string& v : values) out += (out.empty() ? "" : ",") + v;
+    return out;
+}
+
+struct QueryCase {
+    const char* name;
+    std::string request;
+    std::string field;     // the field whose values are compared
+    std::string expected;  // joined with ","
+};
+
+std::string PartListParams(const std::string& mode, const std::string& date, const std::string& revision) {
+    return "<PARAMS><Mode>" + mode + "</Mode><Date>" + date + "</Date>" +
+           (revision.empty() ? "" : "<REVISION_OPTION>" + revision + "</REVISION_OPTION>") + "</PARAMS>";
+}
+
+std::string QueryLinks(const std::string& type, const std::vector<std::pair<std::string, std::string>>& keys,
+                       const std::vector<std::string>& fields, const std::string& link, const std::string& params = {},
+                       const std::string& method = "ZerakQueryLinks") {
+    return Request(method, "<OBJECTS>" + Fields(fields) + Obj("IN_OBJECT", type, keys) + Link(link) + "</OBJECTS>", params);
+}
+
+std::string ByKeys(const std::string& method, const std::string& type,
+                   const std::vector<std::pair<std::string, std::string>>& keys, const std::vector<std::string>& fields,
+                   const std::string& params = {}) {
+    return Request(method, "<OBJECTS>" + Fields(fields) + Obj("IN_OBJECT", type, keys) + "</OBJECTS>", params);
+}
+
+const std::string kHistoryParams =
+    "<PARAMS><active_version>True</active_version><not_case_sensitive>True</not_case_sensitive></PARAMS>";
+
+std::vector<QueryCase> Cases() {
+    return {
+        {"documents of an item", QueryLinks("ITEM", kA100B, {"DOC.DOC_ID", "ITEM_DOC.RELATION_TYPE"}, "ITEM_DOC"),
+         "DOC.DOC_ID", "D100,D200"},
+        {"items of a document, the link read backwards",
+         QueryLinks("DOC", {{"DOC.DOC_ID", "D100"}, {"DOC.REVISION", "B"}}, {"ITEM.ITEM_KEY"}, "ITEM_DOC"), "ITEM.ITEM_KEY",
+         "A100"},
+        {"link named by its link type", QueryLinks("DOC", {{"DOC.DOC_ID", "D100"}, {"DOC.REVISION", "B"}},
+                                                   {"HARD_COPY.HARD_COPY_ID"}, "REFERENCE_LINK"),
+         "HARD_COPY.HARD_COPY_ID", "HC-1,HC-2"},
+        {"one link name towards two types, chosen by the fields",
+         QueryLinks("FOLDER", {{"FOLDER.FOLDER_ID", "FLD-1"}}, {"DOC.DOC_ID"}, "FOLDER_CONTENT"), "DOC.DOC_ID", "D100"},
+        {"child orders", QueryLinks("EO", {{"EO.EO_ID", "EO-1000"}}, {"EO.EO_ID"}, "CHILD_LINKS"), "EO.EO_ID",
+         "EO-1001,EO-1002"},
+        {"parent orders", QueryLinks("EO", {{"EO.EO_ID", "EO-1002"}}, {"EO.EO_ID"}, "PARENT_LINKS"), "EO.EO_ID", "EO-1000"},
+        {"attached items with their lock", QueryLinks("EO", {{"EO.EO_ID", "EO-1001"}}, {"ITEM.ITEM_KEY", "ITEM.LOCK_TYPE"}, "EO_ATTACHED"),
+         "ITEM.LOCK_TYPE", "Locked,Unlocked"},
+        {"released mode leaves out work in progress",
+         QueryLinks("ITEM", kA100B, {"DOC.DOC_ID"}, "ITEM_DOC", PartListParams("RELEASED", "", "")), "DOC.DOC_ID", "D200"},
+        {"all revisions of the linked objects",
+         QueryLinks("ITEM", {{"ITEM.ITEM_KEY", "A300"}, {"ITEM.REVISION", "A"}}, {"ITEM.REVISION"}, "CHILD_LINKS",
+                    PartListParams("WIP", "", "ALL_REVISIONS")),
+         "ITEM.REVISION", "A,B"},
+        {"effective revision at a date before the change",
+         ByKeys("ZerakPartList", "ITEM", kA100B, {"ITEM.ITEM_KEY", "ITEM.REVISION"},
+                PartListParams("WIP", "06/01/2023", "EFFECTIVE")),
+         "ITEM.REVISION", "A,A,A"},
+        {"effective revision at a date after the change",
+         ByKeys("ZerakPartList", "ITEM", kA100B, {"ITEM.ITEM_KEY", "ITEM.REVISION"},
+                PartListParams("WIP", "2024-06-01", "EFFECTIVE")),
+         "ITEM.REVISION", "A,A,B,A,A"},
+        {"part list with find numbers", ByKeys("ZerakPartList", "ITEM", kA100B, {"CHILD_LINKS.FIND_NO"}),
+         "CHILD_LINKS.FIND_NO", "10,20,30,40,50"},
+        {"document part list", ByKeys("ZerakPartList", "DOC", {{"DOC.DOC_ID", "D100"}, {"DOC.REVISION", "B"}}, {"DOC.DOC_ID"}),
+         "DOC.DOC_ID", "D210"},
+        {"where used", ByKeys("ZerakWhereUsed", "ITEM", {{"ITEM.ITEM_KEY", "P110"}, {"ITEM.REVISION", "A"}},
+                              {"ITEM.ITEM_KEY", "ITEM.REVISION", "PARENT_LINKS.FIND_NO"}),
+         "ITEM.REVISION", "A,B"},
+        {"folder where used", ByKeys("ZerakWhereUsed", "FOLDER", {{"FOLDER.FOLDER_ID", "FLD-2"}}, {"FOLDER.FOLDER_ID"}),
+         "FOLDER.FOLDER_ID", "FLD-1"},
+        {"documents of a file", ByKeys("ZerakWhereUsed", "DOC", {{"FILE.FILE_ID", "F1001"}, {"FILE.REVISION", "1"}}, {"DOC.DOC_ID"}),
+         "DOC.DOC_ID", "D100"},
+        {"step objects", QueryLinks("EO_ROUTE_STEP", {{"EO_ROUTE_STEP.EO_ID", "EO-1001"}, {"EO_ROUTE_STEP.ROUTE_ID", "R1"},
+                                                      {"EO_ROUTE_STEP.STEP_ID", "10"}},
+                                    {"ITEM.ITEM_KEY", "STEP_ATTACHED.APPROVAL"}, "STEP_ATTACHED", "", "QueryStepRelatedObjects"),
+         "STEP_ATTACHED.APPROVAL", "NONE,APPROVED"},
+        {"task objects are its step's", QueryLinks("EO_USER_TASK", {{"EO_USER_TASK.EO_ID", "EO-1001"}, {"EO_USER_TASK.ROUTE_ID", "R1"},
+                                                                   {"EO_USER_TASK.STEP_ID", "10"}},
+                                                   {"DOC.DOC_ID"}, "TASK_ATTACHED", "", "QueryTaskRelatedObjects"),
+         "DOC.DOC_ID", "D100"},
+        {"top affected objects leave out children of affected objects",
+         Request("TopAffectedObjects", "<OBJECTS>" + Obj("IN_OBJECT", "MODIFICATION", {{"MODIFICATION.MODIFICATION_ID", "MOD-1"}}) +
+                                           "<OUT_OBJECT ID='ITEM'/>" + Fields({"ITEM.ITEM_KEY"}) + "</OBJECTS>"),
+         "ITEM.ITEM_KEY", "A100,A300"},
+        {"vault history over every revision", ByKeys("QueryObjectVaultHistory", "ITEM", kA100B,
+                                                     {"ITEM_VAULT_HISTORY.CHECK_TYPE", "ITEM_VAULT_HISTORY.EO_ID"}, kHistoryParams),
+         "ITEM_VAULT_HISTORY.CHECK_TYPE", "CHECK_IN,REVISE,CHECK_OUT"},
+        {"history keys compared without case", ByKeys("QueryObjectVaultHistory", "ITEM", {{"ITEM.ITEM_KEY", "a100"}, {"ITEM.REVISION", "B"}},
+                                                      {"ITEM_VAULT_HISTORY.USER_NAME"}, kHistoryParams),
+         "ITEM_VAULT_HISTORY.USER_NAME", "jsmith,jsmith,mbrown"},
+        {"roll-up history", ByKeys("QueryRollupHistory", "ITEM", kA100B, {"ROLLUP_HISTORY.TOTAL_WEIGHT"}),
+         "ROLLUP_HISTORY.TOTAL_WEIGHT", "42.5,44"},
+        {"send-to-ERP history", ByKeys("QuerySendToErpHistory", "MATERIAL", {{"MATERIAL.MATERIAL_KEY", "M-STEEL"}, {"MATERIAL.REVISION", "A"}},
+                                       {"SEND_TO_ERP_HISTORY.SEND_STATUS"}),
+         "SEND_TO_ERP_HISTORY.SEND_STATUS", "SENT"},
+        {"plain query with a condition",
+         Request("ZerakQuery", "<OBJECTS>" + Fields({"ITEM.REVISION", "ITEM.STATUS"}) +
+                                   "<QUERIEID_OBJECTS_LINKS><Object>ITEM</Object></QUERIEID_OBJECTS_LINKS>"
+                                   "<CONDITION0 TYPE=\"SIMPLE_CONDITION\"><Relation></Relation><Object>ITEM</Object><Field>ITEM.ITEM_KEY</Field>"
+                                   "<Condition>EQU</Condition><Value>A100</Value></CONDITION0></OBJECTS>"),
+         "ITEM.REVISION", "A,B,C"},
+        {"link query with conditions, none given",
+         QueryLinks("ITEM", kA100B, {"CUSTOMER.CUSTOMER_ID"}, "RELATED_CUSTOMER", "", "ZerakQueryLinkWithCondition"),
+         "CUSTOMER.CUSTOMER_ID", "C-100,C-200"},
+        {"materials of a formula", QueryLinks("FORMULA", {{"FORMULA.FORMULA_KEY", "FRM-1"}, {"FORMULA.REVISION", "A"}},
+                                              {"MATERIAL.MATERIAL_KEY", "FORMULA_MATERIAL.QUANTITY"}, "FORMULA_MATERIAL"),
+         "FORMULA_MATERIAL.QUANTITY", "48.5"},
+        {"keywords of a document", QueryLinks("DOC", {{"DOC.DOC_ID", "D100"}, {"DOC.REVISION", "B"}}, {"KEY_GLOSS.KEYWORD"}, "RELATED_KEYWORD"),
+         "KEY_GLOSS.KEYWORD", "PUMP"},
+        {"projects of a folder", QueryLinks("FOLDER", {{"FOLDER.FOLDER_ID", "FLD-1"}}, {"PROJECT.PROJECT_ID"}, "RELATED_PROJECT"),
+         "PROJECT.PROJECT_ID", "PRJ-1"},
+    };
+}
+
+void PrintTo(const QueryCase& c, std::ostream* out) { *out << c.name; }
+
+class QueryMethods : public ::testing::TestWithParam<QueryCase> {};
+
+TEST_P(QueryMethods, AnswerTheSampleRows) {
+    SampleServer server;
+    std::vector<Row> rows = server.Rows(GetParam().request);
+    EXPECT_EQ(Joined(Column(rows, GetParam().field)), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sample, QueryMethods, ::testing::ValuesIn(Cases()),
+                         [](const auto& info) { return "case" + std::to_string(info.index); });
+
+TEST(QueryAnswer, TypesColumnsLeavesNullsOutAndKeepsMarkup) {
+    SampleServer server;
+    Answer answer = server.Send(QueryLinks("ITEM", kA100B,
+                                           {"CUSTOMER.CUSTOMER_ID", "RELATED_CUSTOMER.CUST_ITEM_DES", "CUSTOMER.CITY"},
+                                           "RELATED_CUSTOMER"));
+    ASSERT_EQ(answer.code, "OK");
+    EXPECT_EQ(answer.Only().rows.at(0).at("RELATED_CUSTOMER.CUST_ITEM_DES"), "Pump <HF> & \"quiet\" option");
+    EXPECT_EQ(answer.Only().rows.at(1).at("CUSTOMER.CITY"), "Malmö");
+
+    Answer typed = server.Send(QueryLinks("ITEM", kA100B, {"DOC.DOC_ID", "DOC.CREATION_DATE", "DOC.PAGES", "ITEM.WEIGHT"}, "ITEM_DOC"));
+    const MethodAnswer& m = typed.Only();
+    EXPECT_EQ(m.columnTypes.at("DOC.CREATION_DATE"), "dateTime");
+    EXPECT_EQ(m.columnTypes.at("DOC.PAGES"), "float");
+    EXPECT_EQ(m.columnTypes.at("DOC.DOC_ID"), "string");
+    EXPECT_EQ(m.rows.at(0).at("DOC.CREATION_DATE"), "2024-02-20T00:00:00");
+    EXPECT_EQ(m.rows.at(0).count("ITEM.WEIGHT"), 0u) << "a field of another object is Null: no attribute";
+}
+
+TEST(QueryAnswer, ConditionOnALinkAttributeSelectsOneCustomer) {
+    SampleServer server;
+    std::string condition =
+        "<CONDITION0 TYPE=\"SIMPLE_CONDITION\"><Relation></Relation><Link>RELATED_CUSTOMER</Link><Object>ITEM</Object>"
+        "<Field>RELATED_CUSTOMER.CUSTOMER_CAT_NO</Field><Condition>EQU</Condition><Value>NW-5512</Value></CONDITION0>";
+    std::vector<Row> rows = server.Rows(Request(
+        "ZerakQueryLinkWithCondition", "<OBJECTS>" + Fields({"CUSTOMER.CUSTOMER_ID", "RELATED_CUSTOMER.CONTROLLED_BY"}) +
+                                           Obj("IN_OBJECT", "ITEM", kA100B) + Link("RELATED_CUSTOMER") + condition + "</OBJECTS>"));
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].at("RELATED_CUSTOMER.CONTROLLED_BY"), "Engineering");
+}
+
+TEST(QueryAnswer, LinkCriteriaTravelEscapedInTheParameters) {
+    SampleServer server;
+    std::string criteria = Escape(
+        "<CONDITION0 TYPE=\"SIMPLE_CONDITION\"><Relation></Relation><Object>DOC</Object><Field>DOC.DOC_TYPE</Field>"
+        "<Condition>EQU</Condition><Value>SPEC</Value></CONDITION0>");
+    std::vector<Row> rows = server.Rows(QueryLinks("ITEM", kA100B, {"DOC.DOC_ID"}, "ITEM_DOC",
+                                                   "<PARAMS><LINK_CRITERIA>" + criteria + "</LINK_CRITERIA></PARAMS>"));
+    EXPECT_EQ(Joined(Column(rows, "DOC.DOC_ID")), "D200");
+}
+
+TEST(QueryAnswer, WithoutSelectedFieldsTheKeysAreAnswered) {
+    SampleServer server;
+    std::vector<Row> rows = server.Rows(Request("ZerakQueryLinks", "<OBJECTS>" + Obj("IN_OBJECT", "ITEM", kA100B) +
+                                                                       Link("RELATED_KEYWORD") + "</OBJECTS>"));
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].at("KEY_GLOSS.KEYWORD_CLASS"), "FUNCTION");
+}
+
+}  // namespace
