@@ -1,0 +1,34 @@
+#pragma once
+// The real "simplelinks serve" as a child process on a free loopback port, for the crash and
+// concurrency tests: started, asked for its URL (the first line it prints), signalled, waited for.
+#include <string>
+#include <sys/types.h>
+
+namespace plmtest {
+
+class ServeProcess {
+public:
+    explicit ServeProcess(const std::string& database);
+    ~ServeProcess();
+    ServeProcess(const ServeProcess&) = delete;
+    ServeProcess& operator=(const ServeProcess&) = delete;
+
+    const std::string& Url() const { return url_; }
+    int Port() const { return port_; }
+    const std::string& Path() const { return path_; }
+    // Sends the signal and waits (at most 10 s) for the exit; returns the wait status.
+    int Stop(int signal);
+    // What the process printed after its URL, once it has ended.
+    std::string RestOfOutput();
+
+private:
+    pid_t pid_ = -1;
+    int output_ = -1;
+    std::string url_, path_;
+    int port_ = 0;
+};
+
+// POSTs a request document to the served URL; the body of the answer, empty on failure.
+std::string Post(const ServeProcess& process, const std::string& request);
+
+}  // namespace plmtest
