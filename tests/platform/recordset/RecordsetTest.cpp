@@ -98,7 +98,9 @@ TEST(Recordset, OtherPrefixesAndNoSchemaStillRead) {
 
 TEST(Recordset, NotARowSet) {
     EXPECT_EQ(Recordset::FromXml("<Response><ResultCode>OK</ResultCode></Response>"), nullptr);
-    for (const char* bad : {"", "<xml><rs:data>", "not xml"}) {
+    for (const char* bad : {"", "<xml><rs:data>", "not xml", "<xml><rs:data></xml></rs:data>",
+                            "<x><rs:data><z:row A='&nbsp;'/></rs:data></x>", "<x><rs:data><z:row A='<'/></rs:data></x>",
+                            "<x><rs:data/></x><y/>", "<x><rs:data><z:row A='1/></rs:data></x>", "<x A='1'B='2'/>"}) {
         try {
             Recordset::FromXml(bad);
             FAIL() << bad;
@@ -107,6 +109,15 @@ TEST(Recordset, NotARowSet) {
             EXPECT_NE(e.Description().find("row set"), std::string::npos);
         }
     }
+}
+
+TEST(Recordset, ValuesAreDecodedAndNormalised) {
+    auto rs = Recordset::FromXml("<?xml version='1.0'?><!-- answer --><x><rs:data>"
+                                 "<z:row A=\"it's &lt;&#233;&gt;\" B='tab\there&#10;line' C='&quot;'/></rs:data></x>");
+    ASSERT_TRUE(rs);
+    EXPECT_EQ(rs->Collect("A"), Variant("it's <\xC3\xA9>"));
+    EXPECT_EQ(rs->Collect("B"), Variant("tab here\nline"));
+    EXPECT_EQ(rs->Collect("C"), Variant("\""));
 }
 
 TEST(Recordset, DateAndTimeForms) {

@@ -41,7 +41,12 @@ const automation::MemberTable<IXmlUtil>& IXmlUtil::Members() {
             .Method("getNamedNode", &IXmlUtil::getNamedNode)
             .Method("getNodeAsArray", &IXmlUtil::getNodeAsArray)
             .Method("getChildrenNodeValuePairs", &IXmlUtil::getChildrenNodeValuePairs)
-            .Method("getRecordset", &IXmlUtil::getRecordset)
+            // Reads the answer text from its one copy: answers are large.
+            .Method("getRecordset", [](IXmlUtil& self, automation::Arguments& args) -> Variant {
+                automation::detail::CheckArgumentCount(args, 1);
+                automation::RequirePresent(args[0]);
+                return self.getRecordset(args[0].ToString());
+            })
             .Method("encodeXml", &IXmlUtil::encodeXml)
             .Method("decodeXml", &IXmlUtil::decodeXml);
         return t;
@@ -103,7 +108,7 @@ Variant IXmlUtil::getChildrenNodeValuePairs(const std::string& xpath) {
     return Variant(std::move(pairs));
 }
 
-DispatchPtr IXmlUtil::getRecordset(const std::string& xml) { return platform::Recordset::FromXml(xml); }
+DispatchPtr IXmlUtil::getRecordset(std::string xml) { return platform::Recordset::FromXml(std::move(xml)); }
 
 std::string IXmlUtil::encodeXml(const std::string& text) const { return platform::EscapeXml(text); }
 

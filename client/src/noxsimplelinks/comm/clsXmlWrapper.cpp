@@ -74,7 +74,11 @@ Variant clsXmlWrapper::getChildrenNodeValuePairs(const std::string& xpath) {
     return Forward("getChildrenNodeValuePairs", xpath);
 }
 
-DispatchPtr clsXmlWrapper::getRecordset(const std::string& xml) { return ObjectOrNothing(Forward("getRecordset", xml)); }
+DispatchPtr clsXmlWrapper::getRecordset(std::string xml) {
+    automation::Arguments args;  // built by hand so that the answer text is moved, not copied
+    args.emplace_back(std::move(xml));
+    return ObjectOrNothing(util_->Invoke("getRecordset", automation::InvokeKind::Method, args));
+}
 
 std::string clsXmlWrapper::encodeXml(const std::string& text) { return Forward("encodeXml", text).ToString(); }
 

@@ -29,8 +29,8 @@ Recordset::Recordset(std::shared_ptr<const RecordsetData> data)
     : cursor_(std::make_shared<RecordsetCursor>(RecordsetCursor{std::move(data), 0})),
       fields_(std::make_shared<RecordsetFields>(cursor_)) {}
 
-std::shared_ptr<Recordset> Recordset::FromXml(std::string_view text) {
-    auto data = RecordsetReader::Read(text);
+std::shared_ptr<Recordset> Recordset::FromXml(std::string text) {
+    auto data = RecordsetReader::Read(std::move(text));
     return data ? std::make_shared<Recordset>(std::move(data)) : nullptr;
 }
 

@@ -2,7 +2,7 @@
 // A row set read from a persisted row-set document: its records, walked with a cursor, and its
 // fields. Typed readers go to Data() directly instead of through field objects.
 #include <memory>
-#include <string_view>
+#include <string>
 
 #include "automation/Dispatchable.h"
 #include "platform/recordset/RecordsetCursor.h"
@@ -18,7 +18,7 @@ public:
     explicit Recordset(std::shared_ptr<const RecordsetData> data);
     // The row set of a document text; null when the document holds no data element. A text that
     // is not well-formed raises an automation error.
-    static std::shared_ptr<Recordset> FromXml(std::string_view text);
+    static std::shared_ptr<Recordset> FromXml(std::string text);
 
     int32_t RecordCount() const { return static_cast<int32_t>(cursor_->data->RecordCount()); }
     bool Eof() const { return cursor_->Eof(); }

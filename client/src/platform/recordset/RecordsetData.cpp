@@ -88,6 +88,11 @@ size_t RecordsetData::AddColumn(std::string name, std::string xmlName, int32_t t
     return columns_.size() - 1;
 }
 
+size_t RecordsetData::AddRecord() {
+    for (RecordsetColumn& column : columns_) column.cells.push_back(nullptr);
+    return records_++;
+}
+
 int32_t RecordsetData::ColumnIndex(std::string_view name) const {
     auto it = byName_.find(automation::FoldName(name));
     return it == byName_.end() ? -1 : static_cast<int32_t>(it->second);

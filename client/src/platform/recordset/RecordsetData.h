@@ -26,11 +26,15 @@ struct RecordsetColumn {
 
 class RecordsetData {
 public:
-    explicit RecordsetData(std::unique_ptr<char[]> text, size_t records)
-        : text_(std::move(text)), records_(records) {}
+    // `text` is the document text the cells will point into.
+    explicit RecordsetData(std::string text) : text_(std::move(text)) {}
+    // The text, for a reader that decodes the cells in place.
+    std::string& Text() { return text_; }
 
     // Adds a field with every cell missing; returns its index.
     size_t AddColumn(std::string name, std::string xmlName, int32_t type, FieldKind kind);
+    // Adds a record with every cell missing; returns its index.
+    size_t AddRecord();
     RecordsetColumn& Column(size_t index) { return columns_[index]; }
     const RecordsetColumn& Column(size_t index) const { return columns_[index]; }
     size_t ColumnCount() const { return columns_.size(); }
@@ -44,8 +48,8 @@ public:
     static automation::Variant Convert(const char* text, FieldKind kind);
 
 private:
-    std::unique_ptr<char[]> text_;  // the document text the cells point into
-    size_t records_;
+    std::string text_;  // the document text the cells point into
+    size_t records_ = 0;
     std::vector<RecordsetColumn> columns_;
     std::unordered_map<std::string, size_t> byName_;  // folded names
 };

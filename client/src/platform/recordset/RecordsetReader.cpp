@@ -1,11 +1,7 @@
 #include "platform/recordset/RecordsetReader.h"
 
-#include <cstring>
-
-#include <pugixml.hpp>
-
-#include "automation/AutomationError.h"
 #include "platform/xml/XmlNodeInfo.h"
+#include "platform/xml/XmlStream.h"
 
 namespace platform {
 namespace {
@@ -32,103 +28,106 @@ constexpr TypeRule kTypeRules[] = {
 constexpr std::pair<std::string_view, int32_t> kDbTypes[] = {
     {"str", 200}, {"currency", 6}, {"numeric", 131}, {"decimal", 14}, {"timestamp", 135}, {"variantdate", 7}};
 
-bool HasLocalName(pugi::xml_node node, std::string_view local) {
-    return node.type() == pugi::node_element && LocalName(node.name()) == local;
-}
+bool Prefixed(std::string_view name) { return !PrefixOf(name).empty(); }
 
-// The first element named usualPrefix:local, or else the first one with that local name.
-pugi::xml_node FindElement(pugi::xml_node root, std::string_view usualPrefix, std::string_view local) {
-    std::string usual = std::string(usualPrefix) + ":" + std::string(local);
-    if (root.name() == usual) return root;
-    if (pugi::xml_node found = root.find_node([&](pugi::xml_node n) { return n.name() == usual; })) return found;
-    if (HasLocalName(root, local)) return root;
-    return root.find_node([&](pugi::xml_node n) { return HasLocalName(n, local); });
-}
+// A field as the schema describes it, collected while its element is read.
+struct SchemaField {
+    std::string xmlName, fieldName, dataType, dbType;
 
-// An attribute by local name, with or without a prefix as asked.
-const char* AttributeValue(pugi::xml_node node, std::string_view local, bool prefixed) {
-    for (pugi::xml_attribute a : node.attributes()) {
-        std::string_view name = a.name();
-        if (LocalName(name) == local && (name.size() != local.size()) == prefixed) return a.value();
+    void AddTo(RecordsetData& data) const {
+        if (xmlName.empty()) return;
+        TypeRule rule{"string", 202, FieldKind::Text};
+        for (const TypeRule& r : kTypeRules)
+            if (r.dataType == dataType) rule = r;
+        for (auto [name, type] : kDbTypes)
+            if (name == dbType) rule.type = type;
+        data.AddColumn(fieldName.empty() ? xmlName : fieldName, xmlName, rule.type, rule.kind);
     }
-    return nullptr;
-}
+};
 
-void AddSchemaColumn(RecordsetData& data, pugi::xml_node attributeType) {
-    const char* xmlName = AttributeValue(attributeType, "name", false);
-    if (!xmlName) return;
-    const char* fieldName = AttributeValue(attributeType, "name", true);
-    pugi::xml_node datatype = attributeType.find_child([](pugi::xml_node n) { return HasLocalName(n, "datatype"); });
-    const char* dataType = datatype ? AttributeValue(datatype, "type", true) : nullptr;
-    if (!dataType) dataType = AttributeValue(attributeType, "type", true);
-    const char* dbType = datatype ? AttributeValue(datatype, "dbtype", true) : nullptr;
-
-    TypeRule rule{"string", 202, FieldKind::Text};
-    for (const TypeRule& r : kTypeRules)
-        if (dataType && r.dataType == dataType) rule = r;
-    for (auto [name, type] : kDbTypes)
-        if (dbType && name == dbType) rule.type = type;
-    data.AddColumn(fieldName ? fieldName : xmlName, xmlName, rule.type, rule.kind);
-}
-
-class RowFiller {
+// Builds the table while the document streams by: fields from the first schema element, one
+// record per row element directly inside the first data element, whatever their prefixes.
+class RowSetBuilder : public XmlStream::Handler {
 public:
-    explicit RowFiller(RecordsetData& data) : data_(data) {
-        for (size_t c = 0; c < data_.ColumnCount(); ++c) byXmlName_.emplace(data_.Column(c).xmlName, c);
-    }
+    explicit RowSetBuilder(RecordsetData& data) : data_(data) {}
 
-    void Fill(size_t record, pugi::xml_node row) {
-        size_t expected = 0;  // attributes come in field order as a rule: try the next field first
-        for (pugi::xml_attribute a : row.attributes()) {
-            size_t column = expected < data_.ColumnCount() && std::strcmp(data_.Column(expected).xmlName.c_str(), a.name()) == 0
-                                ? expected
-                                : Lookup(a.name());
-            data_.Column(column).cells[record] = a.value();
-            expected = column + 1;
+    bool FoundData() const { return dataSeen_; }
+
+    void StartElement(std::string_view name, int depth) override {
+        std::string_view local = LocalName(name);
+        where_ = Where::Elsewhere;
+        if (!schemaSeen_ && local == "Schema") {
+            schemaSeen_ = true;
+            schemaDepth_ = depth;
+        } else if (schemaDepth_ >= 0 && local == "AttributeType") {
+            where_ = Where::AttributeType;
+            field_ = SchemaField{};
+        } else if (schemaDepth_ >= 0 && local == "datatype") {
+            where_ = Where::DataType;
+        } else if (!dataSeen_ && local == "data") {
+            dataSeen_ = true;
+            dataDepth_ = depth;
+        } else if (dataDepth_ >= 0 && depth == dataDepth_ + 1 && local == "row") {
+            where_ = Where::Row;
+            record_ = data_.AddRecord();
+            expected_ = 0;
         }
     }
 
+    void Attribute(std::string_view name, const char* value) override {
+        switch (where_) {
+            case Where::Row: return Cell(name, value);
+            case Where::AttributeType:
+                if (LocalName(name) == "name") (Prefixed(name) ? field_.fieldName : field_.xmlName) = value;
+                [[fallthrough]];
+            case Where::DataType:
+                if (Prefixed(name) && LocalName(name) == "type") field_.dataType = value;
+                if (Prefixed(name) && LocalName(name) == "dbtype") field_.dbType = value;
+                return;
+            case Where::Elsewhere: return;
+        }
+    }
+
+    void EndElement(std::string_view name, int depth) override {
+        where_ = Where::Elsewhere;
+        if (depth == schemaDepth_) schemaDepth_ = -1;
+        if (schemaDepth_ >= 0 && LocalName(name) == "AttributeType") field_.AddTo(data_);
+        if (depth == dataDepth_) dataDepth_ = -1;
+    }
+
 private:
+    enum class Where { Elsewhere, AttributeType, DataType, Row };
+
+    // Row attributes come in field order as a rule: the next field is tried first.
+    void Cell(std::string_view name, const char* value) {
+        size_t column = expected_ < data_.ColumnCount() && data_.Column(expected_).xmlName == name ? expected_
+                                                                                                  : ColumnOf(name);
+        data_.Column(column).cells[record_] = value;
+        expected_ = column + 1;
+    }
+
     // A row attribute the schema does not name becomes a text field of its own.
-    size_t Lookup(const char* name) {
-        auto it = byXmlName_.find(name);
-        if (it != byXmlName_.end()) return it->second;
-        size_t column = data_.AddColumn(name, name, 202, FieldKind::Text);
-        byXmlName_.emplace(name, column);
-        return column;
+    size_t ColumnOf(std::string_view name) {
+        for (size_t c = 0; c < data_.ColumnCount(); ++c)
+            if (data_.Column(c).xmlName == name) return c;
+        return data_.AddColumn(std::string(name), std::string(name), 202, FieldKind::Text);
     }
 
     RecordsetData& data_;
-    std::unordered_map<std::string, size_t> byXmlName_;
+    Where where_ = Where::Elsewhere;
+    bool schemaSeen_ = false, dataSeen_ = false;
+    int schemaDepth_ = -1, dataDepth_ = -1;
+    SchemaField field_;
+    size_t record_ = 0, expected_ = 0;
 };
 
 }  // namespace
 
-std::shared_ptr<RecordsetData> RecordsetReader::Read(std::string_view text) {
-    auto buffer = std::make_unique<char[]>(text.size() + 1);
-    std::memcpy(buffer.get(), text.data(), text.size());
-    pugi::xml_document doc;
-    pugi::xml_parse_result result =
-        doc.load_buffer_inplace(buffer.get(), text.size(), pugi::parse_default, pugi::encoding_utf8);
-    if (!result)
-        throw automation::AutomationError(kNotReadable, "The row set cannot be read: XML error at offset " +
-                                                            std::to_string(result.offset) + ": " + result.description());
-    pugi::xml_node root = doc.document_element();
-    pugi::xml_node rowsElement = FindElement(root, "rs", "data");
-    if (!rowsElement) return nullptr;
-
-    std::vector<pugi::xml_node> rows;
-    for (pugi::xml_node n : rowsElement.children())
-        if (HasLocalName(n, "row")) rows.push_back(n);
-    auto data = std::make_shared<RecordsetData>(std::move(buffer), rows.size());
-    if (pugi::xml_node schema = FindElement(root, "s", "Schema"))
-        for (pugi::xml_node n = schema.find_node([](pugi::xml_node x) { return HasLocalName(x, "AttributeType"); }); n;
-             n = n.next_sibling())
-            if (HasLocalName(n, "AttributeType")) AddSchemaColumn(*data, n);
-
-    RowFiller filler(*data);
-    for (size_t r = 0; r < rows.size(); ++r) filler.Fill(r, rows[r]);
-    return data;
+std::shared_ptr<RecordsetData> RecordsetReader::Read(std::string text) {
+    auto data = std::make_shared<RecordsetData>(std::move(text));
+    RowSetBuilder builder(*data);
+    XmlStream::Read(data->Text().data(), data->Text().size(), builder, kNotReadable, "The row set");
+    return builder.FoundData() ? data : nullptr;
 }
 
 }  // namespace platform

@@ -3,7 +3,7 @@
 // with one row element per record and one attribute per non-missing field. Elements are found by
 // their local names, so other prefixes than the usual "s", "rs" and "z" read as well.
 #include <memory>
-#include <string_view>
+#include <string>
 
 #include "platform/recordset/RecordsetData.h"
 
@@ -16,7 +16,7 @@ public:
 
     // The table of the text; null when the document holds no data element. A text that is not
     // well-formed raises an automation error describing where.
-    static std::shared_ptr<RecordsetData> Read(std::string_view text);
+    static std::shared_ptr<RecordsetData> Read(std::string text);
 };
 
 }  // namespace platform

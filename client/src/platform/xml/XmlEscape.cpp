@@ -6,47 +6,49 @@
 namespace platform {
 namespace {
 
-void AppendUtf8(std::string& out, uint32_t code) {
+size_t EncodeUtf8(uint32_t code, char* out) {
     if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
+        out[0] = static_cast<char>(code);
+        return 1;
     }
+    if (code < 0x800) {
+        out[0] = static_cast<char>(0xC0 | (code >> 6));
+        out[1] = static_cast<char>(0x80 | (code & 0x3F));
+        return 2;
+    }
+    if (code < 0x10000) {
+        out[0] = static_cast<char>(0xE0 | (code >> 12));
+        out[1] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out[2] = static_cast<char>(0x80 | (code & 0x3F));
+        return 3;
+    }
+    out[0] = static_cast<char>(0xF0 | (code >> 18));
+    out[1] = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+    out[2] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out[3] = static_cast<char>(0x80 | (code & 0x3F));
+    return 4;
 }
 
-// The character a reference body ("amp", "#60", "#x3C") stands for, written to out; false when the
-// body is not a reference.
-bool AppendReference(std::string& out, std::string_view body) {
+}  // namespace
+
+size_t DecodeReference(std::string_view body, char* out) {
     static constexpr std::pair<std::string_view, char> kNamed[] = {
         {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}};
     for (auto [name, ch] : kNamed) {
         if (body == name) {
-            out += ch;
-            return true;
+            out[0] = ch;
+            return 1;
         }
     }
-    if (body.size() < 2 || body[0] != '#') return false;
+    if (body.size() < 2 || body[0] != '#') return 0;
     bool hex = body[1] == 'x' || body[1] == 'X';
     std::string_view digits = body.substr(hex ? 2 : 1);
     uint32_t code = 0;
     auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), code, hex ? 16 : 10);
-    if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size()) return false;
-    if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-    AppendUtf8(out, code);
-    return true;
+    if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size()) return 0;
+    if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+    return EncodeUtf8(code, out);
 }
-
-}  // namespace
 
 std::string EscapeXml(std::string_view text) {
     std::string out;
@@ -80,8 +82,12 @@ std::string UnescapeXml(std::string_view text) {
         if (amp == std::string_view::npos) break;
         out.append(text, i, amp - i);
         size_t semi = text.find(';', amp + 1);
-        if (semi != std::string_view::npos && semi - amp <= kLongestReference &&
-            AppendReference(out, text.substr(amp + 1, semi - amp - 1))) {
+        char decoded[4];
+        size_t length = semi != std::string_view::npos && semi - amp <= kLongestReference
+                            ? DecodeReference(text.substr(amp + 1, semi - amp - 1), decoded)
+                            : 0;
+        if (length > 0) {
+            out.append(decoded, length);
             i = semi + 1;
         } else {
             out += '&';

@@ -11,5 +11,8 @@ std::string EscapeXml(std::string_view text);
 // Turns the predefined entities and numeric character references back into characters; anything
 // that is not a well-formed reference stays as it is.
 std::string UnescapeXml(std::string_view text);
+// The character a reference body ("amp", "#60", "#x3C") stands for, written as UTF-8 to `out`
+// (room for 4 bytes); its length, or 0 when the body is not a reference.
+size_t DecodeReference(std::string_view body, char* out);
 
 }  // namespace platform

@@ -1,0 +1,209 @@
+#include "platform/xml/XmlStream.h"
+
+#include <array>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "automation/AutomationError.h"
+#include "platform/xml/XmlEscape.h"
+
+namespace platform {
+namespace {
+
+using StopTable = std::array<bool, 256>;
+
+// Characters that end the plain run of an attribute value between the given quotes.
+constexpr StopTable StopsFor(char quote) {
+    StopTable table{};
+    for (char c : {quote, '&', '<', '\t', '\n', '\r'}) table[static_cast<unsigned char>(c)] = true;
+    return table;
+}
+
+constexpr StopTable kDoubleQuoted = StopsFor('"');
+constexpr StopTable kSingleQuoted = StopsFor('\'');
+constexpr size_t kLongestReference = 12;
+
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+class Reader {
+public:
+    Reader(char* text, size_t size, XmlStream::Handler& handler, int32_t errorNumber, std::string_view subject)
+        : begin_(text), p_(text), end_(text + size), handler_(handler), errorNumber_(errorNumber), subject_(subject) {}
+
+    void Run() {
+        if (Starts("\xEF\xBB\xBF")) p_ += 3;
+        while (true) {
+            char* lt = static_cast<char*>(std::memchr(p_, '<', static_cast<size_t>(end_ - p_)));
+            if (open_.empty()) RequireSpaceUntil(lt ? lt : end_);
+            if (!lt) break;
+            p_ = lt + 1;
+            if (p_ >= end_) Fail("unexpected end of the text");
+            if (Starts("!--")) {
+                SkipPast("-->", "unterminated comment");
+            } else if (Starts("![CDATA[")) {
+                if (open_.empty()) Fail("CDATA outside the document element");
+                SkipPast("]]>", "unterminated CDATA section");
+            } else if (Starts("!DOCTYPE")) {
+                SkipDoctype();
+            } else if (*p_ == '?') {
+                SkipPast("?>", "unterminated processing instruction");
+            } else if (*p_ == '/') {
+                EndTag();
+            } else {
+                StartTag();
+            }
+        }
+        if (!open_.empty()) Fail("the element " + std::string(open_.back()) + " is not closed");
+        if (!rootSeen_) Fail("no document element");
+    }
+
+private:
+    [[noreturn]] void Fail(const std::string& what) {
+        throw automation::AutomationError(errorNumber_, std::string(subject_) + " cannot be read: XML error at offset " +
+                                                            std::to_string(p_ - begin_) + ": " + what);
+    }
+
+    bool Starts(std::string_view s) const {
+        return static_cast<size_t>(end_ - p_) >= s.size() && std::memcmp(p_, s.data(), s.size()) == 0;
+    }
+
+    void RequireSpaceUntil(char* stop) {
+        for (; p_ < stop; ++p_)
+            if (!IsSpace(*p_)) Fail("text is not allowed outside the document element");
+    }
+
+    void SkipSpace() {
+        while (p_ < end_ && IsSpace(*p_)) ++p_;
+    }
+
+    void Expect(char c) {
+        if (p_ >= end_ || *p_ != c) Fail(std::string("'") + c + "' expected");
+        ++p_;
+    }
+
+    void SkipPast(std::string_view terminator, const char* what) {
+        std::string_view rest(p_, static_cast<size_t>(end_ - p_));
+        size_t at = rest.find(terminator);
+        if (at == std::string_view::npos) Fail(what);
+        p_ += at + terminator.size();
+    }
+
+    void SkipDoctype() {
+        if (rootSeen_) Fail("a document type after the document element");
+        for (int brackets = 0; p_ < end_; ++p_) {
+            if (*p_ == '[') ++brackets;
+            if (*p_ == ']') --brackets;
+            if (*p_ == '>' && brackets == 0) {
+                ++p_;
+                return;
+            }
+        }
+        Fail("unterminated document type");
+    }
+
+    std::string_view Name() {
+        char* start = p_;
+        while (p_ < end_ && !IsSpace(*p_) && *p_ != '/' && *p_ != '>' && *p_ != '=' && *p_ != '<') ++p_;
+        if (p_ == start) Fail("a name expected");
+        return {start, static_cast<size_t>(p_ - start)};
+    }
+
+    void EndTag() {
+        ++p_;
+        std::string_view name = Name();
+        SkipSpace();
+        Expect('>');
+        if (open_.empty() || open_.back() != name) Fail("start-end tags mismatch");
+        open_.pop_back();
+        handler_.EndElement(name, static_cast<int>(open_.size()));
+    }
+
+    void StartTag() {
+        if (open_.empty() && rootSeen_) Fail("only one top level element is allowed");
+        rootSeen_ = true;
+        std::string_view name = Name();
+        int depth = static_cast<int>(open_.size());
+        handler_.StartElement(name, depth);
+        while (true) {
+            bool spaced = p_ < end_ && IsSpace(*p_);
+            SkipSpace();
+            if (p_ >= end_) Fail("unterminated start tag");
+            if (*p_ == '/') {
+                ++p_;
+                Expect('>');
+                handler_.EndElement(name, depth);
+                return;
+            }
+            if (*p_ == '>') {
+                ++p_;
+                open_.push_back(name);
+                return;
+            }
+            if (!spaced) Fail("white space expected before an attribute");
+            std::string_view attribute = Name();
+            SkipSpace();
+            Expect('=');
+            SkipSpace();
+            if (p_ >= end_ || (*p_ != '"' && *p_ != '\'')) Fail("a quoted attribute value expected");
+            handler_.Attribute(attribute, Value());
+        }
+    }
+
+    // Decodes the value in place, shrinking it, and terminates it where its closing quote was.
+    const char* Value() {
+        char quote = *p_++;
+        const StopTable& stops = quote == '"' ? kDoubleQuoted : kSingleQuoted;
+        char* value = p_;
+        char* out = p_;
+        while (true) {
+            char* run = p_;
+            while (p_ < end_ && !stops[static_cast<unsigned char>(*p_)]) ++p_;
+            if (out != run) std::memmove(out, run, static_cast<size_t>(p_ - run));
+            out += p_ - run;
+            if (p_ >= end_) Fail("unterminated attribute value");
+            char c = *p_;
+            if (c == quote) {
+                *out = '\0';
+                ++p_;
+                return value;
+            }
+            if (c == '<') Fail("'<' in an attribute value");
+            if (c == '&') {
+                Reference(out);
+                continue;
+            }
+            if (c == '\r' && p_ + 1 < end_ && p_[1] == '\n') ++p_;
+            *out++ = ' ';
+            ++p_;
+        }
+    }
+
+    void Reference(char*& out) {
+        size_t room = std::min(kLongestReference, static_cast<size_t>(end_ - p_));
+        char* semi = static_cast<char*>(std::memchr(p_, ';', room));
+        char decoded[4];
+        size_t length = semi ? DecodeReference(std::string_view(p_ + 1, static_cast<size_t>(semi - p_ - 1)), decoded) : 0;
+        if (length == 0) Fail("an undefined or malformed reference");
+        std::memcpy(out, decoded, length);
+        out += length;
+        p_ = semi + 1;
+    }
+
+    char* begin_;
+    char* p_;
+    char* end_;
+    XmlStream::Handler& handler_;
+    int32_t errorNumber_;
+    std::string_view subject_;
+    std::vector<std::string_view> open_;
+    bool rootSeen_ = false;
+};
+
+}  // namespace
+
+void XmlStream::Read(char* text, size_t size, Handler& handler, int32_t errorNumber, std::string_view subject) {
+    Reader(text, size, handler, errorNumber, subject).Run();
+}
+
+}  // namespace platform
