@@ -1,7 +1,5 @@
 #include "components/noxcomm2/Icomm.h"
 
-#include <algorithm>
-
 #include "components/noxcomm2/CommErrors.h"
 #include "components/noxcomm2/ConnectionSettings.h"
 
@@ -11,9 +9,8 @@ namespace {
 
 using automation::AutomationError;
 
-bool IsFailureCode(std::string code) {
-    std::transform(code.begin(), code.end(), code.begin(), [](unsigned char c) { return std::toupper(c); });
-    return code == "FAILED" || code == "ERROR";
+bool IsFailureCode(const std::string& code) {
+    return automation::SameName(code, "FAILED") || automation::SameName(code, "ERROR");
 }
 
 int PortNumber(int32_t port) {

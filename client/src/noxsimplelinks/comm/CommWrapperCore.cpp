@@ -1,6 +1,7 @@
 #include "noxsimplelinks/comm/CommWrapperCore.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "automation/ObjectFactory.h"
 
