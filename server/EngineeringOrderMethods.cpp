@@ -30,20 +30,28 @@ Order ReadOrder(MethodContext& context) {
     return order;
 }
 
+const objdefs::LinkDef& AttachLink(MethodContext& context, const std::string& from, const char* name,
+                                   const std::string& type) {
+    return *LinkPath::Require(context.defs, from, name, type).front().link;
+}
+
+// The object of <IN_OBJECT1> and the link by which orders hold it.
 struct Attached {
     ObjectSpec object;
     int64_t id = 0;
+    const objdefs::LinkDef* attach = nullptr;
 };
 
 Attached ReadAttached(MethodContext& context) {
     Attached attached{context.ReadObject(context.call.RequireRole("IN_OBJECT1"))};
     attached.id = context.FindOne(attached.object);
+    attached.attach = &AttachLink(context, names::kEo, names::kEoAttachedLink, attached.object.type);
     return attached;
 }
 
-const objdefs::LinkDef& AttachLink(MethodContext& context, const std::string& from, const char* name,
-                                   const std::string& type) {
-    return *LinkPath::Require(context.defs, from, name, type).front().link;
+[[noreturn]] void NotAttached(const Attached& attached, const Order& order) {
+    throw MethodError(codes::kNotFound, "The " + attached.object.Describe() + " is not attached to engineering order " +
+                                            order.eoId);
 }
 
 // The order ids whose lock holds the object.
@@ -84,7 +92,7 @@ void SetLock(MethodContext& context, int64_t link, bool lock) {
 MethodResult Detach(MethodContext& context) {
     Order order = ReadOrder(context);
     Attached attached = ReadAttached(context);
-    const objdefs::LinkDef& attach = AttachLink(context, names::kEo, names::kEoAttachedLink, attached.object.type);
+    const objdefs::LinkDef& attach = *attached.attach;
     RefuseTopLock(context, attach, attached, order, true, "detached");
     const objdefs::LinkDef& step = AttachLink(context, names::kStep, names::kStepAttachedLink, attached.object.type);
     size_t removed = 0;
@@ -98,8 +106,7 @@ MethodResult Detach(MethodContext& context) {
         ++removed;
     }
     if (removed == 0)
-        throw MethodError(codes::kNotFound, "The " + attached.object.Describe() + " is not attached to engineering order " +
-                                                order.eoId);
+        NotAttached(attached, order);
     context.RecordHistory(attached.id, "DETACH", "EO " + order.eoId);
     return {};
 }
@@ -108,7 +115,7 @@ MethodResult AttachAllSteps(MethodContext& context) {
     Order order = ReadOrder(context);
     Attached attached = ReadAttached(context);
     bool lock = ReadLockParam(context);
-    const objdefs::LinkDef& attach = AttachLink(context, names::kEo, names::kEoAttachedLink, attached.object.type);
+    const objdefs::LinkDef& attach = *attached.attach;
     RefuseTopLock(context, attach, attached, order, false, "attached to the steps of engineering order " + order.eoId);
     std::vector<int64_t> steps = RouteSteps(context, order);
     if (steps.empty())
@@ -130,12 +137,11 @@ MethodResult Lock(MethodContext& context) {
     Order order = ReadOrder(context);
     Attached attached = ReadAttached(context);
     bool lock = ReadLockParam(context);
-    const objdefs::LinkDef& attach = AttachLink(context, names::kEo, names::kEoAttachedLink, attached.object.type);
+    const objdefs::LinkDef& attach = *attached.attach;
     if (lock) RefuseTopLock(context, attach, attached, order, false, "locked");
     std::vector<StoredLink> links = context.store.LinksBetween(attach.table, order.id, attached.id);
     if (links.empty())
-        throw MethodError(codes::kNotFound, "The " + attached.object.Describe() + " is not attached to engineering order " +
-                                                order.eoId);
+        NotAttached(attached, order);
     SetLock(context, links.front().id, lock);
     context.RecordHistory(attached.id, lock ? "LOCK" : "UNLOCK", "EO " + order.eoId);
     return {};
