@@ -81,7 +81,7 @@ ObjectSpec MethodContext::ReadObject(pugi::xml_node element) const {
     for (const std::string& key : keyNames) {
         pugi::xml_node node = KeyElement(element, key);
         if (!node) break;
-        object.keys.push_back(Trimmed(node.text().get()));
+        object.keys.push_back(node.text().get());  // key values exactly as sent
         used.push_back(node);
     }
     if (object.keys.empty() || object.keys.front().empty())

@@ -14,7 +14,7 @@ std::string UserOf(pugi::xml_node request, const std::string& fallback) {
 [[noreturn]] void BadRequest(const std::string& why) { throw MethodError(codes::kBadRequest, why); }
 
 void Parse(pugi::xml_document& document, std::string_view text, const char* what) {
-    pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size(), pugi::parse_default,
+    pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_ws_pcdata_single,
                                                          pugi::encoding_utf8);
     if (!parsed)
         BadRequest(std::string(what) + " is not well-formed XML: " + parsed.description() + " at offset " +
