@@ -22,4 +22,17 @@ void DefinitionFile::Fail(const std::string& fault) const {
     throw automation::AutomationError(badNumber_, kind_ + " '" + path_ + "': " + fault);
 }
 
+std::string DefinitionFile::Required(const pugi::xml_node& node, const char* attribute) const {
+    std::string value = node.attribute(attribute).value();
+    if (value.empty()) Fail("<" + std::string(node.name()) + "> without " + attribute);
+    return value;
+}
+
+std::vector<pugi::xml_node> DefinitionFile::Elements(const pugi::xml_node& parent) {
+    std::vector<pugi::xml_node> elements;
+    for (const pugi::xml_node& child : parent.children())
+        if (child.type() == pugi::node_element) elements.push_back(child);
+    return elements;
+}
+
 }  // namespace components

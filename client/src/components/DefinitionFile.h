@@ -4,6 +4,7 @@
 // own number; every description names the file and the fault.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include <pugixml.hpp>
 
@@ -17,6 +18,10 @@ public:
     // Loads the file and checks its root element's name; returns the root.
     pugi::xml_node Open(const char* rootName);
     [[noreturn]] void Fail(const std::string& fault) const;
+    // The value of an attribute that must be given; a missing or empty one is a fault of the file.
+    std::string Required(const pugi::xml_node& node, const char* attribute) const;
+    // The child elements of a node, in order.
+    static std::vector<pugi::xml_node> Elements(const pugi::xml_node& parent);
     const std::string& Path() const { return path_; }
 
 private:

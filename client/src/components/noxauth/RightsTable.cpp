@@ -12,12 +12,7 @@ namespace components {
 
 namespace {
 
-std::vector<pugi::xml_node> Elements(const pugi::xml_node& parent) {
-    std::vector<pugi::xml_node> elements;
-    for (const pugi::xml_node& child : parent.children())
-        if (child.type() == pugi::node_element) elements.push_back(child);
-    return elements;
-}
+constexpr auto Elements = &DefinitionFile::Elements;
 
 // A ";"-separated list of names; an absent attribute gives none.
 std::vector<std::string> List(const pugi::xml_node& node, const char* attribute) {
@@ -35,12 +30,6 @@ std::vector<std::string> List(const pugi::xml_node& node, const char* attribute)
 bool Matches(const std::vector<std::string>& names, const std::string& value) {
     return names.empty() ||
            std::any_of(names.begin(), names.end(), [&](const std::string& name) { return automation::SameName(name, value); });
-}
-
-std::string Required(const pugi::xml_node& node, const char* attribute, const DefinitionFile& file) {
-    std::string value = node.attribute(attribute).value();
-    if (value.empty()) file.Fail("<" + std::string(node.name()) + "> without " + attribute);
-    return value;
 }
 
 }  // namespace
@@ -67,7 +56,7 @@ RightsTable RightsTable::AllowEverything() {
 
 void RightsTable::ReadUserType(const pugi::xml_node& node, const DefinitionFile& file) {
     UserRights user;
-    user.userType = Required(node, "NAME", file);
+    user.userType = file.Required(node, "NAME");
     for (const UserRights& other : users_)
         if (automation::SameName(other.userType, user.userType)) file.Fail("the user type " + user.userType + " is given twice");
     const std::string fallback = node.attribute("DEFAULT").as_string("DENY");
@@ -76,9 +65,9 @@ void RightsTable::ReadUserType(const pugi::xml_node& node, const DefinitionFile&
     for (const pugi::xml_node& entry : Elements(node)) {
         const std::string kind = entry.name();
         if (kind == "REMOVE") {
-            user.removedTools.push_back(Required(entry, "TOOL", file));
+            user.removedTools.push_back(file.Required(entry, "TOOL"));
         } else if (kind == "ALLOW" || kind == "DENY") {
-            user.rules.push_back({kind == "ALLOW", Required(entry, "ACTION", file), List(entry, "OBJECT_TYPE"), List(entry, "STATUS")});
+            user.rules.push_back({kind == "ALLOW", file.Required(entry, "ACTION"), List(entry, "OBJECT_TYPE"), List(entry, "STATUS")});
         } else {
             file.Fail("unknown element <" + kind + "> in the user type " + user.userType);
         }
@@ -90,7 +79,7 @@ void RightsTable::ReadNoneProject(const pugi::xml_node& node, const DefinitionFi
     NoneProjectList list{List(node, "OBJECT_TYPE"), {}};
     for (const pugi::xml_node& tool : Elements(node)) {
         if (std::string(tool.name()) != "TOOL") file.Fail("unknown element <" + std::string(tool.name()) + "> in <NONE_PROJECT>");
-        list.tools.push_back(Required(tool, "ID", file));
+        list.tools.push_back(file.Required(tool, "ID"));
     }
     noneProject_.push_back(std::move(list));
 }

@@ -14,25 +14,13 @@ namespace components {
 
 namespace {
 
+constexpr auto Elements = &DefinitionFile::Elements;
+
 constexpr std::array<const char*, 4> kToolTypes = {"BUTTON", "STATE", "DROPDOWN", "MENU"};
 constexpr std::array<const char*, 4> kMappingColumns = {"TYPE", "PROGID", "METHOD", "PARAMS"};
 constexpr std::array<const char*, 3> kActionTypes = {"InternalAction", "DllAction", "ExeAction"};
 
 std::string Name(const pugi::xml_node& node) { return node.name(); }
-
-std::vector<pugi::xml_node> Elements(const pugi::xml_node& parent) {
-    std::vector<pugi::xml_node> elements;
-    for (const pugi::xml_node& child : parent.children())
-        if (child.type() == pugi::node_element) elements.push_back(child);
-    return elements;
-}
-
-// The value of a required attribute; a missing or empty one is a fault of the file.
-std::string Required(const pugi::xml_node& node, const char* attribute, const DefinitionFile& file) {
-    std::string value = node.attribute(attribute).value();
-    if (value.empty()) file.Fail("<" + Name(node) + "> without " + attribute);
-    return value;
-}
 
 int32_t ToolType(const pugi::xml_node& tool, const std::string& id, const DefinitionFile& file) {
     const std::string type = tool.attribute("TYPE").as_string("BUTTON");
@@ -94,7 +82,7 @@ void ToolbarDefinition::ReadTools(const pugi::xml_node& tools, const DefinitionF
     for (const pugi::xml_node& node : Elements(tools)) {
         if (Name(node) != "TOOL") file.Fail("unknown element <" + Name(node) + "> in <TOOLS>");
         ToolDefinition tool;
-        tool.id = Required(node, "ID", file);
+        tool.id = file.Required(node, "ID");
         tool.type = ToolType(node, tool.id, file);
         tool.name = node.attribute("NAME").value();
         tool.toolTip = node.attribute("TOOLTIP").value();
@@ -104,7 +92,7 @@ void ToolbarDefinition::ReadTools(const pugi::xml_node& tools, const DefinitionF
         tool.tag = node.attribute("TAG") ? node.attribute("TAG").value() : tool.id + ";" + key + ";;" + tool.menu;
         for (const pugi::xml_node& item : Elements(node)) {
             if (Name(item) != "ITEM") file.Fail("unknown element <" + Name(item) + "> in tool " + tool.id);
-            AppendOnce(tool.items, Required(item, "ID", file), "the menu " + tool.id, file);
+            AppendOnce(tool.items, file.Required(item, "ID"), "the menu " + tool.id, file);
         }
         if (!tool.items.empty() && tool.type != 3) file.Fail("tool " + tool.id + " has items but is not a MENU");
         if (!tool.menu.empty() && tool.type != 2) file.Fail("tool " + tool.id + " names a MENU but is not a DROPDOWN");
@@ -116,19 +104,19 @@ void ToolbarDefinition::ReadTools(const pugi::xml_node& tools, const DefinitionF
 
 void ToolbarDefinition::ReadBar(const pugi::xml_node& node, const DefinitionFile& file) {
     BarDefinition bar;
-    bar.name = Required(node, "NAME", file);
+    bar.name = file.Required(node, "NAME");
     if (Bar(bar.name)) file.Fail("command bar " + bar.name + " is defined twice");
     for (const pugi::xml_node& entry : Elements(node)) {
         const std::string kind = Name(entry);
-        if (kind == "TOOL") AppendOnce(bar.tools, Required(entry, "ID", file), "command bar " + bar.name, file);
-        else if (kind == "POPUP") AppendOnce(bar.popups, Required(entry, "ID", file), "command bar " + bar.name, file);
+        if (kind == "TOOL") AppendOnce(bar.tools, file.Required(entry, "ID"), "command bar " + bar.name, file);
+        else if (kind == "POPUP") AppendOnce(bar.popups, file.Required(entry, "ID"), "command bar " + bar.name, file);
         else file.Fail("unknown element <" + kind + "> in command bar " + bar.name);
     }
     bars_.push_back(std::move(bar));
 }
 
 void ToolbarDefinition::ReadStateTables(const pugi::xml_node& tables, const DefinitionFile& file) {
-    states_ = Words(Required(tables, "STATES", file));
+    states_ = Words(file.Required(tables, "STATES"));
     for (const pugi::xml_node& table : Elements(tables)) {
         const std::string name = Name(table);
         if (name == "STATIC_STATE") staticRows_ = ReadStateRows(table, false, file);
@@ -142,7 +130,7 @@ std::vector<StateRow> ToolbarDefinition::ReadStateRows(const pugi::xml_node& tab
     std::vector<StateRow> rows;
     for (const pugi::xml_node& node : Elements(table)) {
         if (Name(node) != "TOOL") file.Fail("unknown element <" + Name(node) + "> in <" + Name(table) + ">");
-        StateRow row{Required(node, "ID", file), std::vector<int32_t>(states_.size(), 0), {}};
+        StateRow row{file.Required(node, "ID"), std::vector<int32_t>(states_.size(), 0), {}};
         for (const pugi::xml_attribute& cell : node.attributes()) {
             const std::string column = cell.name();
             if (column == "ID") continue;
