@@ -3,9 +3,11 @@
 #include "automation/ObjectFactory.h"
 #include "components/noxcomm2/Icomm.h"
 #include "components/noxconn2/IConnect.h"
+#include "components/noxhostservices/clshostservices.h"
 #include "components/noxmetadata2/IMetaData.h"
 #include "components/noxres/IRes.h"
 #include "components/noxrequest/IRequest.h"
+#include "components/noxrequestpars/XMLRequestPars.h"
 #include "components/noxxmlutil/IXmlUtil.h"
 #include "noxsimplelinks/Registration.h"
 #include "platform/Registration.h"
@@ -20,6 +22,8 @@ void RegisterComponents() {
     RegisterClass<IRes>("noxres.IRes");
     RegisterClass<IRequest>("noxrequest.IRequest");
     RegisterClass<IXmlUtil>("noxxmlutil.IXmlUtil");
+    RegisterClass<clshostservices>(clshostservices::kProgId);
+    RegisterClass<XMLRequestPars>(XMLRequestPars::kProgId);
 }
 
 void RegisterAll() {

@@ -3,6 +3,7 @@
 #include "automation/Collection.h"
 #include "automation/ObjectFactory.h"
 #include "platform/grid/FlexGrid.h"
+#include "platform/site/ControlSite.h"
 #include "platform/toolbar/ToolbarControl.h"
 
 namespace platform {
@@ -12,6 +13,7 @@ void RegisterControls() {
     RegisterClass<FlexGrid>(FlexGrid::kProgId);
     RegisterClass<ToolbarControl>(ToolbarControl::kProgId);
     RegisterClass<automation::Collection>("Automation.Collection");
+    RegisterClass<ControlSite>(ControlSite::kProgId);
 }
 
 }  // namespace platform

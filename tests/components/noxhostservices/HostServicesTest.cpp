@@ -1,0 +1,100 @@
+// The host object stand-in: the user from the settings file and the environment, the edited files
+// kept in the profile, the shared collaborators and the workspace hand-over.
+#include <gtest/gtest.h>
+
+#include "components/noxhostservices/EditedFiles.h"
+#include "components/noxhostservices/clshostservices.h"
+#include "components/noxrequest/IRequest.h"
+#include "noxsimplelinks/comm/clsRequestWrapper.h"
+#include "support/ScopedProgId.h"
+#include "support/ScopedVariable.h"
+#include "support/TestWorld.h"
+
+namespace {
+
+using automation::DispatchPtr;
+using automation::Variant;
+using components::clshostservices;
+
+constexpr const char* kSettings = "AppData/VARDEN/config/settings/hostuser.xml";
+
+TEST(HostServices, TheUserComesFromTheSettingsFile) {
+    testsupport::TestWorld world;
+    world.WriteFile(kSettings,
+                    "<HOST_USER><USER_NAME>jdoe</USER_NAME><USER_TYPE>GENERAL ADMINISTRATOR</USER_TYPE>"
+                    "<PROJECT_ID>P100</PROJECT_ID><ITEM_DOC_LINK_WIZARD>true</ITEM_DOC_LINK_WIZARD></HOST_USER>");
+    auto host = std::make_shared<clshostservices>();
+    EXPECT_EQ(host->Get("UserName").ToString(), "jdoe");
+    EXPECT_EQ(host->Get("UserType").ToString(), "GENERAL ADMINISTRATOR");
+    EXPECT_EQ(host->Get("projectID").ToString(), "P100");
+    EXPECT_TRUE(host->Get("ItemDocLinkWizard").ToBool());
+}
+
+TEST(HostServices, TheEnvironmentOverridesTheFileAndTheLoginNameIsTheDefault) {
+    testsupport::TestWorld world;
+    world.WriteFile(kSettings, "<HOST_USER><USER_TYPE>USER</USER_TYPE><PROJECT_ID>P1</PROJECT_ID></HOST_USER>");
+    testsupport::ScopedVariable type("NOX_USER_TYPE", "PROJECT ADMINISTRATOR");
+    auto host = std::make_shared<clshostservices>();
+    EXPECT_EQ(host->UserType(), "PROJECT ADMINISTRATOR");
+    EXPECT_EQ(host->projectID(), "P1");
+    EXPECT_FALSE(host->UserName().empty()) << "the login name";
+    EXPECT_FALSE(host->ItemDocLinkWizard());
+}
+
+TEST(HostServices, AnUnreadableSettingsFileLeavesTheDefaults) {
+    testsupport::TestWorld world;
+    world.WriteFile(kSettings, "<HOST_USER><USER_TYPE>broken");
+    EXPECT_EQ(std::make_shared<clshostservices>()->UserType(), "");
+}
+
+TEST(HostServices, EditedFilesOutliveTheHostObject) {
+    testsupport::TestWorld world;
+    {
+        auto host = std::make_shared<clshostservices>();
+        DispatchPtr files = host->Get("EditedFiles").ToObject();
+        files->Call("Add", "F-1");
+        files->Call("Add", "F-2");
+        files->Call("Add", "F-1");
+        files->Call("Remove", "F-2");
+        files->Call("Remove", "F-9");
+    }
+    DispatchPtr files = std::make_shared<clshostservices>()->Get("EditedFiles").ToObject();
+    EXPECT_TRUE(files->Call("Exists", "F-1").ToBool());
+    EXPECT_FALSE(files->Call("Exists", "F-2").ToBool());
+    EXPECT_EQ(files->Get("Count").ToLong(), 1);
+}
+
+TEST(HostServices, CollaboratorsAreCreatedOnceAndMayBeReplaced) {
+    testsupport::TestWorld world;
+    testsupport::ScopedProgId request =
+        testsupport::ScopedProgId::Of<noxsimplelinks::clsRequestWrapper>("noxsimplelinks.clsRequestWrapper");
+    testsupport::ScopedProgId component = testsupport::ScopedProgId::Of<components::IRequest>("noxrequest.IRequest");
+    auto host = std::make_shared<clshostservices>();
+    DispatchPtr first = host->Get("objRequest").ToObject();
+    EXPECT_EQ(first->TypeName(), "clsRequestWrapper");
+    EXPECT_EQ(host->Get("objRequest").ToObject(), first);
+    auto replacement = std::make_shared<components::IRequest>();
+    host->Set("objRequest", Variant(DispatchPtr(replacement)));
+    EXPECT_EQ(host->Get("objRequest").ToObject(), replacement);
+}
+
+TEST(HostServices, AddWorkspaceRecordsAndHandsTheDescriptionToTheApplication) {
+    testsupport::TestWorld world;
+    std::vector<std::string> received;
+    clshostservices::SetWorkspaceHandler([&](const std::string& description) { received.push_back(description); });
+    auto host = std::make_shared<clshostservices>();
+    host->Call("AddWorkspace", "<WORKSPACE TYPE='COLLECTION'/>");
+    clshostservices::SetWorkspaceHandler(nullptr);
+    host->Call("AddWorkspace", "<WORKSPACE TYPE='STRUCTURE'/>");
+    EXPECT_EQ(received, std::vector<std::string>{"<WORKSPACE TYPE='COLLECTION'/>"});
+    EXPECT_EQ(host->Workspaces().size(), 2u);
+    EXPECT_EQ(host->Get("Workspaces").ToArray().At(1).ToString(), "<WORKSPACE TYPE='STRUCTURE'/>");
+}
+
+TEST(HostServices, TheEditingFolderExists) {
+    testsupport::TestWorld world;
+    const std::string folder = std::make_shared<clshostservices>()->Get("WorkDirForedit").ToString();
+    EXPECT_TRUE(std::filesystem::is_directory(folder)) << folder;
+}
+
+}  // namespace
