@@ -1,6 +1,8 @@
 #include "components/Registration.h"
 
 #include "automation/ObjectFactory.h"
+#include "components/noxauth/IAuthorization.h"
+#include "components/noxcbars/ICommandBars.h"
 #include "components/noxcomm2/Icomm.h"
 #include "components/noxconn2/IConnect.h"
 #include "components/noxhostservices/clshostservices.h"
@@ -22,6 +24,8 @@ void RegisterComponents() {
     RegisterClass<IRes>("noxres.IRes");
     RegisterClass<IRequest>("noxrequest.IRequest");
     RegisterClass<IXmlUtil>("noxxmlutil.IXmlUtil");
+    RegisterClass<ICommandBars>("noxcbars.ICommandBars");
+    RegisterClass<IAuthorization>("noxauth.IAuthorization");
     RegisterClass<clshostservices>(clshostservices::kProgId);
     RegisterClass<XMLRequestPars>(XMLRequestPars::kProgId);
 }

@@ -9,6 +9,8 @@
 #include "noxsimplelinks/env/clsDate.h"
 #include "noxsimplelinks/metadata/clsObjDefWrapper2.h"
 #include "noxsimplelinks/metadata/clsResWrapper.h"
+#include "noxsimplelinks/toolbar/clsActions.h"
+#include "noxsimplelinks/toolbar/clsCbarsWrapper2.h"
 
 namespace noxsimplelinks {
 
@@ -22,6 +24,8 @@ void RegisterClasses() {
     RegisterClass<clsObjDefWrapper2>("noxsimplelinks.clsObjDefWrapper2");
     RegisterClass<clsDate>("noxsimplelinks.clsDate");
     RegisterClass<clsResWrapper>("noxsimplelinks.clsResWrapper");
+    RegisterClass<clsCbarsWrapper2>("noxsimplelinks.clsCbarsWrapper2");
+    RegisterClass<clsActions>("noxsimplelinks.clsActions");
 }
 
 }  // namespace noxsimplelinks
