@@ -1,0 +1,194 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "GridWorld.h"
+#include "noxsimplelinks/grid/clsGrid.h"
+#include "platform/Shell.h"
+#include "platform/grid/GridLayoutFile.h"
+
+using namespace automation;
+using noxsimplelinks::clsGrid;
+using testing::ElementsAre;
+
+namespace {
+
+const std::vector<std::string> kLaidOutKeys = {"DOC.DOC_ID",        "DOC.TITLE",    "DOC.PAGES",  "DOC.CREATION_DATE",
+                                               "ITEM_DOC.LINK_DATE", "DOC.REVISION", "DOC.STATUS"};
+
+// UI definitions that fail when asked: a layout that still succeeds came from the cache.
+class FailingUiDef : public Dispatch {
+public:
+    Variant Invoke(std::string_view, InvokeKind, Arguments&) override { throw AutomationError(5, "asked"); }
+    std::string TypeName() const override { return "FailingUiDef"; }
+};
+
+class GridLayout : public testing::Test {
+protected:
+    bool LayOut() { return grid.LoadGridLayout(world.Grid(), world.Definition(), Variant::Nothing()); }
+    std::string CacheFile() { return grid.CacheFilePath("Docs"); }
+
+    testsupport::GridWorld world;
+    clsGrid grid = [] {
+        clsGrid g;
+        g.SetCachePrefix(" pane ");
+        return g;
+    }();
+};
+
+const std::vector<testsupport::RowSetColumn> kAnswerColumns = {
+    {"DOC.DOC_ID", "string"}, {"DOC.TITLE", "string"}, {"DOC.PAGES", "number"}, {"DOC.CREATION_DATE", "dateTime"},
+    {"ITEM_DOC.LINK_DATE", "dateTime"}};
+
+std::string Answer() {
+    return testsupport::RowSetText(kAnswerColumns, {{"D-1", "Short", "1234", "2024-03-05T14:30:00", "2024-03-05T14:30:00"},
+                                                    {"D-3", "A rather longer title", "7.5", "2023-12-31T00:00:00", ""},
+                                                    {"D-2", "", "", "not a date", "2024-01-02T08:00:00"}});
+}
+
+}  // namespace
+
+TEST_F(GridLayout, ColumnsComeFromTheDefinitionAndTheUiDefinitions) {
+    ASSERT_TRUE(LayOut());
+    auto& g = *world.grid;
+    EXPECT_EQ(world.Keys(), kLaidOutKeys);
+    EXPECT_EQ(g.Rows(), 1);
+    EXPECT_EQ(g.FixedRows(), 1);
+    EXPECT_EQ(g.TextMatrix(0, 0), "Document number");
+    struct Column {
+        int32_t width, sort, dataType;
+        bool hidden;
+    } expected[] = {{1500, 2, 8, false}, {1000, 0, 8, false}, {1000, 0, 3, false}, {1200, 0, 7, false},
+                    {1000, 0, 7, false}, {1000, 0, 8, true},  {1000, 0, 8, true}};
+    for (int32_t c = 0; c < 7; ++c) {
+        EXPECT_EQ(g.ColWidth(c), expected[c].width) << c;  // -1, "many" and no width at all give 1000
+        EXPECT_EQ(g.ColData(c), Variant(expected[c].width)) << c;
+        EXPECT_EQ(g.ColSort(c), expected[c].sort) << c;
+        EXPECT_EQ(g.ColDataType(c), expected[c].dataType) << c;
+        EXPECT_EQ(g.ColHidden(c), expected[c].hidden) << c;
+        EXPECT_EQ(g.ColAlignment(c), 1);
+    }
+    EXPECT_EQ(g.GetLook("SheetBorder"), Variant(int32_t{16777215}));
+}
+
+TEST_F(GridLayout, TheCacheIsWrittenThenUsedAndACorruptOneIsReplaced) {
+    ASSERT_TRUE(grid.UseCache());
+    ASSERT_TRUE(LayOut());
+    EXPECT_EQ(std::filesystem::path(CacheFile()).filename(), "pane_docs.grd");
+    ASSERT_TRUE(std::filesystem::exists(CacheFile()));
+
+    // A fresh grid, laid out from the cache alone.
+    world.grid = std::make_shared<platform::FlexGrid>();
+    ASSERT_TRUE(grid.LoadGridLayout(world.Grid(), world.Definition(), Variant(std::make_shared<FailingUiDef>())));
+    EXPECT_EQ(world.Keys(), kLaidOutKeys);
+    EXPECT_EQ(world.grid->Rows(), 1);
+    EXPECT_EQ(world.grid->TextMatrix(0, 0), "Document number");
+
+    world.world.WriteFile(std::filesystem::relative(CacheFile(), world.world.Root()), "not a layout");
+    world.grid = std::make_shared<platform::FlexGrid>();
+    ASSERT_TRUE(LayOut());
+    EXPECT_EQ(world.Keys(), kLaidOutKeys);
+    EXPECT_EQ(platform::ReadGridLayout(CacheFile()).cols, 7);
+    EXPECT_TRUE(world.world.Ui().Messages().empty());
+}
+
+TEST(GridCacheSwitch, TheSwitchIsOnOnlyForABooleanTrue) {
+    for (auto [text, on] : std::vector<std::pair<std::string, bool>>{{"True", true}, {"1", true}, {"False", false},
+                                                                     {"maybe", false}, {"", false}}) {
+        testsupport::GridWorld world(text);
+        EXPECT_EQ(clsGrid().UseCache(), on) << text;
+    }
+}
+
+TEST_F(GridLayout, DeletingCachedLayoutsTakesOnlyThisPrefix) {
+    for (const char* name : {"pane_a.grd", "pane_b.grd", "other_c.grd", "pane_d.txt"})
+        world.world.WriteFile(std::string("AppData/VARDEN/cache/") + name, "x");
+    grid.DeleteCachedLayouts();
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(world.world.ProfileFolder() / "cache"))
+        left.push_back(entry.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_THAT(left, ElementsAre("other_c.grd", "pane_d.txt"));
+}
+
+TEST_F(GridLayout, NoRowSetMeansNoRowsAndNoColumns) {
+    for (const std::string& answer : {std::string(), std::string("<Answer/>"), std::string("not xml <"),
+                                      testsupport::RowSetText(kAnswerColumns, {})}) {
+        ASSERT_TRUE(LayOut());
+        EXPECT_FALSE(grid.FillGrid(world.Grid(), answer)) << answer;
+        EXPECT_EQ(world.grid->Rows(), 0);
+        EXPECT_EQ(world.grid->Cols(), 0);
+    }
+    EXPECT_TRUE(world.world.Ui().Messages().empty());
+}
+
+TEST_F(GridLayout, FillingConvertsByColumnTypeAutoSizesAndSorts) {
+    world.world.UseSeparators(",", ".");
+    ASSERT_TRUE(LayOut());
+    auto& g = *world.grid;
+    g.SetColFormat(4, "Short time");
+    ASSERT_TRUE(grid.FillGrid(world.Grid(), Answer()));
+    ASSERT_EQ(g.Rows(), 4);
+    auto column = [&](int32_t c) {
+        std::vector<std::string> texts;
+        for (int32_t r = 1; r < g.Rows(); ++r) texts.push_back(g.TextMatrix(r, c));
+        return texts;
+    };
+    // Sorted by DOC_ID descending (SORT 2).
+    EXPECT_THAT(column(0), ElementsAre("D-3", "D-2", "D-1"));
+    EXPECT_THAT(column(2), ElementsAre("7,5", "", "1.234"));
+    EXPECT_THAT(column(3), ElementsAre("12/31/2023", "not a date", "3/5/2024"));          // the time is dropped
+    EXPECT_THAT(column(4), ElementsAre("", "1/2/2024 8:00:00 AM", "3/5/2024 2:30:00 PM"));  // "Short time" keeps it
+    EXPECT_THAT(column(5), ElementsAre("", "", ""));
+    EXPECT_EQ(g.ColWidth(0), 1500);
+    EXPECT_EQ(g.ColWidth(3), 1200);
+    EXPECT_EQ(g.ColWidth(1), 21 * 120 + 120);  // "A rather longer title"
+}
+
+TEST_F(GridLayout, SavingWritesTheVisibleColumnsAndDropsTheCache) {
+    ASSERT_TRUE(LayOut());
+    ASSERT_TRUE(grid.FillGrid(world.Grid(), Answer()));
+    ASSERT_TRUE(std::filesystem::exists(CacheFile()));
+    auto& g = *world.grid;
+    g.SetColHidden(1, true);
+    g.SetColWidth(0, 2222);
+    g.SetColPosition(3, 0);
+    grid.SetSortColumn(world.Grid(), 0, 1);
+    std::string saved = (world.world.Root() / "section.xml").string();
+    ASSERT_TRUE(grid.SaveGridLayout(world.Grid(), Variant(world.section), "//GRID_COLS", saved));
+
+    auto document = std::make_shared<platform::XmlDocument>();
+    platform::XmlDocument& written = *document;
+    ASSERT_TRUE(written.Load(saved));
+    std::vector<std::string> children;
+    for (const char* name : {"_FILTER", "DOC.CREATION_DATE", "DOC.DOC_ID", "DOC.PAGES", "ITEM_DOC.LINK_DATE"})
+        children.push_back(name);
+    auto list = written.SelectNodes("/SECTION/GRID_COLS/*");
+    std::vector<std::string> names;
+    for (int32_t i = 0; i < list->Get("length").ToLong(); ++i)
+        names.push_back(CallOn(list->Get("Item", i), "nodeName").ToString());
+    EXPECT_EQ(names, children);  // the hidden title and the columns not shown are left out; "_" children stay
+    EXPECT_EQ(CallOn(written.SelectSingleNode("//DOC.DOC_ID"), "getAttribute", "WIDTH").ToString(), "2222");
+    EXPECT_EQ(CallOn(written.SelectSingleNode("//DOC.DOC_ID"), "getAttribute", "SORT").ToString(), "0");
+    EXPECT_EQ(CallOn(written.SelectSingleNode("//DOC.CREATION_DATE"), "getAttribute", "SORT").ToString(), "1");
+    EXPECT_FALSE(std::filesystem::exists(CacheFile()));
+
+    g.SetRows(1);
+    EXPECT_FALSE(grid.SaveGridLayout(world.Grid(), Variant(world.section), "//GRID_COLS", ""));
+}
+
+TEST(GridShell, DocumentsOpenWithTheirProgramOrTheUserChoosesOne) {
+    auto shell = std::make_shared<platform::RecordingShell>();
+    auto previous = platform::InstallShell(shell);
+    shell->Answer({platform::Shell::kOpened, platform::Shell::kNoAssociation});
+    testsupport::GridWorld world;
+    clsGrid grid;
+    grid.Call("ShellDoc", "/docs/a.pdf");
+    grid.ShellDoc("/docs/b.xyz");
+    platform::InstallShell(previous);
+    ASSERT_EQ(shell->Requests().size(), 3u);
+    EXPECT_EQ(shell->Requests()[1].verb, "open");
+    EXPECT_EQ(shell->Requests()[2].verb, "openwith");
+    EXPECT_EQ(shell->Requests()[2].path, "/docs/b.xyz");
+}
