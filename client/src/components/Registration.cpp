@@ -4,9 +4,12 @@
 #include "components/noxauth/IAuthorization.h"
 #include "components/noxcbars/ICommandBars.h"
 #include "components/noxcomm2/Icomm.h"
+#include "components/noxAttrs/IclsAttributes.h"
 #include "components/noxconn2/IConnect.h"
+#include "components/noxgrid/IclsGrid.h"
 #include "components/noxhostservices/clshostservices.h"
 #include "components/noxmetadata2/IMetaData.h"
+#include "components/noxprint/IclsPrint.h"
 #include "components/noxres/IRes.h"
 #include "components/noxrequest/IRequest.h"
 #include "components/noxrequestpars/XMLRequestPars.h"
@@ -24,6 +27,9 @@ void RegisterComponents() {
     RegisterClass<IRes>("noxres.IRes");
     RegisterClass<IRequest>("noxrequest.IRequest");
     RegisterClass<IXmlUtil>("noxxmlutil.IXmlUtil");
+    RegisterClass<IclsGrid>("noxgrid.IclsGrid");
+    RegisterClass<IclsPrint>("noxprint.IclsPrint");
+    RegisterClass<IclsAttributes>("noxAttrs.IclsAttributes");
     RegisterClass<ICommandBars>("noxcbars.ICommandBars");
     RegisterClass<IAuthorization>("noxauth.IAuthorization");
     RegisterClass<clshostservices>(clshostservices::kProgId);

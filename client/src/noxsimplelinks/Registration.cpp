@@ -7,8 +7,13 @@
 #include "noxsimplelinks/comm/clsUtils.h"
 #include "noxsimplelinks/comm/clsXmlWrapper.h"
 #include "noxsimplelinks/env/clsDate.h"
+#include "noxsimplelinks/grid/clsAttrsWrapper.h"
+#include "noxsimplelinks/grid/clsGrid.h"
+#include "noxsimplelinks/grid/clsGridWrapper.h"
+#include "noxsimplelinks/grid/clsReportWrapper.h"
 #include "noxsimplelinks/metadata/clsObjDefWrapper2.h"
 #include "noxsimplelinks/metadata/clsResWrapper.h"
+#include "noxsimplelinks/metadata/clsUI_DefWrapper.h"
 #include "noxsimplelinks/toolbar/clsActions.h"
 #include "noxsimplelinks/toolbar/clsCbarsWrapper2.h"
 
@@ -24,6 +29,11 @@ void RegisterClasses() {
     RegisterClass<clsObjDefWrapper2>("noxsimplelinks.clsObjDefWrapper2");
     RegisterClass<clsDate>("noxsimplelinks.clsDate");
     RegisterClass<clsResWrapper>("noxsimplelinks.clsResWrapper");
+    RegisterClass<clsUI_DefWrapper>("noxsimplelinks.clsUI_DefWrapper");
+    RegisterClass<clsGrid>("noxsimplelinks.clsGrid");
+    RegisterClass<clsGridWrapper>("noxsimplelinks.clsGridWrapper");
+    RegisterClass<clsReportWrapper>("noxsimplelinks.clsReportWrapper");
+    RegisterClass<clsAttrsWrapper>("noxsimplelinks.clsAttrsWrapper");
     RegisterClass<clsCbarsWrapper2>("noxsimplelinks.clsCbarsWrapper2");
     RegisterClass<clsActions>("noxsimplelinks.clsActions");
 }

@@ -1,0 +1,59 @@
+#include "components/noxgrid/IclsGrid.h"
+
+#include "automation/SafeArray.h"
+#include "noxsimplelinks/env/ModGeneral.h"
+#include "noxsimplelinks/grid/GridComponentMembers.h"
+#include "noxsimplelinks/grid/LateGrid.h"
+
+namespace components {
+
+using automation::Arguments;
+using automation::DispatchPtr;
+using automation::Variant;
+
+const automation::MemberTable<IclsGrid>& IclsGrid::Members() {
+    static const automation::MemberTable<IclsGrid> table = [] {
+        automation::MemberTable<IclsGrid> t;
+        for (const auto& operation : noxsimplelinks::GridComponentMembers::kOperations) {
+            std::string name(operation.name);
+            t.Method(name, [name](IclsGrid&, Arguments&) -> Variant {
+                throw automation::AutomationError(kNotAvailable, "noxgrid.IclsGrid: " + name +
+                                                                     " is not available in this grid component");
+            });
+        }
+        t.Method("IGetObjectKeysValues", &IclsGrid::IGetObjectKeysValues);
+        auto objectSlot = [&t](std::string_view name, DispatchPtr IclsGrid::*member) {
+            t.ObjectProperty(
+                name, [member](IclsGrid& g, Arguments&) { return Variant(g.*member); },
+                [member](IclsGrid& g, Arguments& args) {
+                    g.*member = args.back().ToObject();
+                    return Variant();
+                });
+        };
+        objectSlot("Resource", &IclsGrid::resource_);
+        objectSlot("objUI_Def", &IclsGrid::uiDef_);
+        objectSlot("objViewType", &IclsGrid::viewType_);
+        return t;
+    }();
+    return table;
+}
+
+bool IclsGrid::IGetObjectKeysValues(const Variant& grid, const std::string& objectType, Variant& keys,
+                                    Variant& values, const Variant& row) {
+    noxsimplelinks::LateGrid source(grid);
+    keys = noxsimplelinks::ModGeneral::GetObjectKeyNames(objectType);
+    if (!keys.IsArray()) return false;
+    int32_t index = row.IsMissing() || row.IsEmpty() ? source.Long("Row") : row.ToLong();
+    bool dataRow = index >= source.Long("FixedRows") && index < source.Long("Rows");
+    bool complete = dataRow;
+    std::vector<Variant> texts;
+    for (const Variant& key : keys.ToArray().Cells()) {
+        int32_t column = source.Call("ColIndex", key.ToString()).ToLong();
+        complete = complete && column >= 0;
+        texts.emplace_back(dataRow && column >= 0 ? source.Cell(index, column) : std::string());
+    }
+    values = Variant(automation::SafeArray::Of(std::move(texts)));
+    return complete;
+}
+
+}  // namespace components
