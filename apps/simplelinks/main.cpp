@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     CLI11_PARSE(app, argc, argv);
     try {
         components::RegisterAll();
-        if (*profile || *demo) simplelinks::PrintProfile(std::cout);
+        if (*profile) simplelinks::PrintProfile(std::cout);
         if (*demo) simplelinks::RunTour(std::cout);
         return 0;
     } catch (const automation::AutomationError& e) {

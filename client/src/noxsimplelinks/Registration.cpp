@@ -6,6 +6,7 @@
 #include "noxsimplelinks/comm/clsRequestWrapper.h"
 #include "noxsimplelinks/comm/clsUtils.h"
 #include "noxsimplelinks/comm/clsXmlWrapper.h"
+#include "noxsimplelinks/control/ctlSimpleLinks.h"
 #include "noxsimplelinks/env/clsDate.h"
 #include "noxsimplelinks/grid/clsAttrsWrapper.h"
 #include "noxsimplelinks/grid/clsGrid.h"
@@ -36,6 +37,7 @@ void RegisterClasses() {
     RegisterClass<clsAttrsWrapper>("noxsimplelinks.clsAttrsWrapper");
     RegisterClass<clsCbarsWrapper2>("noxsimplelinks.clsCbarsWrapper2");
     RegisterClass<clsActions>("noxsimplelinks.clsActions");
+    RegisterClass<ctlSimpleLinks>(ctlSimpleLinks::kProgId);
 }
 
 }  // namespace noxsimplelinks

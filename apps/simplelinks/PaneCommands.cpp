@@ -1,0 +1,96 @@
+#include "PaneCommands.h"
+
+#include <iostream>
+#include <memory>
+#include <sstream>
+
+#include "PaneHost.h"
+#include "PanesFile.h"
+
+namespace simplelinks {
+
+namespace {
+
+struct ShowOptions {
+    PaneOptions pane;
+    std::string select;
+    bool timings = false;
+};
+
+// "1,3" → {1, 3}; anything else is a bad command line.
+std::vector<int> RowList(const std::string& text) {
+    std::vector<int> rows;
+    std::stringstream list(text);
+    for (std::string item; std::getline(list, item, ',');) {
+        try {
+            size_t used = 0;
+            rows.push_back(std::stoi(item, &used));
+            if (used != item.size()) throw std::invalid_argument(item);
+        } catch (const std::exception&) {
+            throw std::runtime_error("--select takes row numbers separated by commas, not \"" + text + "\"");
+        }
+    }
+    return rows;
+}
+
+// Runs a command; a failure becomes one line on standard error and exit status 1.
+void Reporting(const std::function<void()>& body) {
+    try {
+        body();
+    } catch (const automation::AutomationError& e) {
+        std::cerr << "simplelinks: " << e.Description() << "\n";
+        throw CLI::RuntimeError(1);
+    } catch (const std::exception& e) {
+        std::cerr << "simplelinks: " << e.what() << "\n";
+        throw CLI::RuntimeError(1);
+    }
+}
+
+void AddPaneOptions(CLI::App* command, PaneOptions& options) {
+    command->add_option("pane", options.pane, "The pane, as named in the panes file")->required();
+    command->add_option("--parent", options.parent, "The parent: its type, then KEY=VALUE for each key")
+        ->required()
+        ->expected(1, -1);
+    command->add_option("--server", options.server, "A server at http://host:port/path instead of the embedded one");
+}
+
+void Show(const ShowOptions& options) {
+    std::vector<int> rows = options.select.empty() ? std::vector<int>{} : RowList(options.select);
+    PaneHost host(options.pane);
+    host.Load();
+    host.PrintPane(std::cout);
+    if (options.timings) host.PrintTimings(std::cout);
+    if (rows.empty()) return;
+    host.Select(rows);
+    std::cout << "\nSelected rows " << options.select << ":\n";
+    host.PrintTools(std::cout);
+}
+
+void PrintRequest(const PaneOptions& options) {
+    PaneHost host(options);
+    const std::string request = host.Request();
+    if (request.empty()) std::cout << "(no request: the pane sends none for this parent)\n";
+    else std::cout << request << "\n";
+}
+
+}  // namespace
+
+void AddPaneCommands(CLI::App& app) {
+    auto show = std::make_shared<ShowOptions>();
+    CLI::App* showCommand = app.add_subcommand("show", "Load a pane for a parent and print it");
+    AddPaneOptions(showCommand, show->pane);
+    showCommand->add_option("--select", show->select, "Select rows as clicks would, e.g. 1,3, and print the tools again");
+    showCommand->add_flag("--sync", show->pane.sync, "Load synchronously");
+    showCommand->add_flag("--timings", show->timings, "Print where the time of the load went");
+    showCommand->callback([show] { Reporting([&] { Show(*show); }); });
+
+    auto request = std::make_shared<PaneOptions>();
+    CLI::App* requestCommand = app.add_subcommand("request", "Print the request document a pane would send");
+    AddPaneOptions(requestCommand, *request);
+    requestCommand->callback([request] { Reporting([&] { PrintRequest(*request); }); });
+
+    CLI::App* panesCommand = app.add_subcommand("panes", "List the panes, each with an example command line");
+    panesCommand->callback([] { Reporting([] { PrintPanes(std::cout); }); });
+}
+
+}  // namespace simplelinks

@@ -1,0 +1,80 @@
+// The control's automation interface: every property, method and event hosts know it by. The
+// commands that are still being written answer with a "not implemented" automation error.
+#include "noxsimplelinks/control/ctlSimpleLinks.h"
+
+namespace noxsimplelinks {
+
+using automation::Arguments;
+using automation::Variant;
+
+namespace {
+
+// Public commands not yet available in this build: calling one raises E_NOTIMPL naming it.
+constexpr const char* kPendingMethods[] = {
+    // Link maintenance.
+    "SelectSource", "SelectSourceCustomer", "SelectKeywordSource", "RemoveKeyWord", "UnlinkReference",
+    "UnlinkParentChild", "UnlinkChildParent", "UnlinkAttachObject", "UnlinkItemCustomer",
+    "UnlinkObjectFromModification", "UpdateItemCustmerLink", "UpdateDocItemLink", "UnAuthorizeToProject", "Copy",
+    "CopyObject", "LockAttachObject",
+    // Files and hard copies.
+    "UnlinkAndDeleteFile", "UnlinkAndDeleteHardCopy", "DisplayStorage", "FindFiles", "FindHardCopy",
+    "ShowViewFileDlg", "ShowEditFileDlg", "EditFileInIntegration", "ViewFileInIntegration",
+    "ViewFileForItemInBrowser", "ViewWithRedlineFile", "RedlineFileInBrowser", "PrintFiles", "PrintHardCopy",
+    "UpdateFile", "UpdateHardCopy", "DisplayFile", "DisplayHardCopy", "DisplayLockInfo", "UnlockFile", "LockFile",
+    // Engineering-order steps and approvals.
+    "EoViewDitachObjTOSteps", "EoAttachObjTOSteps", "EoDetachObjFromSingleStep", "EoDitachObjTOSteps",
+    "EoAttachObjAllSteps", "ApproveItem", "RejectItem", "ApproveFormula", "RejectFormula", "ApproveMaterial",
+    "RejectMaterial", "ObjectStepOperation", "ObjectStepOperationOld",
+    // Navigation and selection queries.
+    "getValueFromGridByKey", "getValuesFromGrid", "getValuesFromGridByGrid", "ShowFind", "DisplayRevFrom",
+    "DisplayRevTo", "ShowCustFields", "RemoveCol", "savePane", "OpenAllInCollection", "printGrid", "OpenRevFromStr",
+    "OpenRevToStr", "OpenRevFromCol", "OpenRevToCol", "OpenEO", "OpenInCollection", "OpenInStructure",
+};
+constexpr const char* kPendingProperties[] = {"SelectedKeys", "SelectedValues", "collSelectedObjects"};
+
+auto NotImplemented(std::string name) {
+    return [name](ctlSimpleLinks&, Arguments&) -> Variant {
+        throw automation::AutomationError(automation::errors::kNotImplemented,
+                                          "\"" + name + "\" is not implemented in this build", ctlSimpleLinks::kTypeName);
+    };
+}
+
+}  // namespace
+
+const automation::MemberTable<ctlSimpleLinks>& ctlSimpleLinks::Members() {
+    static const auto table = [] {
+        using Self = ctlSimpleLinks;
+        automation::MemberTable<Self> t;
+        for (const char* name : kPendingMethods) t.Method(name, NotImplemented(name));
+        for (const char* name : kPendingProperties) t.Property(name, NotImplemented(name));
+        t.ObjectProperty("Container", &Self::Container, &Self::SetContainer)
+            .ObjectProperty("Params", &Self::Params, &Self::SetParams)
+            .Property("ObjectType", &Self::ObjectType, &Self::SetObjectType)
+            .ObjectProperty("Comm", &Self::Comm, &Self::SetComm)
+            .ObjectProperty("Host", &Self::Host, &Self::SetHost)
+            .Property("ParentType", &Self::ParentType, &Self::SetParentType)
+            .Property("ParentValues", &Self::ParentValues, &Self::SetParentValues)
+            .Property("ParentKeys", &Self::ParentKeys, &Self::SetParentKeys)
+            .Property("cacheFilePrefix", &Self::cacheFilePrefix, &Self::SetcacheFilePrefix)
+            .ObjectProperty("Cbars", &Self::Cbars, &Self::SetCbars)
+            .Property("TreeEffDate", &Self::TreeEffDate, &Self::SetTreeEffDate)
+            .Property("WorkspaceMode", &Self::WorkspaceMode, &Self::SetWorkspaceMode)
+            .Property("myHwnd", &Self::myHwnd)
+            .Property("Width", &Self::Width, &Self::SetWidth)
+            .Property("Height", &Self::Height, &Self::SetHeight)
+            .Method("Init", &Self::Init)
+            .Method("Clear", &Self::Clear)
+            .Method("CloseMe", &Self::CloseMe)
+            .Method("Refresh", [](Self& self, const Variant& restore) { return self.Refresh(restore); })
+            .Method("Display", &Self::Display)
+            .Method("Update", &Self::Update)
+            .Method("FilterAll", &Self::FilterAll)
+            .Method("FilterEffective", &Self::FilterEffective)
+            .Method("ButtonOperation", &Self::ButtonOperation)
+            .Method("myGridProperties", &Self::myGridProperties);
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace noxsimplelinks

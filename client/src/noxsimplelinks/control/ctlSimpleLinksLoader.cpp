@@ -1,0 +1,189 @@
+// The loader: which server request lists the links of the parent in this pane, and how it is built
+// from the parent's keys, the fields the grid shows and the pane's parameters.
+#include <algorithm>
+#include <memory>
+
+#include "automation/ObjectFactory.h"
+#include "noxsimplelinks/comm/clsUtils.h"
+#include "noxsimplelinks/control/ctlSimpleLinks.h"
+
+namespace noxsimplelinks {
+
+using automation::DispatchPtr;
+using automation::Variant;
+
+namespace {
+
+enum class Recipe { None, Query, WhereUsed, PartList, History, Rollup, SendHistory, Task, Step, Affected };
+
+// One row of the loader's table. type: the T of the where-used, part-list and history recipes, or
+// the P of the query recipe; empty means the parent type.
+struct LoaderRow {
+    std::vector<std::string> parentTypes;  // empty: the step pattern
+    std::string intName;                   // empty: any pane
+    Recipe recipe;
+    std::string linkType = {};
+    std::string type = {};
+    bool partListParams = false;
+    std::string fixedLink = {};
+};
+
+const std::vector<LoaderRow>& LoaderTable() {
+    static const std::vector<LoaderRow> table = {
+        {{"EO_USER_TASK"}, "", Recipe::Task, "REFERENCE_LINK"},
+        {{"ITEM"}, "WHEREUSED", Recipe::WhereUsed, "", "ITEM", true},
+        {{"ITEM"}, "SEND_HISTORY", Recipe::SendHistory, "", "ITEM"},
+        {{"ITEM"}, "PROVIDERS", Recipe::None},
+        {{"ITEM"}, "HISTORY", Recipe::History},
+        {{"ITEM"}, "ROLLUP_HISTORY", Recipe::Rollup, "", "ITEM"},
+        {{"ITEM"}, "", Recipe::Query, "REFERENCE_LINK", "", true},
+        {{"DOC"}, "REFERENCE", Recipe::Query, "LOGICAL_LINK", "", true},
+        {{"DOC"}, "PARENT", Recipe::WhereUsed, "", "DOC", true},
+        {{"DOC"}, "CHILD", Recipe::PartList, "", "DOC"},
+        {{"DOC"}, "HISTORY", Recipe::History},
+        {{"DOC"}, "", Recipe::Query, "REFERENCE_LINK", "", true},
+        {{"EO"}, "CHILD", Recipe::Query, "CHILD_LINKS"},
+        {{"EO"}, "PARENT", Recipe::Query, "", "", false, "PARENT_LINKS"},
+        {{"EO"}, "", Recipe::Query, "REFERENCE_LINK"},
+        {{"FOLDER"}, "CHILD", Recipe::PartList, "", "FOLDER"},
+        {{"FOLDER"}, "PARENT", Recipe::WhereUsed, "", "FOLDER", true},
+        {{"FOLDER"}, "REFERENCE", Recipe::Query, "LOGICAL_LINK", "", true},
+        {{"FOLDER"}, "HISTORY", Recipe::History},
+        {{"FOLDER"}, "", Recipe::Query, "REFERENCE_LINK"},
+        {{"MODIFICATION"}, "", Recipe::Affected},
+        {{"MATERIAL", "FORMULA"}, "SEND_HISTORY", Recipe::SendHistory},
+        {{"MATERIAL", "FORMULA"}, "HISTORY", Recipe::History},
+        {{"MATERIAL", "FORMULA"}, "ROLLUP_HISTORY", Recipe::Rollup},
+        {{"MATERIAL", "FORMULA"}, "REFERENCE", Recipe::Query, "LOGICAL_LINK", "", true},
+        {{"MATERIAL", "FORMULA"}, "", Recipe::Query, "REFERENCE_LINK", "", true},
+        {{"FILE"}, "PARENT", Recipe::WhereUsed, "", "DOC"},
+        {{"FILE"}, "", Recipe::Query, "REFERENCE_LINK", "DOC"},
+        {{}, "", Recipe::Step, "REFERENCE_LINK", "EO_ROUTE_STEP"},
+    };
+    return table;
+}
+
+// "EO_ROUTE_" + any text + "_STEP".
+bool IsRouteStep(const std::string& type) {
+    const std::string head = "EO_ROUTE_", tail = "_STEP";
+    return type.size() >= head.size() + tail.size() && type.starts_with(head) && type.ends_with(tail);
+}
+
+const LoaderRow* ChooseRow(const std::string& parentType, const std::string& intName) {
+    for (const LoaderRow& row : LoaderTable()) {
+        const bool typeMatches = row.parentTypes.empty()
+                                     ? IsRouteStep(parentType)
+                                     : std::find(row.parentTypes.begin(), row.parentTypes.end(), parentType) !=
+                                           row.parentTypes.end();
+        if (typeMatches && (row.intName.empty() || row.intName == intName)) return &row;
+    }
+    return nullptr;
+}
+
+constexpr const char* kHistoryParams =
+    "<PARAMS><active_version>True</active_version><not_case_sensitive>True</not_case_sensitive></PARAMS>";
+
+}  // namespace
+
+std::string ctlSimpleLinks::FilterName() const {
+    switch (m_nFilterOption) {
+        case REV_ALL: return "ALL_REVISIONS";
+        case REV_EFFECTIVE: return "EFFECTIVE";
+        default: return {};
+    }
+}
+
+std::string ctlSimpleLinks::GetLinkCriteria(const std::string& parentType, const std::string& linkName) {
+    std::string criteria;
+    try {
+        if (DispatchPtr viewType = ParamObject("VIEW_TYPE_OBJ")) {
+            const std::string text = viewType->Call("getLinkedObjectCriteria", parentType, linkName).TextOr("");
+            criteria = automation::CreateObject("noxsimplelinks.clsXmlWrapper")->Call("encodeXml", text).ToString();
+        }
+    } catch (...) {
+        criteria.clear();
+    }
+    return "<PARAMS><LINK_CRITERIA>" + criteria + "</LINK_CRITERIA></PARAMS>";
+}
+
+std::string ctlSimpleLinks::BuildLinksRequest() {
+    auto utils = std::make_shared<clsUtils>();
+    const Variant fields = UIDef()->Call("getFieldsForRequest", Variant(SectionNode("GRID_COLS")));
+    if (m_varParentValues.IsEmpty()) return {};
+    const LoaderRow* row = ChooseRow(m_strParentType, m_strIntName);
+    DispatchPtr builder = Request();
+    Variant keys = m_varParentKeys, values = m_varParentValues;
+    const std::string typeT = row && !row->type.empty() ? row->type : m_strParentType;
+
+    auto queryObjects = [&](const std::string& parent) {
+        const Variant link = row->fixedLink.empty()
+                                 ? Obj_Def()->Call("getLinkBetween2Obj", parent, m_strObjectType, row->linkType)
+                                 : Variant(row->fixedLink);
+        return std::pair(link.TextOr(""), utils->getObjectsXmlForQueryLinksByKeys(parent, fields, keys, values, link.TextOr("")));
+    };
+    auto partListWithFilter = [&] {
+        return utils->GetParamsXmlForPartlistRequest(Variant(WorkspaceMode()), Variant(TreeEffDate()), Variant(FilterName()));
+    };
+    auto send = [&](const std::string& objects, const char* method) {
+        builder->Call("setobjects", objects);
+        return builder->Call("buildrequest", method).ToString();
+    };
+
+    std::string request;
+    switch (row ? row->recipe : Recipe::None) {
+        case Recipe::None: break;
+        case Recipe::Query: {
+            auto [link, objects] = queryObjects(typeT);
+            builder->Call("setparams", GetLinkCriteria(m_strParentType, link));
+            if (row->partListParams) builder->Call("setparams", partListWithFilter());
+            request = send(objects, "ZerakQueryLinks");
+            break;
+        }
+        case Recipe::WhereUsed: {
+            const std::string objects = utils->getObjectsXmlByKeys(typeT, fields, keys, values, "IN_OBJECT");
+            builder->Call("setparams", GetLinkCriteria(m_strParentType, "PARENT_LINKS"));
+            if (row->partListParams) builder->Call("setparams", partListWithFilter());
+            request = send(objects, "ZerakWhereUsed");
+            break;
+        }
+        case Recipe::PartList: {
+            const std::string objects = utils->getObjectsXmlByKeys(typeT, fields, keys, values, "IN_OBJECT");
+            const std::string partList = utils->GetParamsXmlForPartlistRequest(
+                Variant(ParamText("SpaceMode")), Variant(ParamText("EffectivityDate")), Variant(std::string()));
+            builder->Call("setparams", GetLinkCriteria(m_strParentType, "CHILD_LINKS"));
+            builder->Call("setparams", partList);
+            request = send(objects, "ZerakPartList");
+            break;
+        }
+        case Recipe::History:
+            builder->Call("setparams", std::string(kHistoryParams));
+            request = send(utils->getObjectsXmlForQueryHistory(m_strObjectType, fields, keys, values),
+                           "QueryObjectVaultHistory");
+            break;
+        case Recipe::Rollup:
+            request = send(utils->getObjectsXmlByKeys(typeT, fields, keys, values, "IN_OBJECT"), "QueryRollupHistory");
+            break;
+        case Recipe::SendHistory:
+            request = send(utils->getObjectsXmlByKeys(typeT, fields, keys, values, "IN_OBJECT"), "QuerySendToErpHistory");
+            break;
+        case Recipe::Task:
+            getParentKeysAndValues(keys, values);
+            request = send(queryObjects(m_strParentType).second, "QueryTaskRelatedObjects");
+            break;
+        case Recipe::Step:
+            keys = Obj_Def()->Call("getObjectKeys", row->type);
+            request = send(queryObjects(row->type).second, "QueryStepRelatedObjects");
+            break;
+        case Recipe::Affected: {
+            const std::string in = utils->getObjByKeysAsXml(m_strParentType, keys, values, "IN_OBJECT", "");
+            const std::string objects = "<OBJECTS>" + in + "<OUT_OBJECT ID='ITEM'/>" +
+                                        utils->getSeletedFieldsXml(fields, "ITEM", Variant::Missing()) + "</OBJECTS>";
+            request = send(objects, "TopAffectedObjects");
+            break;
+        }
+    }
+    builder->Call("setparams", GetLinkCriteria("", ""));
+    return request;
+}
+
+}  // namespace noxsimplelinks

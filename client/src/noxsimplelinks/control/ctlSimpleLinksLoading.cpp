@@ -1,0 +1,213 @@
+// Loading and displaying the links: Refresh, the synchronous and asynchronous sends, the answer
+// into the grid, the selection state, and the attributes of the selected objects.
+#include <chrono>
+
+#include "automation/ObjectFactory.h"
+#include "automation/SafeArray.h"
+#include "noxsimplelinks/control/ctlSimpleLinks.h"
+#include "noxsimplelinks/grid/clsGrid.h"
+#include "noxsimplelinks/env/ModGeneral.h"
+#include "platform/UserInterface.h"
+
+namespace noxsimplelinks {
+
+using automation::AutomationError;
+using automation::DispatchPtr;
+using automation::Variant;
+
+namespace {
+
+// Runs a step and adds its duration in milliseconds to the counter.
+template <class Fn>
+void Timed(double& milliseconds, Fn step) {
+    const auto start = std::chrono::steady_clock::now();
+    try {
+        step();
+    } catch (...) {
+        milliseconds += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        throw;
+    }
+    milliseconds += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+constexpr int kHourglass = 11;
+constexpr int kDefaultPointer = 0;
+constexpr int kCriticalIcon = 16;
+constexpr int kExclamationIcon = 48;
+
+std::string Upper(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The first message of an answer: an array's first element, or the text itself.
+std::string FirstMessage(const Variant& messages) {
+    if (!messages.IsArray()) return messages.TextOr("");
+    const automation::SafeArray& list = messages.ToArray();
+    if (list.UBound(1) < list.LBound(1)) return {};
+    return list.At(list.LBound(1)).TextOr("");
+}
+
+}  // namespace
+
+bool ctlSimpleLinks::Refresh(const Variant& /*bRestore: not examined*/) {
+    if (m_bRequestPending) return true;
+    try {
+        Cbars()->Set("ToolBar", Variant(SSActiveToolBars1_));
+        ModGeneral::SetMousePointer(Variant(int32_t{kHourglass}));
+        if (!m_objAttrs) automation::Raise(automation::errors::kObjectVariableNotSet);
+        m_objAttrs->Let("ObjectType", Variant(m_strObjectType));
+        m_objAttrs->Set("Grid", Variant(fg_));
+        if (!m_strParentType.empty() && !m_strObjectType.empty() && HasParentKeyValues()) {
+            times_ = {};
+            std::string request;
+            Timed(times_.build, [&] { request = BuildLinksRequest(); });
+            if (!request.empty()) {
+                if (Comm()->TypeName() == "XMLRequestPars") SendSynchronously(request);
+                else SendAsynchronously(request);
+            }
+        }
+        ModGeneral::SetMousePointer(Variant(int32_t{kDefaultPointer}));
+    } catch (const std::exception& e) {
+        platform::Ui().SetMousePointer(kDefaultPointer);
+        platform::Ui().MsgBox(AutomationError::From(e).Description(), kCriticalIcon, kTypeName);
+    }
+    return false;
+}
+
+void ctlSimpleLinks::SendSynchronously(const std::string& request) {
+    automation::Arguments args{Variant(request), Variant(), Variant()};
+    Variant answer;
+    Timed(times_.send, [&] { answer = Comm()->Invoke("SendRequest", automation::InvokeKind::Method, args); });
+    const std::string resultCode = Upper(args[1].TextOr(""));
+    if (resultCode == "OK" || resultCode == "WARNING") {
+        Timed(times_.fill, [&] { FillGrid(answer.TextOr("")); });
+        Timed(times_.tools, [&] { UpdateToolStates(GetSelectionState()); });
+    } else if (resultCode == "FAILED" || resultCode == "ERROR") {
+        platform::Ui().MsgBox("ERROR = [" + FirstMessage(args[2]) + "]", kExclamationIcon, kTypeName);
+    }
+}
+
+void ctlSimpleLinks::SendAsynchronously(const std::string& request) {
+    if (!ObjCommAsync_) {
+        ObjCommAsync_ = automation::CreateObject("noxsimplelinks.clsCommWrapperAsync");
+        commCookie_ = ObjCommAsync_->Events()->On(
+            "RequestResult", [this](int32_t id, int32_t hr, std::string errors, std::string response) {
+                ObjCommAsync_RequestResult(id, hr, errors, response);
+            });
+    }
+    m_bRequestPending = true;
+    ObjCommAsync_->Call("SendAsyncRequest", request);
+}
+
+void ctlSimpleLinks::ObjCommAsync_RequestResult(int32_t /*nRequestID*/, int32_t /*nHr*/,
+                                                const std::string& bstrErrors, const std::string& bstrResponse) {
+    try {
+        if (bstrErrors.empty()) {
+            Timed(times_.fill, [&] { FillGrid(bstrResponse); });
+            Timed(times_.tools, [&] { UpdateToolStates(GetSelectionState()); });
+        }
+    } catch (...) {
+        // The answer's handler reports nothing; the grid stays as FillGrid left it.
+    }
+    m_bRequestPending = false;
+}
+
+clsGrid& ctlSimpleLinks::GridClass() {
+    if (!m_objGrid) {
+        m_objGrid = std::make_shared<clsGrid>();
+        m_objGrid->SetResource(Resource());
+    }
+    return *m_objGrid;
+}
+
+void ctlSimpleLinks::FillGrid(const std::string& answer) {
+    try {
+        const Variant columns(SectionNode("GRID_COLS"));
+        clsGrid& grid = GridClass();
+        grid.SetCachePrefix(cacheFilePrefix());
+        grid.LoadGridLayout(Variant(fg_), columns, Variant(UIDef()));
+        grid.FillGrid(Variant(fg_), answer);
+        if (fg_->Get("Row").ToLong() != -1) fg_->Let("Row", Variant(int32_t{-1}));
+    } catch (const std::exception& e) {
+        ModGeneral::ShowError(e, "ctlSimpleLinks:FillGrid");
+    }
+}
+
+std::string ctlSimpleLinks::GetSelectionState() {
+    if (fg_->Get("Row").ToLong() == -1) return "NEW_EMPTY";
+    if (m_strIntName != "ITEM_AFFECTED") {
+        const int32_t selected = fg_->Get("SelectedRows").ToLong();
+        return selected == 0 ? "NEW_EMPTY" : selected == 1 ? "ROW_SELECTED" : "MRS";
+    }
+    return fg_->Get("RowSel").ToLong() > fg_->Get("FixedRows").ToLong() - 1 ? "ROW_SELECTED" : "NEW_EMPTY";
+}
+
+bool ctlSimpleLinks::HasParentKeyValues() {
+    if (m_strParentType == "FILE") return true;
+    try {
+        Variant keys, values;
+        getParentKeysAndValues(keys, values);
+        if (!values.IsArray()) return false;
+        const automation::SafeArray& list = values.ToArray();
+        return list.UBound(1) >= list.LBound(1) && !list.At(list.LBound(1)).TextOr("").empty();
+    } catch (...) {
+        return false;
+    }
+}
+
+void ctlSimpleLinks::getParentKeysAndValues(Variant& keys, Variant& values) {
+    try {
+        keys = Obj_Def()->Call("getObjectKeys", m_strParentType);
+        if (!keys.IsArray()) return;
+        const automation::SafeArray& names = keys.ToArray();
+        automation::SafeArray found(automation::Bounds{names.LBound(1), names.UBound(1)});
+        for (int32_t i = names.LBound(1); i <= names.UBound(1); ++i) {
+            found.At(i) = Variant(std::string());
+            if (!m_varParentKeys.IsArray() || !m_varParentValues.IsArray()) continue;
+            const automation::SafeArray& parentKeys = m_varParentKeys.ToArray();
+            for (int32_t k = parentKeys.LBound(1); k <= parentKeys.UBound(1); ++k) {
+                if (parentKeys.At(k).TextOr("") != names.At(i).TextOr("")) continue;
+                found.At(i) = m_varParentValues.ToArray().At(k);
+                break;
+            }
+        }
+        values = Variant(std::move(found));
+    } catch (const std::exception& e) {
+        ModGeneral::ShowError(e, "ctlSimpleLinks:getParentKeysAndValues");
+    }
+}
+
+void ctlSimpleLinks::Display() {
+    UpdateToolStates("IN_PROCESS");
+    try {
+        m_objAttrs->Call("Init");
+        m_objAttrs->Set("Buffer", Variant(Params()));
+        m_objAttrs->Call("Display", Variant(Comm()), Variant(Host()));
+    } catch (const std::exception& e) {
+        ModGeneral::ShowError(e, "ctlSimpleLinks:Display");
+    }
+    UpdateToolStates(GetSelectionState());
+}
+
+void ctlSimpleLinks::Update() {
+    UpdateToolStates("IN_PROCESS");
+    bool changed = false;
+    try {
+        m_objAttrs->Call("Init");
+        m_objAttrs->Set("Buffer", Variant(Params()));
+        automation::Arguments none;
+        Variant selected = Invoke("collSelectedObjects", automation::InvokeKind::PropertyGet, none);
+        changed = m_objAttrs->Call("Update", Variant(Comm()), Variant(Host()), selected).ToBool();
+    } catch (const std::exception& e) {
+        ModGeneral::ShowError(e, "ctlSimpleLinks:Update");
+    }
+    if (changed) {
+        Refresh(Variant(true));
+        RaiseExecuteEvent("SimpleLinkUpdate");
+    } else {
+        UpdateToolStates(GetSelectionState());
+    }
+}
+
+}  // namespace noxsimplelinks

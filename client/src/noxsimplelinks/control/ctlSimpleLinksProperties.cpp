@@ -1,0 +1,191 @@
+// The control's properties and the accessors that find its collaborators on first use.
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+
+#include "automation/Collection.h"
+#include "automation/ObjectFactory.h"
+#include "noxsimplelinks/control/WeakReference.h"
+#include "noxsimplelinks/control/ctlSimpleLinks.h"
+#include "noxsimplelinks/metadata/ReportedCall.h"
+
+namespace noxsimplelinks {
+
+using automation::AutomationError;
+using automation::DispatchPtr;
+using automation::InvokeKind;
+using automation::Variant;
+
+namespace {
+
+// Runs an accessor's resolution; an error goes to the common error report and the accessor returns
+// what it holds.
+template <class Fn>
+void Reporting(const char* source, Fn resolve) {
+    ReportedCall(source, [&] { return resolve(), true; }, false);
+}
+
+}  // namespace
+
+DispatchPtr ctlSimpleLinks::Params() {
+    if (!m_colParams) m_colParams = std::make_shared<automation::Collection>();
+    return m_colParams;
+}
+
+DispatchPtr ctlSimpleLinks::Comm() {
+    if (!m_objComm) m_objComm = automation::CreateObject("noxsimplelinks.clsCommWrapper2");
+    return m_objComm;
+}
+
+DispatchPtr ctlSimpleLinks::Host() {
+    if (m_objHost) return m_objHost;
+    try {
+        m_objHost = ContainerObject("Host");
+    } catch (...) {
+        m_objHost = nullptr;
+    }
+    if (!m_objHost) m_objHost = automation::CreateObject("noxhostservices.clshostservices");
+    return m_objHost;
+}
+
+DispatchPtr ctlSimpleLinks::Cbars() {
+    if (m_objCbars) return m_objCbars;
+    DispatchPtr fromContainer;
+    try {
+        fromContainer = ContainerObject("Cbars");
+    } catch (...) {
+        fromContainer = nullptr;
+    }
+    m_objCbars = fromContainer ? fromContainer : automation::CreateObject("noxsimplelinks.clsCbarsWrapper2");
+    return m_objCbars;
+}
+
+std::string ctlSimpleLinks::cacheFilePrefix() const {
+    if (!m_strCachePrefix.empty()) return m_strCachePrefix;
+    std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm local{};
+    localtime_r(&now, &local);
+    char stamp[16];
+    std::snprintf(stamp, sizeof stamp, "%02d%02d%02d", local.tm_hour, local.tm_min, local.tm_sec);
+    return stamp;
+}
+
+std::string ctlSimpleLinks::TreeEffDate() {
+    m_strTreeEffDate = ParamText("EffectivityDate");
+    return m_strTreeEffDate;
+}
+
+std::string ctlSimpleLinks::WorkspaceMode() {
+    m_strWorkspaceMode = ParamText("SpaceMode");
+    return m_strWorkspaceMode;
+}
+
+int32_t ctlSimpleLinks::myHwnd() const {
+    // A headless control has no window; its handle is a stable number of its own.
+    return static_cast<int32_t>(reinterpret_cast<uintptr_t>(this) & 0x7FFFFFFF);
+}
+
+void ctlSimpleLinks::SetWidth(int32_t width) {
+    width_ = width;
+    Resize();
+}
+
+void ctlSimpleLinks::SetHeight(int32_t height) {
+    height_ = height;
+    Resize();
+}
+
+DispatchPtr ctlSimpleLinks::Request() {
+    if (!m_objRequest) {
+        Reporting("ctlSimpleLinks:Request", [&] {
+            DispatchPtr host = Host();
+            m_objRequest = host ? host->Get("objRequest").ToObject()
+                                : automation::CreateObject("noxsimplelinks.clsRequestWrapper");
+        });
+    }
+    return m_objRequest;
+}
+
+DispatchPtr ctlSimpleLinks::Obj_Def() {
+    if (!m_objObjDef) {
+        Reporting("ctlSimpleLinks:Obj_Def", [&] {
+            DispatchPtr host = Host();
+            m_objObjDef = host ? host->Get("objObj_Def").ToObject()
+                               : automation::CreateObject("noxsimplelinks.clsObjDefWrapper2");
+        });
+    }
+    return m_objObjDef;
+}
+
+DispatchPtr ctlSimpleLinks::UIDef() {
+    if (DispatchPtr fromParams = ParamObject("UI_DEF_OBJ")) return fromParams;
+    if (!m_objUIDef) m_objUIDef = automation::CreateObject("noxsimplelinks.clsUI_DefWrapper");
+    return m_objUIDef;
+}
+
+DispatchPtr ctlSimpleLinks::Resource() {
+    if (!m_objRes) {
+        Reporting("ctlSimpleLinks.Resource", [&] {
+            m_objRes = ParamObject("OBJ_RESOURCE");
+            if (m_objRes) return;
+            DispatchPtr host = Host();
+            m_objRes = host ? host->Get("objSharedRes").ToObject()
+                            : automation::CreateObject("noxsimplelinks.clsResWrapper");
+        });
+    }
+    return m_objRes;
+}
+
+DispatchPtr ctlSimpleLinks::Auth() {
+    if (!m_objAuth) {
+        Reporting("ctlSimpleLinks.Auth", [&] {
+            if (DispatchPtr host = Host()) m_objAuth = host->Get("Auth").ToObject();
+        });
+    }
+    return m_objAuth;
+}
+
+DispatchPtr ctlSimpleLinks::ContainerObject(const char* property) {
+    automation::Arguments none;
+    return automation::InvokeOn(Variant(container_), property, InvokeKind::PropertyGet, none).ToObject();
+}
+
+Variant ctlSimpleLinks::Param(const std::string& key) {
+    try {
+        return Params()->Call("Item", key);
+    } catch (...) {
+        return Variant();
+    }
+}
+
+std::string ctlSimpleLinks::ParamText(const std::string& key) {
+    try {
+        return Param(key).TextOr("");
+    } catch (...) {
+        return {};
+    }
+}
+
+DispatchPtr ctlSimpleLinks::ParamObject(const std::string& key) {
+    Variant value = Param(key);
+    return value.IsObject() ? value.ToObject() : nullptr;
+}
+
+DispatchPtr ctlSimpleLinks::SectionNode(const std::string& path) const {
+    if (!m_objXmlSection) return nullptr;
+    return m_objXmlSection->Call("selectSingleNode", path).ToObject();
+}
+
+std::string ctlSimpleLinks::SectionText(const std::string& element) const {
+    DispatchPtr node = SectionNode(element);
+    if (!node) automation::Raise(automation::errors::kObjectVariableNotSet);
+    return node->Get("Text").ToString();
+}
+
+std::string ctlSimpleLinks::SectionName() const {
+    return m_objXmlSection ? m_objXmlSection->Get("baseName").ToString() : std::string();
+}
+
+DispatchPtr ctlSimpleLinks::Self() { return std::make_shared<WeakReference>(weak_from_this()); }
+
+}  // namespace noxsimplelinks

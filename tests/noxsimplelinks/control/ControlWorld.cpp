@@ -1,0 +1,81 @@
+#include "ControlWorld.h"
+
+#include <filesystem>
+
+#include "components/Registration.h"
+#include "platform/xml/XmlDocument.h"
+
+namespace controltest {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void RegisterOnce() {
+    static const bool registered = [] {
+        components::RegisterAll();
+        return true;
+    }();
+    (void)registered;
+}
+
+}  // namespace
+
+Variant FixedFields::Invoke(std::string_view name, automation::InvokeKind, automation::Arguments&) {
+    if (name != "getFieldsForRequest") automation::Raise(automation::errors::kObjectDoesNotSupportMember);
+    automation::SafeArray table(automation::Bounds{0, static_cast<int32_t>(fields_.size()) - 1}, automation::Bounds{0, 1});
+    for (size_t i = 0; i < fields_.size(); ++i) {
+        table.At(static_cast<int32_t>(i), 0) = Variant(fields_[i]);
+        table.At(static_cast<int32_t>(i), 1) = Variant(std::string());
+    }
+    return Variant(std::move(table));
+}
+
+Variant List(std::vector<std::string> values) {
+    std::vector<Variant> items(values.begin(), values.end());
+    return Variant(automation::SafeArray::Of(std::move(items)));
+}
+
+ControlWorld::ControlWorld() {
+    RegisterOnce();
+    fs::copy(fs::path(NOX_DATA_DIR) / "allusers" / "AppData", world.AllUsersFolder() / "AppData",
+             fs::copy_options::recursive);
+    site = std::make_shared<platform::ControlSite>();
+    control = std::make_shared<noxsimplelinks::ctlSimpleLinks>();
+    control->SetContainer(Variant(DispatchPtr(site)));
+    control->Events()->On("ExecuteEvent", [this](std::string xml) { executeEvents.push_back(xml); });
+}
+
+DispatchPtr ControlWorld::SectionFromXml(const std::string& xml) {
+    auto document = std::make_shared<platform::XmlDocument>();
+    document->Call("loadXML", xml);
+    documents_.push_back(document);
+    return document->Get("documentElement").ToObject();
+}
+
+DispatchPtr ControlWorld::Section(const std::string& pane) {
+    auto document = std::make_shared<platform::XmlDocument>();
+    document->Call("load", (fs::path(NOX_DATA_DIR) / "allusers/AppData/VARDEN/config/settings/panes.xml").string());
+    documents_.push_back(document);
+    return document->Call("selectSingleNode", "/PANES/" + pane).ToObject();
+}
+
+void ControlWorld::Param(const std::string& key, const Variant& value) {
+    control->Params()->Call("Add", value, key);
+}
+
+void ControlWorld::Parent(const std::string& type, std::vector<std::string> keys, std::vector<std::string> values) {
+    control->SetParentType(type);
+    control->SetParentKeys(List(std::move(keys)));
+    control->SetParentValues(List(std::move(values)));
+}
+
+platform::FlexGrid& ControlWorld::Grid() const {
+    return dynamic_cast<platform::FlexGrid&>(*control->Grid());
+}
+
+platform::ToolbarControl& ControlWorld::Toolbar() const {
+    return dynamic_cast<platform::ToolbarControl&>(*control->ToolBar());
+}
+
+}  // namespace controltest

@@ -1,0 +1,60 @@
+#pragma once
+// The world of a control test: a profile copied from the sample all-users profile, every class and
+// stand-in registered, a site, and a control placed in it whose ExecuteEvent payloads are recorded.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "automation/Collection.h"
+#include "automation/SafeArray.h"
+#include "noxsimplelinks/control/ctlSimpleLinks.h"
+#include "platform/grid/FlexGrid.h"
+#include "platform/site/ControlSite.h"
+#include "platform/toolbar/ToolbarControl.h"
+#include "support/TestWorld.h"
+
+namespace controltest {
+
+using automation::DispatchPtr;
+using automation::Variant;
+
+// A UI-definition object that asks for a fixed list of fields.
+class FixedFields : public automation::Dispatch {
+public:
+    explicit FixedFields(std::vector<std::string> fields) : fields_(std::move(fields)) {}
+    Variant Invoke(std::string_view name, automation::InvokeKind, automation::Arguments&) override;
+    std::string TypeName() const override { return "FixedFields"; }
+
+private:
+    std::vector<std::string> fields_;
+};
+
+class ControlWorld {
+public:
+    ControlWorld();
+
+    // The section of a pane of the sample panes file (Nothing for an unknown pane).
+    DispatchPtr Section(const std::string& pane);
+    // A section from XML text (its document element).
+    DispatchPtr SectionFromXml(const std::string& xml);
+
+    // Params entries, added to the control's Params collection.
+    void Param(const std::string& key, const Variant& value);
+    // Parent type and key values in the order of the type's keys ("ITEM", {"ITEM.ITEM_KEY", ...}, {...}).
+    void Parent(const std::string& type, std::vector<std::string> keys, std::vector<std::string> values);
+
+    platform::FlexGrid& Grid() const;
+    platform::ToolbarControl& Toolbar() const;
+
+    testsupport::TestWorld world{testsupport::TestWorld::Profile::Missing};
+    std::shared_ptr<platform::ControlSite> site;
+    std::shared_ptr<noxsimplelinks::ctlSimpleLinks> control;
+    std::vector<std::string> executeEvents;
+
+private:
+    std::vector<DispatchPtr> documents_;
+};
+
+Variant List(std::vector<std::string> values);
+
+}  // namespace controltest
