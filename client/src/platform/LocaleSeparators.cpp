@@ -23,6 +23,12 @@ std::optional<Separators>& Overridden() {
     return separators;
 }
 
+// The locale's answer, read once: asking the locale costs far more than a number conversion.
+std::optional<Separators>& FromLocaleOnce() {
+    static std::optional<Separators> separators;
+    return separators;
+}
+
 // The separators of the user's numeric locale, read without changing the process's own locale.
 Separators FromLocale() {
     if (locale_t user = newlocale(LC_NUMERIC_MASK, "", locale_t{})) {
@@ -35,11 +41,10 @@ Separators FromLocale() {
 }
 
 Separators Current() {
-    {
-        std::lock_guard lock(OverrideMutex());
-        if (Overridden()) return *Overridden();
-    }
-    return FromLocale();
+    std::lock_guard lock(OverrideMutex());
+    if (Overridden()) return *Overridden();
+    if (!FromLocaleOnce()) FromLocaleOnce() = FromLocale();
+    return *FromLocaleOnce();
 }
 }  // namespace
 
@@ -55,6 +60,7 @@ void LocaleSeparators::Override(std::string decimal, std::string thousands) {
 void LocaleSeparators::ClearOverride() {
     std::lock_guard lock(OverrideMutex());
     Overridden().reset();
+    FromLocaleOnce().reset();  // the next question reads the locale again
 }
 
 }  // namespace platform

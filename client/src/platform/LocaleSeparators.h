@@ -1,7 +1,7 @@
 #pragma once
 // The user's decimal and thousands separators: those of the locale the user's environment names
 // for numbers (LC_ALL, LC_NUMERIC, LANG), else of the process's current locale. Tests and hosts
-// may override them.
+// may override them. The locale is read once; ClearOverride makes the next call read it again.
 #include <string>
 
 namespace platform {
