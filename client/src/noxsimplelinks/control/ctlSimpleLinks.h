@@ -110,6 +110,8 @@ public:
 
 private:
     // Collaborators resolved on first use (ctlSimpleLinksProperties.cpp).
+    // The member once resolved: the host's object of that name, or a new one of the class without a host.
+    DispatchPtr HostOrOwn(DispatchPtr& member, const char* source, const char* hostMember, const char* ownClass);
     DispatchPtr Request();
     DispatchPtr Obj_Def();
     DispatchPtr UIDef();

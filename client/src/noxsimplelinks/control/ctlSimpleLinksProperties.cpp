@@ -95,26 +95,23 @@ void ctlSimpleLinks::SetHeight(int32_t height) {
     Resize();
 }
 
-DispatchPtr ctlSimpleLinks::Request() {
-    if (!m_objRequest) {
-        Reporting("ctlSimpleLinks:Request", [&] {
+DispatchPtr ctlSimpleLinks::HostOrOwn(DispatchPtr& member, const char* source, const char* hostMember,
+                                      const char* ownClass) {
+    if (!member) {
+        Reporting(source, [&] {
             DispatchPtr host = Host();
-            m_objRequest = host ? host->Get("objRequest").ToObject()
-                                : automation::CreateObject("noxsimplelinks.clsRequestWrapper");
+            member = host ? host->Get(hostMember).ToObject() : automation::CreateObject(ownClass);
         });
     }
-    return m_objRequest;
+    return member;
+}
+
+DispatchPtr ctlSimpleLinks::Request() {
+    return HostOrOwn(m_objRequest, "ctlSimpleLinks:Request", "objRequest", "noxsimplelinks.clsRequestWrapper");
 }
 
 DispatchPtr ctlSimpleLinks::Obj_Def() {
-    if (!m_objObjDef) {
-        Reporting("ctlSimpleLinks:Obj_Def", [&] {
-            DispatchPtr host = Host();
-            m_objObjDef = host ? host->Get("objObj_Def").ToObject()
-                               : automation::CreateObject("noxsimplelinks.clsObjDefWrapper2");
-        });
-    }
-    return m_objObjDef;
+    return HostOrOwn(m_objObjDef, "ctlSimpleLinks:Obj_Def", "objObj_Def", "noxsimplelinks.clsObjDefWrapper2");
 }
 
 DispatchPtr ctlSimpleLinks::UIDef() {
@@ -124,16 +121,8 @@ DispatchPtr ctlSimpleLinks::UIDef() {
 }
 
 DispatchPtr ctlSimpleLinks::Resource() {
-    if (!m_objRes) {
-        Reporting("ctlSimpleLinks.Resource", [&] {
-            m_objRes = ParamObject("OBJ_RESOURCE");
-            if (m_objRes) return;
-            DispatchPtr host = Host();
-            m_objRes = host ? host->Get("objSharedRes").ToObject()
-                            : automation::CreateObject("noxsimplelinks.clsResWrapper");
-        });
-    }
-    return m_objRes;
+    if (!m_objRes) m_objRes = ParamObject("OBJ_RESOURCE");
+    return HostOrOwn(m_objRes, "ctlSimpleLinks.Resource", "objSharedRes", "noxsimplelinks.clsResWrapper");
 }
 
 DispatchPtr ctlSimpleLinks::Auth() {

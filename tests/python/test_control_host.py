@@ -1,0 +1,112 @@
+"""A host written in Python: it places the attached-items control in a site, gives it its
+communication object and parameters, calls Init and Refresh, pumps, and reads the grid and the
+control's events. The control talks to a reference server started with `simplelinks serve`."""
+import atexit
+import os
+import pathlib
+import shutil
+import subprocess
+import tempfile
+import time
+import unittest
+
+SOURCE = pathlib.Path(os.environ.get("NOX_SOURCE_DIR", pathlib.Path(__file__).parents[2]))
+
+# A profile of its own, made from the sample all-users profile on first use.
+_home = tempfile.mkdtemp(prefix="nox-control-host-")
+atexit.register(shutil.rmtree, _home, True)
+os.environ["APPDATA"] = os.path.join(_home, "AppData")
+os.environ["ALLUSERSPROFILE"] = str(SOURCE / "data" / "allusers")
+
+import noxsimplelinks as nox  # noqa: E402  (the profile must be chosen first)
+
+
+def simplelinks_program():
+    module_folder = pathlib.Path(nox.__file__).resolve().parent
+    return module_folder.parent / "bin" / "simplelinks"
+
+
+class ExecuteEvents:
+    def __init__(self):
+        self.payloads = []
+
+    def ExecuteEvent(self, xml):
+        self.payloads.append(xml)
+
+
+def pump_until(done, seconds=10.0):
+    deadline = time.monotonic() + seconds
+    while not done():
+        if time.monotonic() > deadline:
+            return False
+        nox.Pump()
+        time.sleep(0.01)
+    return True
+
+
+class PythonHost(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.server = subprocess.Popen(
+            [str(simplelinks_program()), "serve", "--db", os.path.join(_home, "plm.db"), "--port", "0"],
+            stdout=subprocess.PIPE, text=True)
+        cls.url = cls.server.stdout.readline().strip()
+        os.environ["NOX_SERVER_URL"] = cls.url  # where the control's own asynchronous sends go
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.server.terminate()
+        cls.server.wait(10)
+        cls.server.stdout.close()
+
+    def place_control(self, comm=None):
+        site = nox.CreateObject("Platform.ControlSite")
+        if comm is not None:
+            site.Comm = comm
+        control = nox.CreateObject("noxsimplelinks.ctlSimpleLinks")
+        control.Container = site
+        params = nox.CreateObject("Automation.Collection")
+        params.Add("IN_WORK", "DOC.STATUS")
+        control.Params = params
+        control.ParentType = "DOC"
+        control.ParentKeys = ["DOC.DOC_ID", "DOC.REVISION"]
+        control.ParentValues = ["D100", "B"]
+        panes = nox.CreateObject("noxsimplelinks.clsXmlWrapper")
+        loaded, error = panes.loadXmlFile(str(SOURCE / "data/allusers/AppData/VARDEN/config/settings/panes.xml"), "")
+        self.assertTrue(loaded, error)
+        control.Init(panes.selectNode("/PANES/FILES"))
+        return site, control
+
+    def file_ids(self, grid):
+        column = grid.ColIndex("FILE.FILE_ID")
+        return sorted(grid.TextMatrix(row, column) for row in range(grid.FixedRows, grid.Rows))
+
+    def test_an_asynchronous_load_arrives_when_the_host_pumps(self):
+        site, control = self.place_control()
+        self.assertFalse(control.Refresh())
+        grid = site.Control("fg_FILES_FILE")
+        self.assertTrue(pump_until(lambda: grid.Rows > grid.FixedRows))
+        self.assertEqual(self.file_ids(grid), ["F1001", "F1002", "F1004"])
+        control.CloseMe()
+
+    def test_a_synchronous_load_and_the_events_the_host_receives(self):
+        comm = nox.CreateObject("noxrequestpars.XMLRequestPars")
+        self.assertTrue(comm.Open(self.url, 0, ""))
+        site, control = self.place_control(comm)
+        events = ExecuteEvents()
+        nox.Connect(control, events)
+        control.Refresh()
+        grid = site.Control("fg_FILES_FILE")
+        self.assertEqual(self.file_ids(grid), ["F1001", "F1002", "F1004"])
+        control.ButtonOperation("ID_Host_Only")
+        control.FilterEffective()
+        self.assertEqual(events.payloads, ["<XML><METHOD>ID_Host_Only</METHOD></XML>",
+                                           "<XML><METHOD>FilterOptionChanged</METHOD></XML>"])
+        with self.assertRaises(nox.AutomationError) as raised:
+            control.UnlinkReference()
+        self.assertIn("not implemented", str(raised.exception))
+        control.CloseMe()
+
+
+if __name__ == "__main__":
+    unittest.main()
