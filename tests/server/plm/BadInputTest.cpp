@@ -63,7 +63,9 @@ TEST_P(BadInput, IsAnsweredWithErrorAndChangesNothing) {
     Answer answer = server.Send(GetParam().request);
     EXPECT_EQ(answer.code, "ERROR");
     ASSERT_FALSE(answer.messages.empty());
-    if (!GetParam().code.empty()) EXPECT_EQ(answer.messageCodes[0], GetParam().code);
+    if (!GetParam().code.empty()) {
+        EXPECT_EQ(answer.messageCodes[0], GetParam().code);
+    }
     EXPECT_NE(answer.messages[0].find(GetParam().messagePart), std::string::npos) << answer.messages[0];
     EXPECT_EQ(server.Fingerprint(), before);
 }

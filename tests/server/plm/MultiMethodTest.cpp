@@ -47,7 +47,9 @@ TEST_P(MultiMethod, AnswersEachMethodAndTheOverallCode) {
     ASSERT_EQ(answer.methods.size(), GetParam().codes.size());
     for (size_t i = 0; i < answer.methods.size(); ++i) {
         EXPECT_EQ(answer.methods[i].code, GetParam().codes[i]) << i;
-        if (answer.methods[i].code == "FAILED") EXPECT_FALSE(answer.methods[i].messages.empty());
+        if (answer.methods[i].code == "FAILED") {
+            EXPECT_FALSE(answer.methods[i].messages.empty());
+        }
     }
     EXPECT_EQ(CustomerCount(server), GetParam().customersLeft);
 }
