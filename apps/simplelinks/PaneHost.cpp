@@ -1,6 +1,7 @@
 #include "PaneHost.h"
 
 #include <chrono>
+#include <iostream>
 #include <stdexcept>
 
 #include "automation/Apartment.h"
@@ -8,6 +9,7 @@
 #include "automation/SafeArray.h"
 #include "components/Registration.h"
 #include "components/noxcomm2/EmbeddedServer.h"
+#include "components/noxhostservices/clshostservices.h"
 #include "embedded/EmbeddedPlm.h"
 #include "noxsimplelinks/env/modEnvironment.h"
 #include "platform/ConsoleUi.h"
@@ -35,12 +37,15 @@ Variant List(const std::vector<std::string>& values) {
     return Variant(automation::SafeArray::Of(std::move(items)));
 }
 
-// Registers the classes and stand-ins and puts message boxes on the terminal, once per process
-// (subcommands run while the command line is parsed, before the program's own start-up).
+// Registers the classes and stand-ins, puts message boxes on the terminal and prints the
+// workspaces the pane asks to open, once per process (subcommands run while the command line is
+// parsed, before the program's own start-up).
 void PrepareProcess() {
     static const bool prepared = [] {
         components::RegisterAll();
         platform::InstallUi(std::make_shared<platform::ConsoleUi>());
+        components::clshostservices::SetWorkspaceHandler(
+            [](const std::string& description) { std::cout << "open workspace: " << description << "\n"; });
         return true;
     }();
     (void)prepared;
