@@ -7,6 +7,7 @@
 #include "ProfileReport.h"
 #include "SeedCommand.h"
 #include "ServeCommand.h"
+#include "ShippedProfile.h"
 #include "automation/AutomationError.h"
 #include "components/Registration.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     simplelinks::AddServeCommand(app);
     simplelinks::AddSeedCommand(app);
 
+    simplelinks::UseShippedAllUsersProfile();
     CLI11_PARSE(app, argc, argv);
     try {
         components::RegisterAll();
