@@ -29,6 +29,31 @@ TEST(modRegional, ServerNumbersShownWithCommaDecimalAndPointThousands) {
     for (const auto& c : cases) EXPECT_EQ(modRegional::FormatNumberForDisplay(c.from), c.to) << c.from;
 }
 
+// Plain numbers are shown from their own digits; anything else is left to the conversion through a
+// double, which must give the same text for the plain ones.
+TEST(modRegional, PlainNumbersShownFromTheirDigits) {
+    TestWorld world;
+    world.UseSeparators(",", ".");
+    const Conversion plain[] = {
+        {"1234.5", "1.234,5"},   {"-1234567.25", "-1.234.567,25"}, {"0", "0"},      {"0.0001", "0,0001"},
+        {"-0.5", "-0,5"},        {"123456789012345", "123.456.789.012.345"},       {"12", "12"},
+        {"99.9999999999999", "99,9999999999999"},                  {"0.123456789012345", "0,123456789012345"},
+    };
+    for (const auto& c : plain) {
+        EXPECT_EQ(modRegional::FormatPlainNumberForDisplay(c.from), c.to) << c.from;
+        EXPECT_EQ(modRegional::FormatNumberForDisplay(Variant(Variant(c.from).ToDouble()).ToString()), c.to) << c.from;
+    }
+    // Nines up to the 15th digit: the logarithm rounds up to the next power of ten, the digits stay.
+    EXPECT_EQ(modRegional::FormatNumberForDisplay("999999999999999"), "999.999.999.999.999");
+    for (const char* other : {"0.00001", "1.50", "007", "-0", "+1", "1e5", "1234567890123456", "1.", ".5", "", "1,5",
+                              "0.1234567890123456", " 12", "1.2.3"})
+        EXPECT_FALSE(modRegional::FormatPlainNumberForDisplay(other)) << other;
+    world.UseSeparators("", ",");
+    EXPECT_FALSE(modRegional::FormatPlainNumberForDisplay("1.5"));
+    world.UseSeparators("1", ",");
+    EXPECT_FALSE(modRegional::FormatPlainNumberForDisplay("1.5"));
+}
+
 TEST(modRegional, TypedNumbersGoToTheServerWithAPoint) {
     TestWorld world;
     world.UseSeparators(",", ".");

@@ -4,12 +4,15 @@
 #include <filesystem>
 
 #include "GridWorld.h"
+#include "automation/VariantText.h"
+#include "noxsimplelinks/env/modRegional.h"
 #include "noxsimplelinks/grid/clsGrid.h"
 #include "platform/Shell.h"
 #include "platform/grid/GridLayoutFile.h"
 
 using namespace automation;
 using noxsimplelinks::clsGrid;
+namespace modRegional = noxsimplelinks::modRegional;
 using testing::ElementsAre;
 
 namespace {
@@ -144,6 +147,28 @@ TEST_F(GridLayout, FillingConvertsByColumnTypeAutoSizesAndSorts) {
     EXPECT_EQ(g.ColWidth(0), 1500);
     EXPECT_EQ(g.ColWidth(3), 1200);
     EXPECT_EQ(g.ColWidth(1), 21 * 120 + 120);  // "A rather longer title"
+}
+
+// Numbers the server writes plainly and those it does not show alike: as their value's text, in its
+// display form in a number column.
+TEST_F(GridLayout, NumberFieldsShowTheirValuesText) {
+    world.world.UseSeparators(",", ".");
+    const std::vector<std::string> written = {"1234.5", "1.50", "1e3", "0.00001", "-0", "007", "12345678901234567", "x"};
+    std::vector<std::vector<std::string>> rows;
+    for (size_t i = 0; i < written.size(); ++i) rows.push_back({"D-" + std::to_string(10 + i), "", written[i], "", ""});
+    for (bool numberColumn : {true, false}) {
+        ASSERT_TRUE(LayOut());
+        auto& g = *world.grid;
+        if (!numberColumn) g.SetColDataType(2, 8);
+        ASSERT_TRUE(grid.FillGrid(world.Grid(), testsupport::RowSetText(kAnswerColumns, rows)));
+        ASSERT_EQ(g.Rows(), static_cast<int32_t>(written.size()) + 1);
+        for (int32_t r = 1; r < g.Rows(); ++r) {
+            const std::string& text = written[written.size() - static_cast<size_t>(r)];  // sorted descending
+            auto value = automation::ParseNumber(text);
+            std::string shown = value ? Variant(*value).ToString() : text;
+            EXPECT_EQ(g.TextMatrix(r, 2), numberColumn ? modRegional::FormatNumberForDisplay(shown) : shown) << text;
+        }
+    }
 }
 
 TEST_F(GridLayout, SavingWritesTheVisibleColumnsAndDropsTheCache) {

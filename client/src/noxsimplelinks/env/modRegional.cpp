@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -78,7 +79,61 @@ std::string DisplayForm(double value, const std::string& decimal, const std::str
     std::string shown = Grouped(digits.substr(0, point), thousands);
     return point == std::string::npos ? shown : shown + decimal + digits.substr(point + 1);
 }
+
+// Separators that cannot be mistaken for a digit or a sign, nor for each other: under them a plain
+// number's display form is its own text, separated and grouped.
+bool SeparatorsKeepDigits(const std::string& decimal, const std::string& thousands) {
+    auto numeric = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) || c == '-' || c == '+'; };
+    if (decimal.empty() || std::any_of(decimal.begin(), decimal.end(), numeric) ||
+        std::any_of(thousands.begin(), thousands.end(), numeric))
+        return false;
+    return thousands == decimal || thousands.find_first_of(decimal) == std::string::npos;
+}
+
+// The power of ten of a plain number's first significant digit, read from its digits; nullopt when
+// the text is not plain: a "-" at most, digits without a leading zero (or a lone "0"), a point
+// followed by digits without a trailing zero, at most 15 significant digits, at most three zeros
+// after "0." and at most 15 decimals.
+std::optional<int> PlainExponent(std::string_view text) {
+    std::string_view body = text.substr(text.starts_with('-') ? 1 : 0);
+    size_t point = body.find('.');
+    std::string_view integer = body.substr(0, point);
+    std::string_view fraction = point == std::string_view::npos ? std::string_view() : body.substr(point + 1);
+    auto digits = [](std::string_view part) {
+        return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (integer.empty() || !digits(integer) || !digits(fraction)) return std::nullopt;
+    if (point != std::string_view::npos && (fraction.empty() || fraction.back() == '0')) return std::nullopt;
+    if (integer != "0") {
+        if (integer.front() == '0' || integer.size() + fraction.size() > static_cast<size_t>(kSignificantDigits))
+            return std::nullopt;
+        return static_cast<int>(integer.size()) - 1;
+    }
+    if (fraction.empty()) return text == "0" ? std::optional<int>(0) : std::nullopt;
+    size_t zeros = fraction.find_first_not_of('0');
+    if (zeros > 3 || fraction.size() > static_cast<size_t>(kMaxDecimals)) return std::nullopt;
+    return -static_cast<int>(zeros) - 1;
+}
+
 }  // namespace
+
+// A plain number shown: its own digits (ServerDigits gives them back, as long as the power of ten it
+// computes is the one the digits say), grouped, with the user's decimal separator.
+std::optional<std::string> FormatPlainNumberForDisplay(std::string_view text, const std::string& decimal,
+                                                       const std::string& thousands) {
+    std::optional<int> exponent = PlainExponent(text);
+    if (!exponent || !SeparatorsKeepDigits(decimal, thousands)) return std::nullopt;
+    if (text == "0") return std::string(text);
+    std::string_view body = text.substr(text.starts_with('-') ? 1 : 0);
+    double value = 0;
+    std::from_chars(body.data(), body.data() + body.size(), value);
+    if (static_cast<int>(std::floor(std::log10(value))) != *exponent) return std::nullopt;
+    size_t point = text.find('.');
+    std::string shown = Grouped(std::string(text.substr(0, point)), thousands);
+    if (point != std::string_view::npos) shown.append(decimal).append(text.substr(point + 1));
+    return shown;
+}
+
 
 std::string GetDecimalSeparator() { return platform::LocaleSeparators::Decimal(); }
 
@@ -88,10 +143,17 @@ std::string FormatNumberForDisplay(const std::string& text) {
     if (Trimmed(text).empty()) return "";
     std::string decimal = GetDecimalSeparator();
     std::string thousands = GetThousandSeparator();
+    if (auto plain = FormatPlainNumberForDisplay(text, decimal, thousands)) return *std::move(plain);
     if (Occurrences(text, decimal) > 1) return text;
     auto value = LocalNumber(ReplaceAll(text, ".", decimal), decimal, thousands);
     return value ? DisplayForm(*value, decimal, thousands) : text;
 }
+
+std::optional<std::string> FormatPlainNumberForDisplay(std::string_view text) {
+    return FormatPlainNumberForDisplay(text, GetDecimalSeparator(), GetThousandSeparator());
+}
+
+bool IsPlainNumber(std::string_view text) { return PlainExponent(text).has_value(); }
 
 std::string NumberToServer(const std::string& text) {
     std::string trimmed = Trimmed(text);

@@ -1,6 +1,8 @@
-// clsGrid: filling the grid from a server answer. The rows go into one array, converted by the
-// columns' data types, and reach the grid in one LoadArray.
+// clsGrid: filling the grid from a server answer. Each cell's text is made by its column's data type
+// and goes straight into the grid (this platform's grid), or into one array for one LoadArray.
 #include <cmath>
+#include <functional>
+#include <unordered_map>
 
 #include "automation/SafeArray.h"
 #include "noxsimplelinks/comm/clsXmlWrapper.h"
@@ -9,6 +11,7 @@
 #include "noxsimplelinks/grid/RowSetTable.h"
 #include "noxsimplelinks/grid/clsGrid.h"
 #include "noxsimplelinks/metadata/ReportedCall.h"
+#include "platform/grid/FlexGrid.h"
 
 namespace noxsimplelinks {
 
@@ -26,17 +29,59 @@ constexpr const char* kShortTime = "Short time";
 // How the values of one grid column are read and shown.
 struct ColumnRule {
     int32_t field = -1;  // the row set's field, -1 when it has none of that name
+    platform::FieldKind kind = platform::FieldKind::Text;
     bool dateOnly = false;
     bool number = false;
 };
 
-Variant Shown(Variant value, const ColumnRule& rule) {
-    if (rule.dateOnly && value.Type() == automation::VarType::Date)
-        return Variant(automation::Date{std::trunc(value.ToDate().serial)});
-    if (rule.number && !value.IsEmpty() && !value.IsNull())
-        return Variant(modRegional::FormatNumberForDisplay(value.ToString()));
-    return value;
+// Kinds under which a plain number ("-1234.5") reads as its own text or as a number whose text it is.
+bool ReadsBackAsWritten(platform::FieldKind kind) {
+    using platform::FieldKind;
+    return kind == FieldKind::Text || kind == FieldKind::Integer || kind == FieldKind::Long || kind == FieldKind::Double;
 }
+
+// The texts the cells of one answer show, by the rules of their columns. Texts and plain numbers are
+// taken from the text the server wrote, without making a value first; they come out as the value
+// would show. A day's text is made once per column.
+class CellTexts {
+public:
+    CellTexts(const RowSetTable& rows, const std::vector<ColumnRule>& rules)
+        : rows_(rows), rules_(rules), days_(rules.size()), decimal_(modRegional::GetDecimalSeparator()),
+          thousands_(modRegional::GetThousandSeparator()) {}
+
+    std::string operator()(int32_t record, int32_t column) {
+        const ColumnRule& rule = rules_[static_cast<size_t>(column)];
+        if (rule.field < 0) return {};
+        if (const char* written = rows_.WrittenText(record, rule.field)) {
+            if (rule.kind == platform::FieldKind::Text && !rule.number) return written;
+            if (ReadsBackAsWritten(rule.kind)) {
+                if (!rule.number && modRegional::IsPlainNumber(written)) return written;
+                if (rule.number)
+                    if (auto shown = modRegional::FormatPlainNumberForDisplay(written, decimal_, thousands_))
+                        return *std::move(shown);
+            }
+        }
+        return Shown(rows_.Value(record, rule.field), static_cast<size_t>(column));
+    }
+
+private:
+    std::string Shown(const Variant& value, size_t column) {
+        const ColumnRule& rule = rules_[column];
+        if (rule.dateOnly && value.Type() == automation::VarType::Date) {
+            double day = std::trunc(value.ToDate().serial);
+            auto [at, added] = days_[column].try_emplace(day);
+            if (added) at->second = Variant(automation::Date{day}).ToString();
+            return at->second;
+        }
+        if (rule.number && !value.IsEmpty() && !value.IsNull()) return modRegional::FormatNumberForDisplay(value.ToString());
+        return value.TextOr("");
+    }
+
+    const RowSetTable& rows_;
+    const std::vector<ColumnRule>& rules_;
+    std::vector<std::unordered_map<double, std::string>> days_;  // per column, by day serial
+    std::string decimal_, thousands_;
+};
 
 // The row set of the answer, or null when the text holds none (or is not XML at all).
 std::unique_ptr<RowSetTable> RowsOf(const std::string& xml) {
@@ -72,20 +117,23 @@ bool clsGrid::Fill(const Variant& grid, const std::string& xml) {
     for (int32_t c = 0; c < columns; ++c) {
         ColumnRule& rule = rules[static_cast<size_t>(c)];
         rule.field = rows->FieldIndex(target.Text("ColKey", c));
+        if (rule.field >= 0) rule.kind = rows->Kind(rule.field);
         int32_t dataType = target.Long("ColDataType", c);
         rule.dateOnly = dataType == kDateType && target.Text("ColFormat", c) != kShortTime;
         rule.number = dataType == kDoubleType || dataType == kLongType;
     }
 
     int32_t records = rows->RecordCount();
-    SafeArray cells(Bounds{0, records - 1}, Bounds{0, columns - 1});
-    for (int32_t c = 0; c < columns; ++c) {
-        const ColumnRule& rule = rules[static_cast<size_t>(c)];
-        if (rule.field < 0) continue;
-        for (int32_t r = 0; r < records; ++r) cells.At(r, c) = Shown(rows->Value(r, rule.field), rule);
+    CellTexts text(*rows, rules);
+    if (auto own = std::dynamic_pointer_cast<platform::FlexGrid>(grid.ToObject())) {
+        own->LoadTexts(records, columns, std::ref(text));
+    } else {
+        SafeArray cells(Bounds{0, records - 1}, Bounds{0, columns - 1});
+        for (int32_t c = 0; c < columns; ++c)
+            for (int32_t r = 0; r < records; ++r) cells.At(r, c) = Variant(text(r, c));
+        target.Call("LoadArray", Variant(std::move(cells)));
     }
     rows.reset();
-    target.Call("LoadArray", Variant(std::move(cells)));
 
     target.Put("AutoSizeMode", Variant(int32_t{0}));
     for (int32_t c = 0; c < columns; ++c) {

@@ -334,13 +334,17 @@ void FlexGrid::LoadArray(const Variant& array) {
     std::vector<std::string> texts;
     texts.reserve(source.Cells().size());
     for (const Variant& cell : source.Cells()) texts.push_back(cell.TextOr(""));
-
-    Resize(fixedRows_ + rows, std::max(Cols(), fixedCols_ + cols));
-    cells_.ClearRange(fixedRows_, 0, Rows() - 1, Cols() - 1);
     // Storage order runs down the rows first: cell (r, c) is texts[r + c * rows].
+    LoadTexts(rows, cols, [&](int32_t r, int32_t c) { return std::move(texts[static_cast<size_t>(r + c * rows)]); });
+}
+
+void FlexGrid::LoadTexts(int32_t rows, int32_t cols, const CellTextSource& text) {
+    Resize(fixedRows_ + rows, std::max(Cols(), fixedCols_ + cols));
+    // The data rows' cells outside the loaded ones are emptied; the loaded ones are overwritten.
+    if (fixedCols_ > 0) cells_.ClearRange(fixedRows_, 0, Rows() - 1, fixedCols_ - 1);
+    if (fixedCols_ + cols < Cols()) cells_.ClearRange(fixedRows_, fixedCols_ + cols, Rows() - 1, Cols() - 1);
     for (int32_t r = 0; r < rows; ++r)
-        for (int32_t c = 0; c < cols; ++c)
-            cells_.At(fixedRows_ + r, fixedCols_ + c) = std::move(texts[static_cast<size_t>(r + c * rows)]);
+        for (int32_t c = 0; c < cols; ++c) cells_.At(fixedRows_ + r, fixedCols_ + c) = text(r, c);
     selection_.Reset();
 }
 
@@ -353,7 +357,11 @@ void FlexGrid::AutoSize(int32_t col1, std::optional<int32_t> col2, std::optional
     std::vector<int32_t> widths;
     for (int32_t c = std::min(col1, last); c <= std::max(col1, last); ++c) {
         int32_t longest = 0;
-        for (int32_t r = 0; r < Rows(); ++r) longest = std::max(longest, TextLength(cells_.At(r, c)));
+        for (int32_t r = 0; r < Rows(); ++r) {
+            const std::string& text = cells_.At(r, c);
+            // A text has no more characters than bytes: only longer ones are counted.
+            if (static_cast<int32_t>(text.size()) > longest) longest = std::max(longest, TextLength(text));
+        }
         widths.push_back(longest * kTwipsPerCharacter + kCellPadding + extra.value_or(0));
     }
     int32_t widest = widths.empty() ? 0 : *std::max_element(widths.begin(), widths.end());

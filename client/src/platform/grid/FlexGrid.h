@@ -2,6 +2,7 @@
 // The headless grid control: rows and columns with fixed rows and columns, the current cell and the
 // selection (list-box mode included), cell texts, column settings, sorting, loading from arrays,
 // layout files, and its events, all reachable by member name.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -100,6 +101,10 @@ public:
     // A two-dimensional array (rows × columns) fills the data rows; Rows becomes FixedRows plus its
     // row count, Cols grows when it has more columns. A one-dimensional array fills one column.
     void LoadArray(const automation::Variant& array);
+    // The typed form of LoadArray for callers in this process: rows × cols data cells, each text
+    // asked for once, in row order, and moved into place (no array of values in between).
+    using CellTextSource = std::function<std::string(int32_t row, int32_t col)>;
+    void LoadTexts(int32_t rows, int32_t cols, const CellTextSource& text);
     void AutoSize(int32_t col1, std::optional<int32_t> col2, std::optional<bool> equal, std::optional<int32_t> extra);
     // where: 0 everywhere, 1 the data cells, 2 the selection; what: 0 and 1 clear texts.
     void Clear(std::optional<int32_t> where, std::optional<int32_t> what);
