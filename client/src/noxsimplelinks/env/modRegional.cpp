@@ -62,21 +62,21 @@ std::string ServerDigits(double value) {
     return digits == "-0" ? "0" : digits;
 }
 
-// Groups the integer digits in threes with the thousands separator.
-std::string Grouped(const std::string& integer, const std::string& thousands) {
+// Appends the integer digits grouped in threes with the thousands separator.
+void AppendGrouped(std::string& out, std::string_view integer, const std::string& thousands) {
     size_t sign = integer.front() == '-' ? 1 : 0;
-    std::string grouped = integer.substr(0, sign);
+    out.append(integer.substr(0, sign));
     for (size_t i = sign; i < integer.size(); ++i) {
-        if (i > sign && (integer.size() - i) % 3 == 0) grouped += thousands;
-        grouped += integer[i];
+        if (i > sign && (integer.size() - i) % 3 == 0) out += thousands;
+        out += integer[i];
     }
-    return grouped;
 }
 
 std::string DisplayForm(double value, const std::string& decimal, const std::string& thousands) {
     std::string digits = ServerDigits(value);
     size_t point = digits.find('.');
-    std::string shown = Grouped(digits.substr(0, point), thousands);
+    std::string shown;
+    AppendGrouped(shown, std::string_view(digits).substr(0, point), thousands);
     return point == std::string::npos ? shown : shown + decimal + digits.substr(point + 1);
 }
 
@@ -129,7 +129,9 @@ std::optional<std::string> FormatPlainNumberForDisplay(std::string_view text, co
     std::from_chars(body.data(), body.data() + body.size(), value);
     if (static_cast<int>(std::floor(std::log10(value))) != *exponent) return std::nullopt;
     size_t point = text.find('.');
-    std::string shown = Grouped(std::string(text.substr(0, point)), thousands);
+    std::string shown;
+    shown.reserve(text.size() + decimal.size() + text.size() / 3 * thousands.size());
+    AppendGrouped(shown, text.substr(0, point), thousands);
     if (point != std::string_view::npos) shown.append(decimal).append(text.substr(point + 1));
     return shown;
 }
