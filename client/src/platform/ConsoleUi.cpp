@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "platform/MessageBoxButtons.h"
+#include "automation/Text.h"
 
 namespace platform {
 namespace {
@@ -36,11 +37,7 @@ std::string Folded(std::string text) {
     return text;
 }
 
-std::string Trimmed(const std::string& text) {
-    auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
+std::string Trimmed(const std::string& text) { return automation::Trimmed(text, " \t\r\n"); }
 
 // A reply names a button by its caption, its first letter or its position (1-based).
 std::optional<int> ButtonNamed(const std::string& reply, const std::vector<int>& answers) {

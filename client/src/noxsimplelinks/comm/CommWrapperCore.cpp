@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "automation/ObjectFactory.h"
+#include "automation/Text.h"
 
 namespace noxsimplelinks {
 
@@ -29,10 +30,7 @@ Variant FirstMessage(const Variant& owner) {
     return Variant(Member(Item(messages, 1), "Description").ToString());
 }
 
-std::string Upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
-    return text;
-}
+using automation::Upper;
 
 }  // namespace
 

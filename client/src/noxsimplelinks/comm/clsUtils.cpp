@@ -7,6 +7,7 @@
 #include "automation/SafeArray.h"
 #include "noxsimplelinks/comm/clsXmlWrapper.h"
 #include "platform/UserInterface.h"
+#include "automation/Text.h"
 
 namespace noxsimplelinks {
 
@@ -59,27 +60,11 @@ std::string Element(const std::string& name, const std::string& content) {
 
 std::string Quoted(const std::string& value, char quote = kQuote) { return quote + value + quote; }
 
-std::string Trimmed(std::string text) {
-    text.erase(0, text.find_first_not_of(" \t"));
-    text.erase(text.find_last_not_of(" \t") + 1);
-    return text;
-}
-
-std::string Upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
+using automation::Trimmed;
+using automation::Upper;
 
 void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
-    std::string out;
-    out.reserve(text.size());
-    size_t start = 0;
-    for (size_t hit; (hit = text.find(from, start)) != std::string::npos; start = hit + from.size()) {
-        out.append(text, start, hit - start);
-        out += to;
-    }
-    out.append(text, start);
-    text = std::move(out);
+    text = automation::ReplaceAll(text, from, to);
 }
 
 // A field list of the builders that wrap one: its selection, then what follows inside OBJECTS.

@@ -10,6 +10,7 @@
 #include "noxsimplelinks/metadata/ReportedCall.h"
 #include "noxsimplelinks/toolbar/Quietly.h"
 #include "platform/UserInterface.h"
+#include "automation/Text.h"
 
 namespace noxsimplelinks {
 
@@ -25,11 +26,7 @@ void Reporting(const char* source, Fn step) {
     ReportedCall(source, [&] { return step(), true; }, false);
 }
 
-std::string Trimmed(const std::string& text) {
-    auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
+using automation::Trimmed;
 
 }  // namespace
 

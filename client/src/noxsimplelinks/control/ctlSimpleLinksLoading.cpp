@@ -8,6 +8,7 @@
 #include "noxsimplelinks/grid/clsGrid.h"
 #include "noxsimplelinks/env/ModGeneral.h"
 #include "platform/UserInterface.h"
+#include "automation/Text.h"
 
 namespace noxsimplelinks {
 
@@ -35,10 +36,7 @@ constexpr int kDefaultPointer = 0;
 constexpr int kCriticalIcon = 16;
 constexpr int kExclamationIcon = 48;
 
-std::string Upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
+using automation::Upper;
 
 // The first message of an answer: an array's first element, or the text itself.
 std::string FirstMessage(const Variant& messages) {

@@ -9,6 +9,7 @@
 #include "platform/LoadedModule.h"
 #include "platform/SpecialFolders.h"
 #include "platform/UserInterface.h"
+#include "automation/Text.h"
 
 namespace noxsimplelinks::modEnvironment {
 namespace {
@@ -38,11 +39,8 @@ bool EndsWithSeparator(const std::string& path) { return !path.empty() && path.b
 
 std::string WithSeparator(const std::string& path) { return EndsWithSeparator(path) ? path : path + "/"; }
 
-std::string Trimmed(const std::string& text) {
-    auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
+// Blanks are spaces alone here, as the folder rule trims them.
+std::string Trimmed(const std::string& text) { return automation::Trimmed(text, " "); }
 
 // The last part of the user folder framed by separators; "/Application Data/" when it is empty.
 std::string Leaf(const std::string& userFolder) {

@@ -9,24 +9,15 @@
 
 #include "automation/VariantText.h"
 #include "platform/LocaleSeparators.h"
+#include "automation/Text.h"
 
 namespace noxsimplelinks::modRegional {
 namespace {
 constexpr int kSignificantDigits = 15;
 constexpr int kMaxDecimals = 15;
 
-std::string Trimmed(const std::string& text) {
-    auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-    if (from.empty()) return text;
-    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-    return text;
-}
+using automation::ReplaceAll;
+using automation::Trimmed;
 
 size_t Occurrences(const std::string& text, const std::string& part) {
     size_t count = 0;

@@ -15,6 +15,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Shell.h"
 #include "platform/xml/XmlNodeInfo.h"
+#include "automation/Text.h"
 
 namespace noxsimplelinks {
 
@@ -37,10 +38,7 @@ struct TypeRule {
 constexpr TypeRule kTypeRules[] = {{"date", 7, true}, {"long", 3, true}, {"double", 5, true}};
 constexpr int32_t kStringType = 8;
 
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-    return text;
-}
+using automation::Lower;
 
 std::string AttributeOf(const Variant& node, const std::string& name) {
     return automation::CallOn(node, "getAttribute", name).TextOr("");

@@ -5,6 +5,7 @@
 #include "automation/SafeArray.h"
 #include "noxsimplelinks/metadata/UiDefNames.h"
 #include "platform/xml/XmlNodeInfo.h"
+#include "automation/Text.h"
 
 namespace noxsimplelinks::UiDefValues {
 
@@ -49,16 +50,7 @@ int32_t IntegerOr(const std::string& text, int32_t fallback) {
     }
 }
 
-std::string Upper(std::string text) {
-    for (char& ch : text) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-    return text;
-}
-
-std::string Trimmed(const std::string& text) {
-    size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
+std::string Trimmed(const std::string& text) { return automation::Trimmed(text, " \t\r\n"); }
 
 std::vector<std::string> SplitList(const std::string& text) {
     std::vector<std::string> pieces;

@@ -9,6 +9,7 @@
 #include <pugixml.hpp>
 
 #include "automation/Variant.h"
+#include "automation/Text.h"
 
 namespace noxsimplelinks::UiDefValues {
 
@@ -28,7 +29,7 @@ std::string LongLabel(pugi::xml_node node);
 std::string LongNamed(pugi::xml_node node, const std::string& longName);
 // The whole number a text holds (classic conversion), or the fallback when it holds none.
 int32_t IntegerOr(const std::string& text, int32_t fallback);
-std::string Upper(std::string text);
+using automation::Upper;
 // The text without its leading and trailing blanks (spaces, tabs, line ends).
 std::string Trimmed(const std::string& text);
 // The pieces of a comma-separated list, as written.

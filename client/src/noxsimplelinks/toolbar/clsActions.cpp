@@ -8,6 +8,7 @@
 #include "noxsimplelinks/comm/clsXmlWrapper.h"
 #include "noxsimplelinks/toolbar/Quietly.h"
 #include "platform/UserInterface.h"
+#include "automation/Text.h"
 
 namespace noxsimplelinks {
 
@@ -17,10 +18,7 @@ namespace {
 
 enum Column : int32_t { kActionId = 0, kType = 1, kProgId = 2, kMethod = 3, kParameter = 4 };
 
-std::string Upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
+using automation::Upper;
 
 Variant Read(const Variant& object, const char* property) {
     automation::Arguments none;
