@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "automation/AutomationError.h"
 #include "automation/Dispatch.h"
@@ -149,7 +150,7 @@ Date Variant::ToDate() const {
     return Date{serial};
 }
 
-std::string Variant::ToString() const {
+std::string Variant::ToString() const& {
     switch (Type()) {
         case VarType::Empty: return {};
         case VarType::Null: Raise(errors::kInvalidUseOfNull);
@@ -162,6 +163,11 @@ std::string Variant::ToString() const {
         case VarType::String: return std::get<std::string>(value_);
         default: Raise(errors::kTypeMismatch);
     }
+}
+
+std::string Variant::ToString() && {
+    if (auto* text = std::get_if<std::string>(&value_)) return std::move(*text);
+    return std::as_const(*this).ToString();
 }
 
 std::string Variant::TextOr(std::string_view fallback) const {

@@ -62,7 +62,8 @@ public:
     std::string TypeName() const;
 
     // Classic conversions; Null raises 94, a failed conversion 13, an overflow 6.
-    std::string ToString() const;
+    std::string ToString() const&;
+    std::string ToString() &&;  // a text is moved out, leaving an empty text behind
     bool ToBool() const;
     int16_t ToInteger() const;
     int32_t ToLong() const;

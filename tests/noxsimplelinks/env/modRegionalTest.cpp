@@ -54,6 +54,25 @@ TEST(modRegional, PlainNumbersShownFromTheirDigits) {
     EXPECT_FALSE(modRegional::FormatPlainNumberForDisplay("1.5"));
 }
 
+// Next to a power of ten the digits and the double may disagree on the power; wherever the digits
+// answer, they answer what the conversion through a double ("+" keeps a text off the digits' path) gives.
+TEST(modRegional, PlainNumbersNextToPowersOfTenAgreeWithTheDouble) {
+    TestWorld world;
+    world.UseSeparators(",", ".");
+    std::vector<std::string> texts = {"0.001", "0.0001", "0.000999", "0.1", "0.9999", "0.99999999999999"};
+    for (size_t digits = 1; digits <= 15; ++digits) {
+        texts.push_back("1" + std::string(digits - 1, '0'));
+        texts.push_back(std::string(digits, '9'));
+        if (digits > 1) texts.push_back("1" + std::string(digits - 2, '0') + "1");
+        if (digits > 1) texts.push_back(std::string(digits - 1, '9') + ".9");
+    }
+    for (const std::string& text : texts) {
+        if (auto shown = modRegional::FormatPlainNumberForDisplay(text)) {
+            EXPECT_EQ(*shown, modRegional::FormatNumberForDisplay("+" + text)) << text;
+        }
+    }
+}
+
 TEST(modRegional, TypedNumbersGoToTheServerWithAPoint) {
     TestWorld world;
     world.UseSeparators(",", ".");

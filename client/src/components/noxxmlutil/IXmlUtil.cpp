@@ -45,7 +45,7 @@ const automation::MemberTable<IXmlUtil>& IXmlUtil::Members() {
             .Method("getRecordset", [](IXmlUtil& self, automation::Arguments& args) -> Variant {
                 automation::detail::CheckArgumentCount(args, 1);
                 automation::RequirePresent(args[0]);
-                return self.getRecordset(args[0].ToString());
+                return self.getRecordset(std::move(args[0]).ToString());
             })
             .Method("encodeXml", &IXmlUtil::encodeXml)
             .Method("decodeXml", &IXmlUtil::decodeXml);

@@ -106,6 +106,18 @@ std::optional<int> PlainExponent(std::string_view text) {
     return -static_cast<int>(zeros) - 1;
 }
 
+// Whether a plain number's first significant digits ("1000", "9999" or a lone 1 after zeros) lie so
+// close to a power of ten that the power computed from its value may not be the one its digits say.
+bool NearPowerOfTen(std::string_view text) {
+    std::string first;
+    for (char c : text) {
+        if (c < '0' || c > '9' || (first.empty() && c == '0')) continue;
+        first += c;
+        if (first.size() == 4) break;
+    }
+    return (first.starts_with('1') && first.find_first_not_of('0', 1) == std::string::npos) || first == "9999";
+}
+
 }  // namespace
 
 // A plain number shown: its own digits (ServerDigits gives them back, as long as the power of ten it
@@ -115,10 +127,12 @@ std::optional<std::string> FormatPlainNumberForDisplay(std::string_view text, co
     std::optional<int> exponent = PlainExponent(text);
     if (!exponent || !SeparatorsKeepDigits(decimal, thousands)) return std::nullopt;
     if (text == "0") return std::string(text);
-    std::string_view body = text.substr(text.starts_with('-') ? 1 : 0);
-    double value = 0;
-    std::from_chars(body.data(), body.data() + body.size(), value);
-    if (static_cast<int>(std::floor(std::log10(value))) != *exponent) return std::nullopt;
+    if (NearPowerOfTen(text)) {
+        std::string_view body = text.substr(text.starts_with('-') ? 1 : 0);
+        double value = 0;
+        std::from_chars(body.data(), body.data() + body.size(), value);
+        if (static_cast<int>(std::floor(std::log10(value))) != *exponent) return std::nullopt;
+    }
     size_t point = text.find('.');
     std::string shown;
     shown.reserve(text.size() + decimal.size() + text.size() / 3 * thousands.size());

@@ -2,7 +2,8 @@
 // and goes straight into the grid (this platform's grid), or into one array for one LoadArray.
 #include <cmath>
 #include <functional>
-#include <unordered_map>
+#include <array>
+#include <limits>
 
 #include "automation/SafeArray.h"
 #include "noxsimplelinks/comm/clsXmlWrapper.h"
@@ -40,9 +41,30 @@ bool ReadsBackAsWritten(platform::FieldKind kind) {
     return kind == FieldKind::Text || kind == FieldKind::Integer || kind == FieldKind::Long || kind == FieldKind::Double;
 }
 
+// The texts of the days one date column shows, in a small cache indexed by the day's serial: the
+// dates of an answer cluster, so most days are made once.
+class DayTexts {
+public:
+    DayTexts() { days_.fill(std::numeric_limits<double>::quiet_NaN()); }
+
+    const std::string& Of(double day) {
+        size_t slot = static_cast<size_t>(static_cast<int64_t>(day)) % kSlots;
+        if (days_[slot] != day) {
+            days_[slot] = day;
+            texts_[slot] = Variant(automation::Date{day}).ToString();
+        }
+        return texts_[slot];
+    }
+
+private:
+    static constexpr size_t kSlots = 256;
+    std::array<double, kSlots> days_;
+    std::array<std::string, kSlots> texts_;
+};
+
 // The texts the cells of one answer show, by the rules of their columns. Texts and plain numbers are
 // taken from the text the server wrote, without making a value first; they come out as the value
-// would show. A day's text is made once per column.
+// would show.
 class CellTexts {
 public:
     CellTexts(const RowSetTable& rows, const std::vector<ColumnRule>& rules)
@@ -68,10 +90,7 @@ private:
     std::string Shown(const Variant& value, size_t column) {
         const ColumnRule& rule = rules_[column];
         if (rule.dateOnly && value.Type() == automation::VarType::Date) {
-            double day = std::trunc(value.ToDate().serial);
-            auto [at, added] = days_[column].try_emplace(day);
-            if (added) at->second = Variant(automation::Date{day}).ToString();
-            return at->second;
+            return days_[column].Of(std::trunc(value.ToDate().serial));
         }
         if (rule.number && !value.IsEmpty() && !value.IsNull()) return modRegional::FormatNumberForDisplay(value.ToString());
         return value.TextOr("");
@@ -79,7 +98,7 @@ private:
 
     const RowSetTable& rows_;
     const std::vector<ColumnRule>& rules_;
-    std::vector<std::unordered_map<double, std::string>> days_;  // per column, by day serial
+    std::vector<DayTexts> days_;  // per column
     std::string decimal_, thousands_;
 };
 

@@ -17,6 +17,20 @@ public:
 
     // New size; the cells both sizes share keep their text, new cells are empty.
     void Resize(int32_t rows, int32_t cols);
+    // Keeps the first `keep` rows (cut or padded to `cols` columns) and makes `rows` new rows after
+    // them in one pass, cell (r, c) of the new ones (r counted from the first of them) being text(r, c).
+    template <class Source>
+    void Rebuild(int32_t keep, int32_t rows, int32_t cols, Source&& text) {
+        std::vector<std::string> rebuilt;
+        rebuilt.reserve(static_cast<size_t>(keep + rows) * static_cast<size_t>(cols));
+        for (int32_t r = 0; r < keep; ++r)
+            for (int32_t c = 0; c < cols; ++c) rebuilt.push_back(c < cols_ ? std::move(At(r, c)) : std::string());
+        for (int32_t r = 0; r < rows; ++r)
+            for (int32_t c = 0; c < cols; ++c) rebuilt.push_back(text(r, c));
+        cells_ = std::move(rebuilt);
+        rows_ = keep + rows;
+        cols_ = cols;
+    }
     // Moves a column to another index; the columns between shift by one.
     void MoveColumn(int32_t from, int32_t to);
     // Reorders the rows from `first` on: the row at first + i becomes the row that was at first + order[i].

@@ -339,12 +339,12 @@ void FlexGrid::LoadArray(const Variant& array) {
 }
 
 void FlexGrid::LoadTexts(int32_t rows, int32_t cols, const CellTextSource& text) {
-    Resize(fixedRows_ + rows, std::max(Cols(), fixedCols_ + cols));
-    // The data rows' cells outside the loaded ones are emptied; the loaded ones are overwritten.
-    if (fixedCols_ > 0) cells_.ClearRange(fixedRows_, 0, Rows() - 1, fixedCols_ - 1);
-    if (fixedCols_ + cols < Cols()) cells_.ClearRange(fixedRows_, fixedCols_ + cols, Rows() - 1, Cols() - 1);
-    for (int32_t r = 0; r < rows; ++r)
-        for (int32_t c = 0; c < cols; ++c) cells_.At(fixedRows_ + r, fixedCols_ + c) = text(r, c);
+    int32_t loadedEnd = fixedCols_ + cols;
+    // The data rows' cells outside the loaded ones are left empty.
+    cells_.Rebuild(fixedRows_, rows, std::max(Cols(), loadedEnd), [&](int32_t r, int32_t c) {
+        return c >= fixedCols_ && c < loadedEnd ? text(r, c - fixedCols_) : std::string();
+    });
+    Resize(cells_.Rows(), cells_.Cols());
     selection_.Reset();
 }
 

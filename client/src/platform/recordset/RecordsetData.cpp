@@ -93,6 +93,10 @@ size_t RecordsetData::AddRecord() {
     return records_++;
 }
 
+void RecordsetData::ReserveRecords(size_t records) {
+    for (RecordsetColumn& column : columns_) column.cells.reserve(records);
+}
+
 int32_t RecordsetData::ColumnIndex(std::string_view name) const {
     auto it = byName_.find(automation::FoldName(name));
     return it == byName_.end() ? -1 : static_cast<int32_t>(it->second);

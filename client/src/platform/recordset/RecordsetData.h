@@ -35,6 +35,8 @@ public:
     size_t AddColumn(std::string name, std::string xmlName, int32_t type, FieldKind kind);
     // Adds a record with every cell missing; returns its index.
     size_t AddRecord();
+    // Room for this many records in all, made ahead of adding them.
+    void ReserveRecords(size_t records);
     RecordsetColumn& Column(size_t index) { return columns_[index]; }
     const RecordsetColumn& Column(size_t index) const { return columns_[index]; }
     size_t ColumnCount() const { return columns_.size(); }

@@ -49,7 +49,7 @@ struct SchemaField {
 // record per row element directly inside the first data element, whatever their prefixes.
 class RowSetBuilder : public XmlStream::Handler {
 public:
-    explicit RowSetBuilder(RecordsetData& data) : data_(data) {}
+    explicit RowSetBuilder(RecordsetData& data) : data_(data), textEnd_(data.Text().data() + data.Text().size()) {}
 
     bool FoundData() const { return dataSeen_; }
 
@@ -69,6 +69,7 @@ public:
             dataDepth_ = depth;
         } else if (dataDepth_ >= 0 && depth == dataDepth_ + 1 && local == "row") {
             where_ = Where::Row;
+            ReserveAtSecondRow(name.data());
             record_ = data_.AddRecord();
             expected_ = 0;
         }
@@ -106,6 +107,14 @@ private:
         expected_ = column + 1;
     }
 
+    // The rows of an answer are much alike: the length of the first one tells how many there will be,
+    // and the table makes room for them at once.
+    void ReserveAtSecondRow(const char* start) {
+        if (data_.RecordCount() == 0) firstRow_ = start;
+        if (data_.RecordCount() != 1 || start <= firstRow_) return;
+        data_.ReserveRecords(static_cast<size_t>((textEnd_ - firstRow_) / (start - firstRow_)) + 1);
+    }
+
     // A row attribute the schema does not name becomes a text field of its own.
     size_t ColumnOf(std::string_view name) {
         for (size_t c = 0; c < data_.ColumnCount(); ++c)
@@ -119,6 +128,8 @@ private:
     int schemaDepth_ = -1, dataDepth_ = -1;
     SchemaField field_;
     size_t record_ = 0, expected_ = 0;
+    const char* textEnd_;
+    const char* firstRow_ = nullptr;
 };
 
 }  // namespace
