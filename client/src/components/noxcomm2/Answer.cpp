@@ -3,6 +3,7 @@
 #include <pugixml.hpp>
 #include <sstream>
 
+#include "components/noxcomm2/AnswerEnvelope.h"
 #include "components/noxcomm2/AnswerMessage.h"
 #include "components/noxcomm2/CommErrors.h"
 #include "components/noxcomm2/MethodResponse.h"
@@ -30,14 +31,34 @@ std::shared_ptr<Collection> ReadMessages(const pugi::xml_node& owner) {
     return messages;
 }
 
-std::shared_ptr<Collection> ReadMethodResponses(const pugi::xml_node& root) {
+// A method's document left out of the envelope is cut from the answer's text when asked for; any
+// other is written out now.
+std::shared_ptr<MethodResponse> ReadMethodResponse(const pugi::xml_node& node, const AnswerEnvelope& envelope,
+                                                   const std::shared_ptr<const std::string>& text) {
+    std::string name = node.attribute("Name").value(), resultCode = node.attribute("ResultCode").value();
+    pugi::xml_node result = node.child("Result");
+    if (auto start = result ? envelope.DocumentStart(static_cast<size_t>(result.offset_debug()) - 1) : std::nullopt)
+        return std::make_shared<MethodResponse>(name, resultCode, ReadMessages(node), text, *start);
+    return std::make_shared<MethodResponse>(name, resultCode, ReadMessages(node), OuterXml(result.first_child()));
+}
+
+std::shared_ptr<Collection> ReadMethodResponses(const pugi::xml_node& root, const AnswerEnvelope& envelope,
+                                                const std::shared_ptr<const std::string>& text) {
     auto responses = std::make_shared<Collection>();
-    for (pugi::xml_node node : root.child("MethodResponses").children("MethodResponse")) {
-        responses->Add(Variant(std::make_shared<MethodResponse>(node.attribute("Name").value(),
-                                                                node.attribute("ResultCode").value(), ReadMessages(node),
-                                                                OuterXml(node.child("Result").first_child()))));
-    }
+    for (pugi::xml_node node : root.child("MethodResponses").children("MethodResponse"))
+        responses->Add(Variant(ReadMethodResponse(node, envelope, text)));
     return responses;
+}
+
+// Whether every document left out of the envelope was a method's result (a "<Result>" in a comment
+// or a CDATA section of the envelope is not).
+bool LeftOutOnlyResults(const pugi::xml_node& root, const AnswerEnvelope& envelope) {
+    size_t results = 0;
+    for (pugi::xml_node node : root.child("MethodResponses").children("MethodResponse")) {
+        pugi::xml_node result = node.child("Result");
+        if (result && envelope.DocumentStart(static_cast<size_t>(result.offset_debug()) - 1)) ++results;
+    }
+    return results == envelope.LeftOut();
 }
 
 [[noreturn]] void BadAnswer(const std::string& why) {
@@ -56,17 +77,24 @@ std::string FirstDescription(const Collection& messages) {
 
 }  // namespace
 
-std::shared_ptr<Answer> Answer::Parse(const std::string& text) {
-    pugi::xml_document document;
-    pugi::xml_parse_result parsed = document.load_string(text.c_str());
-    if (!parsed)
-        BadAnswer("is not XML (" + std::string(parsed.description()) + " at offset " + std::to_string(parsed.offset) +
-                  "): \"" + Excerpt(text) + "\"");
-    pugi::xml_node root = document.document_element();
-    if (std::string(root.name()) != "Answer")
-        BadAnswer("is not an answer document: its root element is <" + std::string(root.name()) + ">");
-    return std::make_shared<Answer>(root.attribute("ResultCode").value(), ReadMessages(root), ReadMethodResponses(root),
-                                    text);
+std::shared_ptr<Answer> Answer::Parse(std::string text) {
+    auto kept = std::make_shared<const std::string>(std::move(text));
+    for (bool leaveOut : {true, false}) {
+        AnswerEnvelope envelope(*kept, leaveOut);
+        pugi::xml_document document;
+        pugi::xml_parse_result parsed = document.load_buffer(envelope.Text().data(), envelope.Text().size());
+        if (!parsed)
+            BadAnswer("is not XML (" + std::string(parsed.description()) + " at offset " +
+                      std::to_string(envelope.FullOffset(static_cast<size_t>(parsed.offset))) + "): \"" +
+                      Excerpt(*kept) + "\"");
+        pugi::xml_node root = document.document_element();
+        if (std::string(root.name()) != "Answer")
+            BadAnswer("is not an answer document: its root element is <" + std::string(root.name()) + ">");
+        if (leaveOut && !LeftOutOnlyResults(root, envelope)) continue;
+        return std::make_shared<Answer>(root.attribute("ResultCode").value(), ReadMessages(root),
+                                        ReadMethodResponses(root, envelope, kept), kept);
+    }
+    return nullptr;  // not reached: the whole text is read on the second round
 }
 
 const automation::MemberTable<Answer>& Answer::Members() {

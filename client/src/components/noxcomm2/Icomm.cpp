@@ -80,8 +80,7 @@ std::string Icomm::Server() { return CurrentTransport()->Describe(); }
 
 bool Icomm::Send(const std::string& request) {
     response_.reset();
-    std::string text = CurrentTransport()->Exchange(request);
-    response_ = Answer::Parse(text);
+    response_ = Answer::Parse(CurrentTransport()->Exchange(request));
     return true;
 }
 

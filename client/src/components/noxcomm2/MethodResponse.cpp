@@ -1,5 +1,7 @@
 #include "components/noxcomm2/MethodResponse.h"
 
+#include "platform/xml/XmlElementEnd.h"
+
 namespace components {
 
 automation::Variant CollectionOrItem(const std::shared_ptr<automation::Collection>& collection,
@@ -22,6 +24,14 @@ const automation::MemberTable<MethodResponse>& MethodResponse::Members() {
 
 automation::Variant MethodResponse::Messages(const automation::Variant& index) const {
     return CollectionOrItem(messages_, index);
+}
+
+std::string MethodResponse::xml() const {
+    if (!xml_) {
+        size_t end = platform::XmlElementEnd(*answer_, documentStart_);
+        xml_ = end == std::string::npos ? std::string() : answer_->substr(documentStart_, end - documentStart_);
+    }
+    return *xml_;
 }
 
 }  // namespace components

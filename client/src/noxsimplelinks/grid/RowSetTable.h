@@ -20,8 +20,8 @@ public:
     int32_t FieldIndex(const std::string& name) const;
     automation::Variant Value(int32_t record, int32_t field) const;
     // The text a cell was written with and how its field reads it, for a row set of this platform;
-    // null (and Text) for a missing cell or any other row set, which Value reads.
-    const char* WrittenText(int32_t record, int32_t field) const;
+    // null data (and Text) for a missing cell or any other row set, which Value reads.
+    std::string_view WrittenText(int32_t record, int32_t field) const;
     platform::FieldKind Kind(int32_t field) const;
 
 private:

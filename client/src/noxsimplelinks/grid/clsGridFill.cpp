@@ -74,10 +74,10 @@ public:
     std::string operator()(int32_t record, int32_t column) {
         const ColumnRule& rule = rules_[static_cast<size_t>(column)];
         if (rule.field < 0) return {};
-        if (const char* written = rows_.WrittenText(record, rule.field)) {
-            if (rule.kind == platform::FieldKind::Text && !rule.number) return written;
+        if (std::string_view written = rows_.WrittenText(record, rule.field); written.data()) {
+            if (rule.kind == platform::FieldKind::Text && !rule.number) return std::string(written);
             if (ReadsBackAsWritten(rule.kind)) {
-                if (!rule.number && modRegional::IsPlainNumber(written)) return written;
+                if (!rule.number && modRegional::IsPlainNumber(written)) return std::string(written);
                 if (rule.number)
                     if (auto shown = modRegional::FormatPlainNumberForDisplay(written, decimal_, thousands_))
                         return *std::move(shown);

@@ -84,12 +84,12 @@ std::optional<bool> BooleanText(std::string_view text) {
 size_t RecordsetData::AddColumn(std::string name, std::string xmlName, int32_t type, FieldKind kind) {
     byName_.emplace(automation::FoldName(name), columns_.size());
     columns_.push_back(RecordsetColumn{std::move(name), std::move(xmlName), type, kind,
-                                       std::vector<const char*>(records_, nullptr)});
+                                       std::vector<std::string_view>(records_)});
     return columns_.size() - 1;
 }
 
 size_t RecordsetData::AddRecord() {
-    for (RecordsetColumn& column : columns_) column.cells.push_back(nullptr);
+    for (RecordsetColumn& column : columns_) column.cells.emplace_back();
     return records_++;
 }
 
@@ -106,9 +106,8 @@ Variant RecordsetData::Value(size_t record, size_t column) const {
     return Convert(columns_[column].cells[record], columns_[column].kind);
 }
 
-Variant RecordsetData::Convert(const char* text, FieldKind kind) {
-    if (!text) return Variant::Null();
-    std::string_view view(text);
+Variant RecordsetData::Convert(std::string_view view, FieldKind kind) {
+    if (!view.data()) return Variant::Null();
     switch (kind) {
         case FieldKind::Text: break;
         case FieldKind::Integer:

@@ -21,7 +21,8 @@ struct RecordsetColumn {
     std::string xmlName;  // the attribute name in a row (differs when the name is not an XML name)
     int32_t type = 202;   // the field type number (202: variable-length text)
     FieldKind kind = FieldKind::Text;
-    std::vector<const char*> cells;  // one per record; null where the row has no attribute
+    // One per record, null-terminated in the text; with null data where the row has no attribute.
+    std::vector<std::string_view> cells;
 };
 
 class RecordsetData {
@@ -47,7 +48,7 @@ public:
     automation::Variant Value(size_t record, size_t column) const;
 
     // The typed value of one cell's text; a text that does not read as its kind stays text.
-    static automation::Variant Convert(const char* text, FieldKind kind);
+    static automation::Variant Convert(std::string_view text, FieldKind kind);
 
 private:
     std::string text_;  // the document text the cells point into

@@ -1,5 +1,8 @@
 #include "platform/recordset/RecordsetReader.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "platform/xml/XmlNodeInfo.h"
 #include "platform/xml/XmlStream.h"
 
@@ -27,6 +30,19 @@ constexpr TypeRule kTypeRules[] = {
 // Database types that name the field type more closely than the data type.
 constexpr std::pair<std::string_view, int32_t> kDbTypes[] = {
     {"str", 200}, {"currency", 6}, {"numeric", 131}, {"decimal", 14}, {"timestamp", 135}, {"variantdate", 7}};
+
+// Equal texts, compared as two overlapping 8-byte words when they are 8 to 16 bytes long (the usual
+// length of a field name): a row's attribute names are compared with the fields' names once each.
+bool SameText(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    if (a.size() < 8 || a.size() > 16) return a == b;
+    uint64_t a1, a2, b1, b2;
+    std::memcpy(&a1, a.data(), 8);
+    std::memcpy(&b1, b.data(), 8);
+    std::memcpy(&a2, a.data() + a.size() - 8, 8);
+    std::memcpy(&b2, b.data() + b.size() - 8, 8);
+    return a1 == b1 && a2 == b2;
+}
 
 bool Prefixed(std::string_view name) { return !PrefixOf(name).empty(); }
 
@@ -75,7 +91,7 @@ public:
         }
     }
 
-    void Attribute(std::string_view name, const char* value) override {
+    void Attribute(std::string_view name, std::string_view value) override {
         switch (where_) {
             case Where::Row: return Cell(name, value);
             case Where::AttributeType:
@@ -100,9 +116,9 @@ private:
     enum class Where { Elsewhere, AttributeType, DataType, Row };
 
     // Row attributes come in field order as a rule: the next field is tried first.
-    void Cell(std::string_view name, const char* value) {
-        size_t column = expected_ < data_.ColumnCount() && data_.Column(expected_).xmlName == name ? expected_
-                                                                                                  : ColumnOf(name);
+    void Cell(std::string_view name, std::string_view value) {
+        size_t column =
+            expected_ < data_.ColumnCount() && SameText(data_.Column(expected_).xmlName, name) ? expected_ : ColumnOf(name);
         data_.Column(column).cells[record_] = value;
         expected_ = column + 1;
     }

@@ -22,6 +22,13 @@ constexpr StopTable StopsFor(char quote) {
 
 constexpr StopTable kDoubleQuoted = StopsFor('"');
 constexpr StopTable kSingleQuoted = StopsFor('\'');
+
+// Characters that end a name.
+constexpr StopTable kNameStops = [] {
+    StopTable table{};
+    for (char c : {' ', '\t', '\n', '\r', '/', '>', '=', '<'}) table[static_cast<unsigned char>(c)] = true;
+    return table;
+}();
 constexpr size_t kLongestReference = 12;
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
@@ -102,11 +109,15 @@ private:
         Fail("unterminated document type");
     }
 
+    // The scanning loops work on local pointers, which the compiler keeps in registers.
     std::string_view Name() {
         char* start = p_;
-        while (p_ < end_ && !IsSpace(*p_) && *p_ != '/' && *p_ != '>' && *p_ != '=' && *p_ != '<') ++p_;
-        if (p_ == start) Fail("a name expected");
-        return {start, static_cast<size_t>(p_ - start)};
+        char* p = p_;
+        const char* end = end_;
+        while (p < end && !kNameStops[static_cast<unsigned char>(*p)]) ++p;
+        p_ = p;
+        if (p == start) Fail("a name expected");
+        return {start, static_cast<size_t>(p - start)};
     }
 
     void EndTag() {
@@ -151,29 +162,32 @@ private:
     }
 
     // Decodes the value in place, shrinking it, and terminates it where its closing quote was.
-    const char* Value() {
+    std::string_view Value() {
         char quote = *p_++;
         const StopTable& stops = quote == '"' ? kDoubleQuoted : kSingleQuoted;
         char* value = p_;
         char* out = p_;
         while (true) {
             char* run = p_;
-            while (p_ < end_ && !stops[static_cast<unsigned char>(*p_)]) ++p_;
-            if (out != run) std::memmove(out, run, static_cast<size_t>(p_ - run));
-            out += p_ - run;
-            if (p_ >= end_) Fail("unterminated attribute value");
-            char c = *p_;
+            char* p = p_;
+            const char* end = end_;
+            while (p < end && !stops[static_cast<unsigned char>(*p)]) ++p;
+            p_ = p;
+            if (out != run) std::memmove(out, run, static_cast<size_t>(p - run));
+            out += p - run;
+            if (p >= end) Fail("unterminated attribute value");
+            char c = *p;
             if (c == quote) {
                 *out = '\0';
-                ++p_;
-                return value;
+                p_ = p + 1;
+                return {value, static_cast<size_t>(out - value)};
             }
             if (c == '<') Fail("'<' in an attribute value");
             if (c == '&') {
                 Reference(out);
                 continue;
             }
-            if (c == '\r' && p_ + 1 < end_ && p_[1] == '\n') ++p_;
+            if (c == '\r' && p + 1 < end && p[1] == '\n') ++p_;
             *out++ = ' ';
             ++p_;
         }

@@ -14,8 +14,8 @@ public:
     public:
         virtual ~Handler() = default;
         virtual void StartElement(std::string_view name, int depth) = 0;
-        // The attributes of the element last started; `value` is null-terminated in the buffer.
-        virtual void Attribute(std::string_view name, const char* value) = 0;
+        // The attributes of the element last started; `value` is also null-terminated in the buffer.
+        virtual void Attribute(std::string_view name, std::string_view value) = 0;
         // Also reported for an empty element.
         virtual void EndElement(std::string_view name, int depth) = 0;
     };
