@@ -1,7 +1,8 @@
 // The pane end to end with 10,000 linked objects: everything on the client's side of one load
 // (building the request, the exchange through the embedded transport and the answer's parsing,
 // filling the grid, the tool states) against a bare parse of the same answer text. The embedded
-// server answers with a ready text, so that the server's own time stays out of the client's count.
+// server answers with a ready text, and the time it takes to hand it over (a copy) is counted as the
+// server's, not the client's.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -61,7 +62,12 @@ struct World {
         components::RegisterAll();
         platform::InstallUi(std::make_shared<platform::HeadlessUi>());
         answer = AnswerWithRows(kRows);
-        components::EmbeddedServer::Register([this](const std::string&) { return answer; });
+        components::EmbeddedServer::Register([this](const std::string&) {
+            const auto start = std::chrono::steady_clock::now();
+            std::string copy = answer;
+            serverMilliseconds += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+            return copy;
+        });
         panes = std::make_shared<platform::XmlDocument>();
         panes->Call("load", (kData / "allusers/AppData/VARDEN/config/settings/panes.xml").string());
     }
@@ -73,6 +79,7 @@ struct World {
 
     fs::path root;
     std::string answer;
+    double serverMilliseconds = 0;
     DispatchPtr panes;
 };
 
@@ -112,6 +119,7 @@ void BM_PaneLoadClientSide(benchmark::State& state) {
     const std::string& answer = TheWorld().answer;
     noxsimplelinks::ctlSimpleLinks::LoadTimes sum;
     double parse = 0;
+    TheWorld().serverMilliseconds = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         benchmark::DoNotOptimize(BareParse(answer));
@@ -124,10 +132,12 @@ void BM_PaneLoadClientSide(benchmark::State& state) {
     const double n = static_cast<double>(state.iterations());
     state.counters["parse_ms"] = parse / n;
     state.counters["build_ms"] = sum.build / n;
-    state.counters["exchange_and_answer_ms"] = sum.send / n;
+    const double server = TheWorld().serverMilliseconds;
+    state.counters["server_ms"] = server / n;
+    state.counters["exchange_and_answer_ms"] = (sum.send - server) / n;
     state.counters["fill_ms"] = sum.fill / n;
     state.counters["tools_ms"] = sum.tools / n;
-    state.counters["client_over_bare_parse"] = (sum.build + sum.send + sum.fill + sum.tools) / parse;
+    state.counters["client_over_bare_parse"] = (sum.build + sum.send - server + sum.fill + sum.tools) / parse;
 }
 BENCHMARK(BM_PaneLoadClientSide)->Unit(benchmark::kMillisecond);
 

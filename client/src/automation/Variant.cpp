@@ -170,7 +170,12 @@ std::string Variant::ToString() && {
     return std::as_const(*this).ToString();
 }
 
-std::string Variant::TextOr(std::string_view fallback) const {
+std::string Variant::TextOr(std::string_view fallback) && {
+    if (auto* text = std::get_if<std::string>(&value_)) return std::move(*text);
+    return std::as_const(*this).TextOr(fallback);
+}
+
+std::string Variant::TextOr(std::string_view fallback) const& {
     switch (Type()) {
         case VarType::Empty:
         case VarType::Null:

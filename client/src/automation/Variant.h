@@ -76,7 +76,8 @@ public:
     ErrorCode ToError() const;
 
     // Text of the value, or the fallback for Empty, Null, Missing and Nothing (never raises for those).
-    std::string TextOr(std::string_view fallback) const;
+    std::string TextOr(std::string_view fallback) const&;
+    std::string TextOr(std::string_view fallback) &&;  // a text is moved out
 
     // Strict equality of kind and value (objects by identity, arrays element by element).
     friend bool operator==(const Variant& a, const Variant& b);

@@ -143,7 +143,7 @@ private:
     void SendAsynchronously(const std::string& request);
     void ObjCommAsync_RequestResult(int32_t nRequestID, int32_t nHr, const std::string& bstrErrors,
                                     const std::string& bstrResponse);
-    void FillGrid(const std::string& answer);
+    void FillGrid(std::string answer);
     clsGrid& GridClass();
     bool HasParentKeyValues();
     void getParentKeysAndValues(Variant& keys, Variant& values);

@@ -79,7 +79,7 @@ void ctlSimpleLinks::SendSynchronously(const std::string& request) {
     Timed(times_.send, [&] { answer = Comm()->Invoke("SendRequest", automation::InvokeKind::Method, args); });
     const std::string resultCode = Upper(args[1].TextOr(""));
     if (resultCode == "OK" || resultCode == "WARNING") {
-        Timed(times_.fill, [&] { FillGrid(answer.TextOr("")); });
+        Timed(times_.fill, [&] { FillGrid(std::move(answer).TextOr("")); });
         Timed(times_.tools, [&] { UpdateToolStates(GetSelectionState()); });
     } else if (resultCode == "FAILED" || resultCode == "ERROR") {
         platform::Ui().MsgBox("ERROR = [" + FirstMessage(args[2]) + "]", kExclamationIcon, kTypeName);
@@ -119,13 +119,13 @@ clsGrid& ctlSimpleLinks::GridClass() {
     return *m_objGrid;
 }
 
-void ctlSimpleLinks::FillGrid(const std::string& answer) {
+void ctlSimpleLinks::FillGrid(std::string answer) {
     try {
         const Variant columns(SectionNode("GRID_COLS"));
         clsGrid& grid = GridClass();
         grid.SetCachePrefix(cacheFilePrefix());
         grid.LoadGridLayout(Variant(fg_), columns, Variant(UIDef()));
-        grid.FillGrid(Variant(fg_), answer);
+        grid.FillGrid(Variant(fg_), std::move(answer));
         if (fg_->Get("Row").ToLong() != -1) fg_->Let("Row", Variant(int32_t{-1}));
     } catch (const std::exception& e) {
         ModGeneral::ShowError(e, "ctlSimpleLinks:FillGrid");

@@ -86,15 +86,20 @@ bool SeparatorsKeepDigits(const std::string& decimal, const std::string& thousan
 // followed by digits without a trailing zero, at most 15 significant digits, at most three zeros
 // after "0." and at most 15 decimals.
 std::optional<int> PlainExponent(std::string_view text) {
-    std::string_view body = text.substr(text.starts_with('-') ? 1 : 0);
-    size_t point = body.find('.');
-    std::string_view integer = body.substr(0, point);
-    std::string_view fraction = point == std::string_view::npos ? std::string_view() : body.substr(point + 1);
-    auto digits = [](std::string_view part) {
-        return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+    auto digitsFrom = [text](size_t at) {
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9') ++at;
+        return at;
     };
-    if (integer.empty() || !digits(integer) || !digits(fraction)) return std::nullopt;
-    if (point != std::string_view::npos && (fraction.empty() || fraction.back() == '0')) return std::nullopt;
+    size_t start = text.starts_with('-') ? 1 : 0;
+    size_t point = digitsFrom(start);
+    std::string_view integer = text.substr(start, point - start);
+    std::string_view fraction;
+    if (point < text.size()) {
+        if (text[point] != '.' || digitsFrom(point + 1) != text.size()) return std::nullopt;
+        fraction = text.substr(point + 1);
+        if (fraction.empty() || fraction.back() == '0') return std::nullopt;
+    }
+    if (integer.empty()) return std::nullopt;
     if (integer != "0") {
         if (integer.front() == '0' || integer.size() + fraction.size() > static_cast<size_t>(kSignificantDigits))
             return std::nullopt;
@@ -109,38 +114,35 @@ std::optional<int> PlainExponent(std::string_view text) {
 // Whether a plain number's first significant digits ("1000", "9999" or a lone 1 after zeros) lie so
 // close to a power of ten that the power computed from its value may not be the one its digits say.
 bool NearPowerOfTen(std::string_view text) {
-    std::string first;
-    for (char c : text) {
-        if (c < '0' || c > '9' || (first.empty() && c == '0')) continue;
-        first += c;
-        if (first.size() == 4) break;
+    char digits[4];
+    size_t count = 0;
+    for (size_t i = 0; i < text.size() && count < 4; ++i) {
+        char c = text[i];
+        if (c >= '0' && c <= '9' && (count > 0 || c != '0')) digits[count++] = c;
     }
-    return (first.starts_with('1') && first.find_first_not_of('0', 1) == std::string::npos) || first == "9999";
+    std::string_view first(digits, count);
+    return (first.starts_with('1') && first.find_first_not_of('0', 1) == std::string_view::npos) || first == "9999";
 }
 
 }  // namespace
 
 // A plain number shown: its own digits (ServerDigits gives them back, as long as the power of ten it
 // computes is the one the digits say), grouped, with the user's decimal separator.
-std::optional<std::string> FormatPlainNumberForDisplay(std::string_view text, const std::string& decimal,
-                                                       const std::string& thousands) {
+bool AppendPlainNumberForDisplay(std::string& out, std::string_view text, const std::string& decimal,
+                                 const std::string& thousands) {
     std::optional<int> exponent = PlainExponent(text);
-    if (!exponent || !SeparatorsKeepDigits(decimal, thousands)) return std::nullopt;
-    if (text == "0") return std::string(text);
-    if (NearPowerOfTen(text)) {
+    if (!exponent || !SeparatorsKeepDigits(decimal, thousands)) return false;
+    if (NearPowerOfTen(text) && text != "0") {
         std::string_view body = text.substr(text.starts_with('-') ? 1 : 0);
         double value = 0;
         std::from_chars(body.data(), body.data() + body.size(), value);
-        if (static_cast<int>(std::floor(std::log10(value))) != *exponent) return std::nullopt;
+        if (static_cast<int>(std::floor(std::log10(value))) != *exponent) return false;
     }
     size_t point = text.find('.');
-    std::string shown;
-    shown.reserve(text.size() + decimal.size() + text.size() / 3 * thousands.size());
-    AppendGrouped(shown, text.substr(0, point), thousands);
-    if (point != std::string_view::npos) shown.append(decimal).append(text.substr(point + 1));
-    return shown;
+    AppendGrouped(out, text.substr(0, point), thousands);
+    if (point != std::string_view::npos) out.append(decimal).append(text.substr(point + 1));
+    return true;
 }
-
 
 std::string GetDecimalSeparator() { return platform::LocaleSeparators::Decimal(); }
 
@@ -150,14 +152,16 @@ std::string FormatNumberForDisplay(const std::string& text) {
     if (Trimmed(text).empty()) return "";
     std::string decimal = GetDecimalSeparator();
     std::string thousands = GetThousandSeparator();
-    if (auto plain = FormatPlainNumberForDisplay(text, decimal, thousands)) return *std::move(plain);
+    if (std::string shown; AppendPlainNumberForDisplay(shown, text, decimal, thousands)) return shown;
     if (Occurrences(text, decimal) > 1) return text;
     auto value = LocalNumber(ReplaceAll(text, ".", decimal), decimal, thousands);
     return value ? DisplayForm(*value, decimal, thousands) : text;
 }
 
 std::optional<std::string> FormatPlainNumberForDisplay(std::string_view text) {
-    return FormatPlainNumberForDisplay(text, GetDecimalSeparator(), GetThousandSeparator());
+    std::string shown;
+    if (!AppendPlainNumberForDisplay(shown, text, GetDecimalSeparator(), GetThousandSeparator())) return std::nullopt;
+    return shown;
 }
 
 bool IsPlainNumber(std::string_view text) { return PlainExponent(text).has_value(); }

@@ -17,9 +17,10 @@ std::string FormatNumberForDisplay(const std::string& text);
 // FormatNumberForDisplay's answer for it, found without converting to a double and back; nullopt for
 // any other text.
 std::optional<std::string> FormatPlainNumberForDisplay(std::string_view text);
-// The same under the given separators (for a caller that formats many numbers at once).
-std::optional<std::string> FormatPlainNumberForDisplay(std::string_view text, const std::string& decimal,
-                                                       const std::string& thousands);
+// The same under the given separators, appended to `out` (for a caller that formats many numbers
+// at once); false, with `out` as it was, for any other text.
+bool AppendPlainNumberForDisplay(std::string& out, std::string_view text, const std::string& decimal,
+                                 const std::string& thousands);
 // Whether the text is such a plain number: one that a double (or a whole number) reading it gives back
 // as its text.
 bool IsPlainNumber(std::string_view text);

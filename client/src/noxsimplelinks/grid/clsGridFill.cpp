@@ -71,19 +71,18 @@ public:
         : rows_(rows), rules_(rules), days_(rules.size()), decimal_(modRegional::GetDecimalSeparator()),
           thousands_(modRegional::GetThousandSeparator()) {}
 
-    std::string operator()(int32_t record, int32_t column) {
+    // Writes the text of one cell into `cell` (empty).
+    void operator()(int32_t record, int32_t column, std::string& cell) {
         const ColumnRule& rule = rules_[static_cast<size_t>(column)];
-        if (rule.field < 0) return {};
+        if (rule.field < 0) return;
         if (std::string_view written = rows_.WrittenText(record, rule.field); written.data()) {
-            if (rule.kind == platform::FieldKind::Text && !rule.number) return std::string(written);
+            if (rule.kind == platform::FieldKind::Text && !rule.number) return (void)cell.assign(written);
             if (ReadsBackAsWritten(rule.kind)) {
-                if (!rule.number && modRegional::IsPlainNumber(written)) return std::string(written);
-                if (rule.number)
-                    if (auto shown = modRegional::FormatPlainNumberForDisplay(written, decimal_, thousands_))
-                        return *std::move(shown);
+                if (!rule.number && modRegional::IsPlainNumber(written)) return (void)cell.assign(written);
+                if (rule.number && modRegional::AppendPlainNumberForDisplay(cell, written, decimal_, thousands_)) return;
             }
         }
-        return Shown(rows_.Value(record, rule.field), static_cast<size_t>(column));
+        cell = Shown(rows_.Value(record, rule.field), static_cast<size_t>(column));
     }
 
 private:
@@ -103,11 +102,11 @@ private:
 };
 
 // The row set of the answer, or null when the text holds none (or is not XML at all).
-std::unique_ptr<RowSetTable> RowsOf(const std::string& xml) {
+std::unique_ptr<RowSetTable> RowsOf(std::string xml) {
     if (xml.empty()) return nullptr;
     automation::DispatchPtr rowSet;
     try {
-        rowSet = clsXmlWrapper().getRecordset(xml);
+        rowSet = clsXmlWrapper().getRecordset(std::move(xml));
     } catch (const std::exception&) {
         return nullptr;
     }
@@ -118,13 +117,13 @@ std::unique_ptr<RowSetTable> RowsOf(const std::string& xml) {
 
 }  // namespace
 
-bool clsGrid::FillGrid(const Variant& grid, const std::string& xml) {
-    return ReportedCall<bool>("clsGrid:FillGrid", [&] { return Fill(grid, xml); });
+bool clsGrid::FillGrid(const Variant& grid, std::string xml) {
+    return ReportedCall<bool>("clsGrid:FillGrid", [&] { return Fill(grid, std::move(xml)); });
 }
 
-bool clsGrid::Fill(const Variant& grid, const std::string& xml) {
+bool clsGrid::Fill(const Variant& grid, std::string xml) {
     LateGrid target(grid);
-    std::unique_ptr<RowSetTable> rows = RowsOf(xml);
+    std::unique_ptr<RowSetTable> rows = RowsOf(std::move(xml));
     if (!rows) {
         target.Put("Rows", Variant(int32_t{0}));
         target.Put("Cols", Variant(int32_t{0}));
@@ -149,7 +148,11 @@ bool clsGrid::Fill(const Variant& grid, const std::string& xml) {
     } else {
         SafeArray cells(Bounds{0, records - 1}, Bounds{0, columns - 1});
         for (int32_t c = 0; c < columns; ++c)
-            for (int32_t r = 0; r < records; ++r) cells.At(r, c) = Variant(text(r, c));
+            for (int32_t r = 0; r < records; ++r) {
+                std::string cell;
+                text(r, c, cell);
+                cells.At(r, c) = Variant(std::move(cell));
+            }
         target.Call("LoadArray", Variant(std::move(cells)));
     }
     rows.reset();

@@ -18,7 +18,7 @@ public:
     // New size; the cells both sizes share keep their text, new cells are empty.
     void Resize(int32_t rows, int32_t cols);
     // Keeps the first `keep` rows (cut or padded to `cols` columns) and makes `rows` new rows after
-    // them in one pass, cell (r, c) of the new ones (r counted from the first of them) being text(r, c).
+    // them in one pass, text(r, c, cell) writing each new cell (r counted from the first new row).
     template <class Source>
     void Rebuild(int32_t keep, int32_t rows, int32_t cols, Source&& text) {
         std::vector<std::string> rebuilt;
@@ -26,7 +26,7 @@ public:
         for (int32_t r = 0; r < keep; ++r)
             for (int32_t c = 0; c < cols; ++c) rebuilt.push_back(c < cols_ ? std::move(At(r, c)) : std::string());
         for (int32_t r = 0; r < rows; ++r)
-            for (int32_t c = 0; c < cols; ++c) rebuilt.push_back(text(r, c));
+            for (int32_t c = 0; c < cols; ++c) text(r, c, rebuilt.emplace_back());
         cells_ = std::move(rebuilt);
         rows_ = keep + rows;
         cols_ = cols;

@@ -102,8 +102,8 @@ public:
     // row count, Cols grows when it has more columns. A one-dimensional array fills one column.
     void LoadArray(const automation::Variant& array);
     // The typed form of LoadArray for callers in this process: rows × cols data cells, each text
-    // asked for once, in row order, and moved into place (no array of values in between).
-    using CellTextSource = std::function<std::string(int32_t row, int32_t col)>;
+    // asked for once, in row order, and written straight into its (empty) cell.
+    using CellTextSource = std::function<void(int32_t row, int32_t col, std::string& cell)>;
     void LoadTexts(int32_t rows, int32_t cols, const CellTextSource& text);
     void AutoSize(int32_t col1, std::optional<int32_t> col2, std::optional<bool> equal, std::optional<int32_t> extra);
     // where: 0 everywhere, 1 the data cells, 2 the selection; what: 0 and 1 clear texts.

@@ -13,10 +13,11 @@ namespace {
 
 using StopTable = std::array<bool, 256>;
 
-// Characters that end the plain run of an attribute value between the given quotes.
+// Characters that end the plain run of an attribute value between the given quotes (and the '\0'
+// after the text).
 constexpr StopTable StopsFor(char quote) {
     StopTable table{};
-    for (char c : {quote, '&', '<', '\t', '\n', '\r'}) table[static_cast<unsigned char>(c)] = true;
+    for (char c : {quote, '&', '<', '\t', '\n', '\r', '\0'}) table[static_cast<unsigned char>(c)] = true;
     return table;
 }
 
@@ -26,12 +27,23 @@ constexpr StopTable kSingleQuoted = StopsFor('\'');
 // Characters that end a name.
 constexpr StopTable kNameStops = [] {
     StopTable table{};
-    for (char c : {' ', '\t', '\n', '\r', '/', '>', '=', '<'}) table[static_cast<unsigned char>(c)] = true;
+    for (char c : {' ', '\t', '\n', '\r', '/', '>', '=', '<', '\0'}) table[static_cast<unsigned char>(c)] = true;
     return table;
 }();
 constexpr size_t kLongestReference = 12;
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// The first character from p on that the table stops at, four at a time; a stop ends every text.
+char* ScanTo(char* p, const StopTable& stops) {
+    while (true) {
+        if (stops[static_cast<unsigned char>(p[0])]) return p;
+        if (stops[static_cast<unsigned char>(p[1])]) return p + 1;
+        if (stops[static_cast<unsigned char>(p[2])]) return p + 2;
+        if (stops[static_cast<unsigned char>(p[3])]) return p + 3;
+        p += 4;
+    }
+}
 
 class Reader {
 public:
@@ -112,9 +124,8 @@ private:
     // The scanning loops work on local pointers, which the compiler keeps in registers.
     std::string_view Name() {
         char* start = p_;
-        char* p = p_;
-        const char* end = end_;
-        while (p < end && !kNameStops[static_cast<unsigned char>(*p)]) ++p;
+        char* p = ScanTo(p_, kNameStops);
+        if (p > end_) p = end_;
         p_ = p;
         if (p == start) Fail("a name expected");
         return {start, static_cast<size_t>(p - start)};
@@ -169,14 +180,14 @@ private:
         char* out = p_;
         while (true) {
             char* run = p_;
-            char* p = p_;
+            char* p = ScanTo(p_, stops);
             const char* end = end_;
-            while (p < end && !stops[static_cast<unsigned char>(*p)]) ++p;
             p_ = p;
             if (out != run) std::memmove(out, run, static_cast<size_t>(p - run));
             out += p - run;
             if (p >= end) Fail("unterminated attribute value");
             char c = *p;
+            if (c == '\0') Fail("a null character in an attribute value");
             if (c == quote) {
                 *out = '\0';
                 p_ = p + 1;

@@ -21,6 +21,7 @@ public:
     };
 
     // errorNumber and subject make the error: "<subject> cannot be read: XML error at offset N: ...".
+    // text[size] must be a '\0' (as after a std::string's characters): the scans stop on it.
     static void Read(char* text, size_t size, Handler& handler, int32_t errorNumber, std::string_view subject);
 };
 
