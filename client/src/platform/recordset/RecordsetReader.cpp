@@ -63,13 +63,13 @@ struct SchemaField {
 
 // Builds the table while the document streams by: fields from the first schema element, one
 // record per row element directly inside the first data element, whatever their prefixes.
-class RowSetBuilder : public XmlStream::Handler {
+class RowSetBuilder {
 public:
     explicit RowSetBuilder(RecordsetData& data) : data_(data), textEnd_(data.Text().data() + data.Text().size()) {}
 
     bool FoundData() const { return dataSeen_; }
 
-    void StartElement(std::string_view name, int depth) override {
+    void StartElement(std::string_view name, int depth) {
         std::string_view local = LocalName(name);
         where_ = Where::Elsewhere;
         if (!schemaSeen_ && local == "Schema") {
@@ -91,7 +91,7 @@ public:
         }
     }
 
-    void Attribute(std::string_view name, std::string_view value) override {
+    void Attribute(std::string_view name, std::string_view value) {
         switch (where_) {
             case Where::Row: return Cell(name, value);
             case Where::AttributeType:
@@ -105,7 +105,7 @@ public:
         }
     }
 
-    void EndElement(std::string_view name, int depth) override {
+    void EndElement(std::string_view name, int depth) {
         where_ = Where::Elsewhere;
         if (depth == schemaDepth_) schemaDepth_ = -1;
         if (schemaDepth_ >= 0 && LocalName(name) == "AttributeType") field_.AddTo(data_);

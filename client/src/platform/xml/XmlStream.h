@@ -6,23 +6,25 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/xml/XmlStreamReader.h"
+
 namespace platform {
 
 class XmlStream {
 public:
-    class Handler {
-    public:
-        virtual ~Handler() = default;
-        virtual void StartElement(std::string_view name, int depth) = 0;
-        // The attributes of the element last started; `value` is also null-terminated in the buffer.
-        virtual void Attribute(std::string_view name, std::string_view value) = 0;
-        // Also reported for an empty element.
-        virtual void EndElement(std::string_view name, int depth) = 0;
-    };
-
+    // A handler has these members (no base class: the reading is made for each handler type):
+    //   void StartElement(std::string_view name, int depth);
+    //   // The attributes of the element last started; `value` is also null-terminated in the buffer.
+    //   void Attribute(std::string_view name, std::string_view value);
+    //   // Also reported for an empty element.
+    //   void EndElement(std::string_view name, int depth);
+    //
     // errorNumber and subject make the error: "<subject> cannot be read: XML error at offset N: ...".
     // text[size] must be a '\0' (as after a std::string's characters): the scans stop on it.
-    static void Read(char* text, size_t size, Handler& handler, int32_t errorNumber, std::string_view subject);
+    template <class Handler>
+    static void Read(char* text, size_t size, Handler& handler, int32_t errorNumber, std::string_view subject) {
+        xmlstream::XmlStreamReader<Handler>(text, size, handler, errorNumber, subject).Run();
+    }
 };
 
 }  // namespace platform

@@ -1,15 +1,21 @@
-#include "platform/xml/XmlStream.h"
-
+#pragma once
+// The reading behind XmlStream::Read, made for each handler type so that the handler's calls are
+// inlined into the scanning loops.
+#include <algorithm>
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "automation/AutomationError.h"
 #include "platform/xml/XmlEscape.h"
 
-namespace platform {
-namespace {
+namespace platform::xmlstream {
+
+// Raises the automation error "<subject> cannot be read: XML error at offset N: <what>".
+[[noreturn]] void RaiseXmlError(int32_t number, std::string_view subject, std::ptrdiff_t offset, const std::string& what);
 
 using StopTable = std::array<bool, 256>;
 
@@ -21,21 +27,21 @@ constexpr StopTable StopsFor(char quote) {
     return table;
 }
 
-constexpr StopTable kDoubleQuoted = StopsFor('"');
-constexpr StopTable kSingleQuoted = StopsFor('\'');
+inline constexpr StopTable kDoubleQuoted = StopsFor('"');
+inline constexpr StopTable kSingleQuoted = StopsFor('\'');
 
 // Characters that end a name.
-constexpr StopTable kNameStops = [] {
+inline constexpr StopTable kNameStops = [] {
     StopTable table{};
     for (char c : {' ', '\t', '\n', '\r', '/', '>', '=', '<', '\0'}) table[static_cast<unsigned char>(c)] = true;
     return table;
 }();
-constexpr size_t kLongestReference = 12;
+inline constexpr size_t kLongestReference = 12;
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+inline bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 // The first character from p on that the table stops at, four at a time; a stop ends every text.
-char* ScanTo(char* p, const StopTable& stops) {
+inline char* ScanTo(char* p, const StopTable& stops) {
     while (true) {
         if (stops[static_cast<unsigned char>(p[0])]) return p;
         if (stops[static_cast<unsigned char>(p[1])]) return p + 1;
@@ -45,9 +51,11 @@ char* ScanTo(char* p, const StopTable& stops) {
     }
 }
 
-class Reader {
+// One read of one buffer, reporting to the handler as it goes.
+template <class Handler>
+class XmlStreamReader {
 public:
-    Reader(char* text, size_t size, XmlStream::Handler& handler, int32_t errorNumber, std::string_view subject)
+    XmlStreamReader(char* text, size_t size, Handler& handler, int32_t errorNumber, std::string_view subject)
         : begin_(text), p_(text), end_(text + size), handler_(handler), errorNumber_(errorNumber), subject_(subject) {}
 
     void Run() {
@@ -78,10 +86,7 @@ public:
     }
 
 private:
-    [[noreturn]] void Fail(const std::string& what) {
-        throw automation::AutomationError(errorNumber_, std::string(subject_) + " cannot be read: XML error at offset " +
-                                                            std::to_string(p_ - begin_) + ": " + what);
-    }
+    [[noreturn]] void Fail(const std::string& what) { RaiseXmlError(errorNumber_, subject_, p_ - begin_, what); }
 
     bool Starts(std::string_view s) const {
         return static_cast<size_t>(end_ - p_) >= s.size() && std::memcmp(p_, s.data(), s.size()) == 0;
@@ -218,17 +223,11 @@ private:
     char* begin_;
     char* p_;
     char* end_;
-    XmlStream::Handler& handler_;
+    Handler& handler_;
     int32_t errorNumber_;
     std::string_view subject_;
     std::vector<std::string_view> open_;
     bool rootSeen_ = false;
 };
 
-}  // namespace
-
-void XmlStream::Read(char* text, size_t size, Handler& handler, int32_t errorNumber, std::string_view subject) {
-    Reader(text, size, handler, errorNumber, subject).Run();
-}
-
-}  // namespace platform
+}  // namespace platform::xmlstream
