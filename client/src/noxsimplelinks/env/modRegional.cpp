@@ -114,14 +114,20 @@ std::optional<int> PlainExponent(std::string_view text) {
 // Whether a plain number's first significant digits ("1000", "9999" or a lone 1 after zeros) lie so
 // close to a power of ten that the power computed from its value may not be the one its digits say.
 bool NearPowerOfTen(std::string_view text) {
-    char digits[4];
-    size_t count = 0;
-    for (size_t i = 0; i < text.size() && count < 4; ++i) {
+    char lead = 0;
+    int seen = 0;
+    bool zeros = true, nines = true;  // the significant digits after the first
+    for (size_t i = 0; i < text.size() && seen < 4; ++i) {
         char c = text[i];
-        if (c >= '0' && c <= '9' && (count > 0 || c != '0')) digits[count++] = c;
+        if (c < '0' || c > '9' || (seen == 0 && c == '0')) continue;
+        if (seen++ == 0) {
+            lead = c;
+            continue;
+        }
+        zeros = zeros && c == '0';
+        nines = nines && c == '9';
     }
-    std::string_view first(digits, count);
-    return (first.starts_with('1') && first.find_first_not_of('0', 1) == std::string_view::npos) || first == "9999";
+    return (lead == '1' && zeros) || (lead == '9' && nines && seen == 4);
 }
 
 }  // namespace
