@@ -98,6 +98,19 @@ TEST(Variant, ToStringWritesTheClassicForms) {
     for (const auto& c : cases) EXPECT_EQ(c.input.ToString(), c.expected);
 }
 
+// From a value that is going away the text is moved out; other values convert as ever.
+TEST(Variant, TextOfAValueGoingAwayIsMovedOut) {
+    const std::string long_text(1000, 'x');
+    Variant text(long_text);
+    EXPECT_EQ(std::move(text).ToString(), long_text);
+    EXPECT_EQ(text.ToString(), "");
+    Variant again(long_text);
+    EXPECT_EQ(std::move(again).TextOr("-"), long_text);
+    EXPECT_EQ(std::move(Variant::Null()).TextOr("-"), "-");
+    EXPECT_EQ(std::move(Variant(int32_t{7})).ToString(), "7");
+    EXPECT_THROW(std::move(Variant::Null()).ToString(), AutomationError);
+}
+
 TEST(Variant, ToBoolAcceptsWordsAndNumbers) {
     EXPECT_TRUE(Variant("TRUE").ToBool());
     EXPECT_FALSE(Variant("false").ToBool());

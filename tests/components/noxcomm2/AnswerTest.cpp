@@ -92,6 +92,40 @@ TEST(Answer, TextThatIsNotAnAnswerRaisesAReadableError) {
     }
 }
 
+// A method's document comes back as the server wrote it, whether it was left out of the reading (the
+// first), could hide the end of its <Result> (the second), or the answer had to be read whole because
+// a "<Result>" sits where no method's result is (the message's CDATA).
+TEST(Answer, MethodDocumentsComeBackAsWrittenWhereverTheyAre) {
+    const std::string rows = "<xml><rs:data xmlns:rs='r'><z:row xmlns:z='z' A='1 &gt; 0' B=\"x/>\"/></rs:data></xml>";
+    const std::string tricky = "<doc><!-- </Result> --><![CDATA[<Result>]]><Result>inner</Result></doc>";
+    const std::string text = "<Answer ResultCode='OK'><Messages><Message><Description><![CDATA[<Result><x/></Result>]]>"
+                             "</Description></Message></Messages><MethodResponses>"
+                             "<MethodResponse Name='a' ResultCode='OK'><Result>\n  " + rows + "\n</Result></MethodResponse>"
+                             "<MethodResponse Name='b' ResultCode='OK'><Result>" + tricky + "</Result></MethodResponse>"
+                             "<MethodResponse Name='c' ResultCode='OK'><Result>  </Result></MethodResponse>"
+                             "<MethodResponse Name='d' ResultCode='OK'><Result/></MethodResponse>"
+                             "</MethodResponses></Answer>";
+    auto answer = Answer::Parse(text);
+    EXPECT_EQ(answer->xml(), text);
+    EXPECT_EQ(answer->FirstMessage(), "<Result><x/></Result>");
+    EXPECT_EQ(Get(answer->MethodResponses(Variant(int32_t{1})), "xml").ToString(), rows);
+    EXPECT_EQ(Get(answer->MethodResponses(Variant(int32_t{2})), "xml").ToString(),
+              "<doc><!-- </Result> --><![CDATA[<Result>]]><Result>inner</Result></doc>");
+    EXPECT_EQ(Get(answer->MethodResponses(Variant(int32_t{3})), "xml").ToString(), "");
+    EXPECT_EQ(Get(answer->MethodResponses(Variant(int32_t{4})), "xml").ToString(), "");
+
+    // Without the message's CDATA the first document is left out of the reading, and a fault after
+    // it is still reported at its offset in the whole text.
+    const std::string broken = "<Answer ResultCode='OK'><MethodResponses><MethodResponse><Result>" + rows +
+                               "</Result></MethodResponse></MethodResponses><oops></Answer>";
+    try {
+        Answer::Parse(broken);
+        ADD_FAILURE() << "accepted";
+    } catch (const AutomationError& e) {
+        EXPECT_THAT(e.Description(), HasSubstr("at offset " + std::to_string(broken.find("</Answer>") + 2)));
+    }
+}
+
 TEST(Answer, TheDocumentedSampleReads) {
     std::ifstream file(std::string(NOX_DATA_DIR) + "/answers/multi-method-answer.xml");
     std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());

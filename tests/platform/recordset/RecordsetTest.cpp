@@ -98,9 +98,13 @@ TEST(Recordset, OtherPrefixesAndNoSchemaStillRead) {
 
 TEST(Recordset, NotARowSet) {
     EXPECT_EQ(Recordset::FromXml("<Response><ResultCode>OK</ResultCode></Response>"), nullptr);
-    for (const char* bad : {"", "<xml><rs:data>", "not xml", "<xml><rs:data></xml></rs:data>",
-                            "<x><rs:data><z:row A='&nbsp;'/></rs:data></x>", "<x><rs:data><z:row A='<'/></rs:data></x>",
-                            "<x><rs:data/></x><y/>", "<x><rs:data><z:row A='1/></rs:data></x>", "<x A='1'B='2'/>"}) {
+    const std::string withNull("<x><rs:data><z:row A='1\0 2'/></rs:data></x>", 41);
+    for (const std::string& bad : {std::string(), std::string("<xml><rs:data>"), std::string("not xml"),
+                                   std::string("<xml><rs:data></xml></rs:data>"),
+                                   std::string("<x><rs:data><z:row A='&nbsp;'/></rs:data></x>"),
+                                   std::string("<x><rs:data><z:row A='<'/></rs:data></x>"), std::string("<x><rs:data/></x><y/>"),
+                                   std::string("<x><rs:data><z:row A='1/></rs:data></x>"), std::string("<x A='1'B='2'/>"),
+                                   std::string("<x><rs:data><z:ro"), std::string("<x><rs:data><z:row A"), withNull}) {
         try {
             Recordset::FromXml(bad);
             FAIL() << bad;

@@ -1,5 +1,6 @@
 #include "components/noxcomm2/Answer.h"
 
+#include <optional>
 #include <pugixml.hpp>
 #include <sstream>
 
@@ -31,15 +32,20 @@ std::shared_ptr<Collection> ReadMessages(const pugi::xml_node& owner) {
     return messages;
 }
 
-// A method's document left out of the envelope is cut from the answer's text when asked for; any
-// other is written out now.
+// A method's document is cut from the answer's text, as the server wrote it, when asked for: from
+// where it was left out of the envelope, or from where the envelope has it. A document that is not
+// an element (bare text) is written out now.
 std::shared_ptr<MethodResponse> ReadMethodResponse(const pugi::xml_node& node, const AnswerEnvelope& envelope,
                                                    const std::shared_ptr<const std::string>& text) {
     std::string name = node.attribute("Name").value(), resultCode = node.attribute("ResultCode").value();
     pugi::xml_node result = node.child("Result");
-    if (auto start = result ? envelope.DocumentStart(static_cast<size_t>(result.offset_debug()) - 1) : std::nullopt)
-        return std::make_shared<MethodResponse>(name, resultCode, ReadMessages(node), text, *start);
-    return std::make_shared<MethodResponse>(name, resultCode, ReadMessages(node), OuterXml(result.first_child()));
+    pugi::xml_node document = result.first_child();
+    std::optional<size_t> start;
+    if (result) start = envelope.DocumentStart(static_cast<size_t>(result.offset_debug()) - 1);
+    if (!start && document.type() == pugi::node_element && document.offset_debug() > 0)
+        start = envelope.FullOffset(static_cast<size_t>(document.offset_debug()) - 1);
+    if (start) return std::make_shared<MethodResponse>(name, resultCode, ReadMessages(node), text, *start);
+    return std::make_shared<MethodResponse>(name, resultCode, ReadMessages(node), OuterXml(document));
 }
 
 std::shared_ptr<Collection> ReadMethodResponses(const pugi::xml_node& root, const AnswerEnvelope& envelope,
