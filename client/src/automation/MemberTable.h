@@ -2,6 +2,8 @@
 // The declarative table that makes a C++ class dispatchable: each entry binds a member name to a
 // typed C++ member (or a raw handler), and arguments and results are converted here, in one place.
 #include <functional>
+#include <optional>
+#include <string>
 #include <tuple>
 #include <unordered_map>
 #include <utility>
@@ -70,6 +72,22 @@ public:
 
 private:
     const Variant& slot_;
+};
+
+// A text taken by const reference is read from the argument itself when it holds a text: large
+// texts (documents, answers) are not copied on their way into a member.
+template <>
+class ArgHolder<const std::string&> {
+public:
+    explicit ArgHolder(Variant& slot) : slot_(slot) {
+        if (!slot.IfString()) converted_ = slot.ToString();
+    }
+    const std::string& Get() { return converted_ ? *converted_ : *slot_.IfString(); }
+    void WriteBack() {}
+
+private:
+    const Variant& slot_;
+    std::optional<std::string> converted_;
 };
 
 void CheckArgumentCount(Arguments& args, size_t parameters);

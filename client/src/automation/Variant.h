@@ -75,6 +75,9 @@ public:
     SafeArray& MutableArray();  // the array for change (copied first when shared)
     ErrorCode ToError() const;
 
+    // The text the value holds, or null when it holds no text (no conversion).
+    const std::string* IfString() const noexcept { return std::get_if<std::string>(&value_); }
+
     // Text of the value, or the fallback for Empty, Null, Missing and Nothing (never raises for those).
     std::string TextOr(std::string_view fallback) const&;
     std::string TextOr(std::string_view fallback) &&;  // a text is moved out
