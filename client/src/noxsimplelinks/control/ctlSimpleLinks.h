@@ -163,6 +163,9 @@ private:
     bool Authorize(const std::string& action, const std::string& objectType, const std::string& docStatus, bool full);
     bool AuthorizeByProject(const std::string& toolId);
     DispatchPtr Tool(const std::string& toolId);
+    // Whether the toolbar has the tool (asked without an error where the toolbar allows: panes lack
+    // many tools, and the tool states ask for every one on each load).
+    bool HasTool(const std::string& toolId);
     void SetTool(const std::string& toolId, const char* property, bool value);
     bool ToolFlag(const std::string& toolId, const char* property);
     std::string GridCell(const char* rowProperty, const std::string& columnKey);

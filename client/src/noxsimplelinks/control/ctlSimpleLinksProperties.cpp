@@ -141,7 +141,11 @@ DispatchPtr ctlSimpleLinks::ContainerObject(const char* property) {
 
 Variant ctlSimpleLinks::Param(const std::string& key) {
     try {
-        return Params()->Call("Item", key);
+        // Keys that are not there are common: a collection of this runtime is asked without an error.
+        DispatchPtr params = Params();
+        if (auto own = std::dynamic_pointer_cast<automation::Collection>(params))
+            return own->Contains(key) ? own->Item(Variant(key)) : Variant();
+        return params->Call("Item", key);
     } catch (...) {
         return Variant();
     }

@@ -5,6 +5,7 @@
 #include "automation/SafeArray.h"
 #include "noxsimplelinks/control/ctlSimpleLinks.h"
 #include "noxsimplelinks/toolbar/Quietly.h"
+#include "platform/toolbar/ToolsCollection.h"
 
 namespace noxsimplelinks {
 
@@ -199,6 +200,7 @@ void ctlSimpleLinks::UpdateRevFilterTools() {
 
 void ctlSimpleLinks::SetRevFilterToolChecked(const std::string& toolId, bool checked) {
     Quietly([&] {
+        if (!HasTool(toolId)) return;
         DispatchPtr tool = Tool(toolId);
         tool->Let("State", Variant(int16_t{checked ? int16_t{1} : int16_t{0}}));
         if (!checked) return;
@@ -243,8 +245,15 @@ DispatchPtr ctlSimpleLinks::Tool(const std::string& toolId) {
     return SSActiveToolBars1_->Get("Tools").ToObject()->Call("Item", toolId).ToObject();
 }
 
+bool ctlSimpleLinks::HasTool(const std::string& toolId) {
+    auto own = std::dynamic_pointer_cast<platform::ToolsCollection>(SSActiveToolBars1_->Get("Tools").ToObject());
+    return !own || own->Exists(toolId);  // another toolbar is asked, and answers with an error
+}
+
 void ctlSimpleLinks::SetTool(const std::string& toolId, const char* property, bool value) {
-    Quietly([&] { Tool(toolId)->Let(property, Variant(value)); });
+    Quietly([&] {
+        if (HasTool(toolId)) Tool(toolId)->Let(property, Variant(value));
+    });
 }
 
 bool ctlSimpleLinks::ToolFlag(const std::string& toolId, const char* property) {
@@ -253,7 +262,9 @@ bool ctlSimpleLinks::ToolFlag(const std::string& toolId, const char* property) {
 
 std::string ctlSimpleLinks::GridCell(const char* rowProperty, const std::string& columnKey) {
     const int32_t col = fg_->Call("ColIndex", columnKey).ToLong();
-    return fg_->Get("TextMatrix", fg_->Get(rowProperty), Variant(col)).TextOr("");
+    const int32_t row = fg_->Get(rowProperty).ToLong();
+    if (row < 0 || col < 0) return {};  // no current row, or no such column: no cell
+    return fg_->Get("TextMatrix", Variant(row), Variant(col)).TextOr("");
 }
 
 int32_t ctlSimpleLinks::GridNumber(const char* property) { return fg_->Get(property).ToLong(); }
