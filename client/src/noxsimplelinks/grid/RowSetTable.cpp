@@ -56,10 +56,6 @@ Variant RowSetTable::Value(int32_t record, int32_t field) const {
     return static_cast<size_t>(record) < column.size() ? column[static_cast<size_t>(record)] : Variant();
 }
 
-std::string_view RowSetTable::WrittenText(int32_t record, int32_t field) const {
-    return data_ ? data_->Column(static_cast<size_t>(field)).cells[static_cast<size_t>(record)] : std::string_view();
-}
-
 platform::FieldKind RowSetTable::Kind(int32_t field) const {
     return data_ ? data_->Column(static_cast<size_t>(field)).kind : platform::FieldKind::Text;
 }

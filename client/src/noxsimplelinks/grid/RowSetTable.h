@@ -21,7 +21,9 @@ public:
     automation::Variant Value(int32_t record, int32_t field) const;
     // The text a cell was written with and how its field reads it, for a row set of this platform;
     // null data (and Text) for a missing cell or any other row set, which Value reads.
-    std::string_view WrittenText(int32_t record, int32_t field) const;
+    std::string_view WrittenText(int32_t record, int32_t field) const {
+        return data_ ? data_->Column(static_cast<size_t>(field)).cells[static_cast<size_t>(record)] : std::string_view();
+    }
     platform::FieldKind Kind(int32_t field) const;
 
 private:
