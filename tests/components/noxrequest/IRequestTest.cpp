@@ -61,6 +61,11 @@ TEST(IRequest, SuccessiveParametersMergeByElementName) {
     EXPECT_EQ(request.Params(), "<PARAMS><Mode>WIP</Mode><Date/><LINK_CRITERIA/></PARAMS>");
     request.setparams("<PARAMS><Mode>RELEASED</Mode></PARAMS>");
     EXPECT_EQ(request.Params(), "<PARAMS><Date/><LINK_CRITERIA/><Mode>RELEASED</Mode></PARAMS>");
+    // Every held parameter replaced: the new ones go into the held element, attributes and all.
+    IRequest replaced;
+    replaced.setparams("<PARAMS Scope='all'><Mode>WIP</Mode></PARAMS>");
+    replaced.setparams("<PARAMS><Mode>RELEASED</Mode></PARAMS>");
+    EXPECT_EQ(replaced.Params(), "<PARAMS Scope=\"all\"><Mode>RELEASED</Mode></PARAMS>");
     // A fragment that is not a PARAMS element replaces what is held; an empty one clears it.
     request.setparams("<OTHER/>");
     EXPECT_EQ(request.Params(), "<OTHER/>");

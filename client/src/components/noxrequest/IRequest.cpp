@@ -39,8 +39,18 @@ std::optional<std::string> MergeParams(const std::string& held, const std::strin
         if (names.count(child.name())) target->remove_child(child);
         child = next;
     }
-    for (pugi::xml_node child : source->children()) target->append_copy(child);
-    return platform::MarkupOf(*target);
+    // The new children are written after the kept ones straight from their own document (they may
+    // be large: a multi-method request's nested requests), as if they had been moved in.
+    std::string merged = platform::MarkupOf(*target);
+    if (!source->first_child()) return merged;
+    constexpr std::string_view kEnd = "</PARAMS>";
+    if (merged.ends_with(kEnd)) {
+        merged.resize(merged.size() - kEnd.size());
+    } else {
+        merged.replace(merged.size() - 2, 2, ">");  // an empty-element tag opens for the new children
+    }
+    for (pugi::xml_node child : source->children()) platform::AppendMarkupOf(merged, child);
+    return merged.append(kEnd);
 }
 
 }  // namespace

@@ -15,8 +15,9 @@ bool IsNameChar(unsigned char c) { return IsNameStart(c) || (c >= '0' && c <= '9
 
 class StringWriter : public pugi::xml_writer {
 public:
+    explicit StringWriter(std::string& text) : text(text) {}
     void write(const void* data, size_t size) override { text.append(static_cast<const char*>(data), size); }
-    std::string text;
+    std::string& text;
 };
 
 }  // namespace
@@ -68,9 +69,14 @@ std::string TextOf(pugi::xml_node node) {
 }
 
 std::string MarkupOf(pugi::xml_node node) {
-    StringWriter writer;
+    std::string text;
+    AppendMarkupOf(text, node);
+    return text;
+}
+
+void AppendMarkupOf(std::string& out, pugi::xml_node node) {
+    StringWriter writer(out);
     node.print(writer, "", pugi::format_raw | pugi::format_no_declaration);
-    return writer.text;
 }
 
 std::string MarkupOf(pugi::xml_attribute attribute) {

@@ -29,6 +29,8 @@ std::string NodeNameOf(pugi::xml_node node);
 std::string TextOf(pugi::xml_node node);
 // The node as XML text, written without added white space.
 std::string MarkupOf(pugi::xml_node node);
+// The same, appended to `out`.
+void AppendMarkupOf(std::string& out, pugi::xml_node node);
 std::string MarkupOf(pugi::xml_attribute attribute);
 // Whether a text may stand as an element or attribute name.
 bool IsXmlName(std::string_view name);
