@@ -81,26 +81,33 @@ std::string FirstDescription(const Collection& messages) {
     return messages.Item(Variant(int32_t{1})).ToObject()->Get("Description").ToString();
 }
 
+// The root element of the envelope, read into the document; a text that is not XML or not an
+// answer raises, saying where in the whole text.
+pugi::xml_node ReadEnvelope(pugi::xml_document& document, const AnswerEnvelope& envelope, const std::string& text) {
+    pugi::xml_parse_result parsed = document.load_buffer(envelope.Text().data(), envelope.Text().size());
+    if (!parsed)
+        BadAnswer("is not XML (" + std::string(parsed.description()) + " at offset " +
+                  std::to_string(envelope.FullOffset(static_cast<size_t>(parsed.offset))) + "): \"" + Excerpt(text) +
+                  "\"");
+    pugi::xml_node root = document.document_element();
+    if (std::string(root.name()) != "Answer")
+        BadAnswer("is not an answer document: its root element is <" + std::string(root.name()) + ">");
+    return root;
+}
+
 }  // namespace
 
 std::shared_ptr<Answer> Answer::Parse(std::string text) {
     auto kept = std::make_shared<const std::string>(std::move(text));
-    for (bool leaveOut : {true, false}) {
-        AnswerEnvelope envelope(*kept, leaveOut);
-        pugi::xml_document document;
-        pugi::xml_parse_result parsed = document.load_buffer(envelope.Text().data(), envelope.Text().size());
-        if (!parsed)
-            BadAnswer("is not XML (" + std::string(parsed.description()) + " at offset " +
-                      std::to_string(envelope.FullOffset(static_cast<size_t>(parsed.offset))) + "): \"" +
-                      Excerpt(*kept) + "\"");
-        pugi::xml_node root = document.document_element();
-        if (std::string(root.name()) != "Answer")
-            BadAnswer("is not an answer document: its root element is <" + std::string(root.name()) + ">");
-        if (leaveOut && !LeftOutOnlyResults(root, envelope)) continue;
-        return std::make_shared<Answer>(root.attribute("ResultCode").value(), ReadMessages(root),
-                                        ReadMethodResponses(root, envelope, kept), kept);
+    AnswerEnvelope envelope(*kept, true);
+    pugi::xml_document document;
+    pugi::xml_node root = ReadEnvelope(document, envelope, *kept);
+    if (!LeftOutOnlyResults(root, envelope)) {  // a "<Result>" outside the methods' results: read it all
+        envelope = AnswerEnvelope(*kept, false);
+        root = ReadEnvelope(document, envelope, *kept);
     }
-    return nullptr;  // not reached: the whole text is read on the second round
+    return std::make_shared<Answer>(root.attribute("ResultCode").value(), ReadMessages(root),
+                                    ReadMethodResponses(root, envelope, kept), kept);
 }
 
 const automation::MemberTable<Answer>& Answer::Members() {

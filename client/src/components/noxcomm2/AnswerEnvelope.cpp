@@ -9,8 +9,6 @@ constexpr size_t kNone = std::string_view::npos;
 constexpr std::string_view kResultStart = "<Result>";
 constexpr std::string_view kResultEnd = "</Result>";
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-
 }  // namespace
 
 AnswerEnvelope::AnswerEnvelope(std::string_view answer, bool leaveOut) {
@@ -29,9 +27,8 @@ AnswerEnvelope::AnswerEnvelope(std::string_view answer, bool leaveOut) {
 }
 
 std::optional<std::pair<size_t, size_t>> AnswerEnvelope::Content(std::string_view answer, size_t from) {
-    size_t document = from;
-    while (document < answer.size() && IsSpace(answer[document])) ++document;
-    if (document >= answer.size() || answer[document] != '<') return std::nullopt;
+    size_t document = answer.find_first_not_of(" \t\n\r", from);
+    if (document == kNone || answer[document] != '<') return std::nullopt;
     // Every '<' up to the first "</Result>" opens a plain element tag or closes one.
     for (size_t at = document;; ++at) {
         const void* found = std::memchr(answer.data() + at, '<', answer.size() - at);

@@ -75,17 +75,25 @@ public:
     void operator()(int32_t record, int32_t column, std::string& cell) {
         const ColumnRule& rule = rules_[static_cast<size_t>(column)];
         if (rule.field < 0) return;
-        if (std::string_view written = rows_.WrittenText(record, rule.field); written.data()) {
-            if (rule.kind == platform::FieldKind::Text && !rule.number) return (void)cell.assign(written);
-            if (ReadsBackAsWritten(rule.kind)) {
-                if (!rule.number && modRegional::IsPlainNumber(written)) return (void)cell.assign(written);
-                if (rule.number && modRegional::AppendPlainNumberForDisplay(cell, written, decimal_, thousands_)) return;
-            }
-        }
-        cell = Shown(rows_.Value(record, rule.field), static_cast<size_t>(column));
+        if (!FromWritten(rows_.WrittenText(record, rule.field), rule, cell))
+            cell = Shown(rows_.Value(record, rule.field), static_cast<size_t>(column));
     }
 
 private:
+    // The cell's text straight from the text the server wrote, where that is what the value would
+    // show; false when the value must be made first.
+    bool FromWritten(std::string_view written, const ColumnRule& rule, std::string& cell) const {
+        if (!written.data()) return false;
+        bool asWritten = rule.kind == platform::FieldKind::Text ||
+                         (ReadsBackAsWritten(rule.kind) && modRegional::IsPlainNumber(written));
+        if (!rule.number && asWritten) {
+            cell.assign(written);
+            return true;
+        }
+        return rule.number && ReadsBackAsWritten(rule.kind) &&
+               modRegional::AppendPlainNumberForDisplay(cell, written, decimal_, thousands_);
+    }
+
     std::string Shown(const Variant& value, size_t column) {
         const ColumnRule& rule = rules_[column];
         if (rule.dateOnly && value.Type() == automation::VarType::Date) {
