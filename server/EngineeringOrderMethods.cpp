@@ -97,14 +97,8 @@ MethodResult Detach(MethodContext& context) {
     const objdefs::LinkDef& step = AttachLink(context, names::kStep, names::kStepAttachedLink, attached.object.type);
     size_t removed = 0;
     for (int64_t stepId : RouteSteps(context, order))
-        for (const StoredLink& link : context.store.LinksBetween(step.table, stepId, attached.id)) {
-            context.store.DeleteLink(link.id);
-            ++removed;
-        }
-    for (const StoredLink& link : context.store.LinksBetween(attach.table, order.id, attached.id)) {
-        context.store.DeleteLink(link.id);
-        ++removed;
-    }
+        removed += context.store.DeleteLinksBetween(step.table, stepId, attached.id);
+    removed += context.store.DeleteLinksBetween(attach.table, order.id, attached.id);
     if (removed == 0)
         NotAttached(attached, order);
     context.RecordHistory(attached.id, "DETACH", "EO " + order.eoId);

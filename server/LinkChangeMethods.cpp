@@ -129,8 +129,7 @@ MethodResult UnlinkFromTop(MethodContext& context) {
     if (context.store.LinksBetween(path.link->table, topId, objectId).empty())
         throw MethodError(codes::kNotFound, "The " + object.Describe() + " is not part of " + top.Describe());
     for (int64_t id : WithDescendants(context, object.type, {objectId}))
-        for (const StoredLink& link : context.store.LinksBetween(path.link->table, topId, id))
-            context.store.DeleteLink(link.id);
+        context.store.DeleteLinksBetween(path.link->table, topId, id);
     context.RecordHistory(topId, "UNLINK", object.Describe());
     return {};
 }

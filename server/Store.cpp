@@ -154,6 +154,12 @@ void Store::SetLinkAttribute(int64_t linkId, const std::string& name, const SqlV
 
 void Store::DeleteLink(int64_t linkId) { db_.Prepare("DELETE FROM links WHERE id = ?").Bind(1, linkId).Run(); }
 
+size_t Store::DeleteLinksBetween(const std::string& table, int64_t from, int64_t to) {
+    std::vector<StoredLink> links = LinksBetween(table, from, to);
+    for (const StoredLink& link : links) DeleteLink(link.id);
+    return links.size();
+}
+
 int64_t Store::CountLinksTo(int64_t objectId) {
     Statement& s = db_.Prepare("SELECT count(*) FROM links WHERE to_id = ?");
     s.Bind(1, objectId).Step();

@@ -59,6 +59,8 @@ public:
     SqlValue LinkAttribute(int64_t linkId, const std::string& name);
     void SetLinkAttribute(int64_t linkId, const std::string& name, const SqlValue& value);
     void DeleteLink(int64_t linkId);
+    // Deletes every link of the table from one object to the other; how many there were.
+    size_t DeleteLinksBetween(const std::string& table, int64_t from, int64_t to);
     // How many links of any table end at the object.
     int64_t CountLinksTo(int64_t objectId);
 
