@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "ErrorOf.h"
 #include "automation/Dispatchable.h"
 #include "automation/EventSource.h"
 #include "automation/ObjectFactory.h"
 
 using namespace automation;
+using testsupport::ErrorOf;
 
 namespace {
 
@@ -54,40 +56,38 @@ private:
     DispatchPtr peer_;
 };
 
-TEST(Dispatch, MethodsAndPropertiesByNameIgnoreCase) {
-    auto counter = std::make_shared<Counter>();
+class DispatchTest : public ::testing::Test {
+protected:
+    std::shared_ptr<Counter> counter = std::make_shared<Counter>();
+};
+
+TEST_F(DispatchTest, MethodsAndPropertiesByNameIgnoreCase) {
     EXPECT_EQ(counter->Call("add", 5).ToLong(), 5);
     EXPECT_EQ(counter->Call("ADD", 2, 3).ToLong(), 11);
     counter->Let("vAlUe", 40);
     EXPECT_EQ(counter->Get("Value").ToLong(), 40);
     EXPECT_EQ(counter->Get("describe").ToString(), "value 40");  // a method read as a property runs
     EXPECT_EQ(counter->Call("Value").ToLong(), 40);               // a property called as a method is read
-    EXPECT_EQ(counter->TypeName(), "Counter");
+    EXPECT_EQ(counter->Call("Raw", 1, "two", Variant::Missing()).ToLong(), 3);  // raw handlers see all
 }
 
-TEST(Dispatch, ByReferenceArgumentsAreWrittenBack) {
-    auto counter = std::make_shared<Counter>();
+TEST_F(DispatchTest, ByReferenceArgumentsAreWrittenBackAndDescribed) {
     Arguments args{Variant("left;right"), Variant(), Variant()};
     EXPECT_TRUE(counter->Invoke("Split", InvokeKind::Method, args).ToBool());
     EXPECT_EQ(args[1].ToString(), "left");
     EXPECT_EQ(args[2].ToString(), "right");
-
     Arguments pair{Variant(int16_t{1}), Variant(int16_t{2})};
     counter->Invoke("Swap", InvokeKind::Method, pair);
     EXPECT_EQ(pair[0].ToInteger(), 2);
     EXPECT_EQ(pair[1].ToInteger(), 1);
-}
 
-TEST(Dispatch, DescribeNamesTheByReferenceParameters) {
-    auto counter = std::make_shared<Counter>();
     EXPECT_EQ(counter->Describe("split").byReference, (std::vector<int>{1, 2}));
     EXPECT_EQ(counter->Describe("Swap").byReference, (std::vector<int>{0, 1}));
     EXPECT_TRUE(counter->Describe("Add").byReference.empty());  // const Variant& is by value
     EXPECT_TRUE(counter->Describe("Raw").byReference.empty());
 }
 
-TEST(Dispatch, IndexedPropertiesTakeTheValueLast) {
-    auto counter = std::make_shared<Counter>();
+TEST_F(DispatchTest, IndexedPropertiesTakeTheValueLast) {
     Arguments put{Variant(1), Variant(2), Variant("x")};
     counter->Invoke("Cell", InvokeKind::PropertyLet, put);
     EXPECT_EQ(counter->Get("Cell", 3, 4).ToString(), "3,4=x");
@@ -96,8 +96,7 @@ TEST(Dispatch, IndexedPropertiesTakeTheValueLast) {
     EXPECT_FALSE(counter->Describe("Nope").exists);
 }
 
-TEST(Dispatch, ObjectPropertiesAreSetByReference) {
-    auto counter = std::make_shared<Counter>();
+TEST_F(DispatchTest, ObjectPropertiesAreSetByReference) {
     auto peer = std::make_shared<Counter>();
     counter->Set("Peer", Variant(peer));
     EXPECT_EQ(counter->Get("Peer").ToObject(), peer);
@@ -105,38 +104,23 @@ TEST(Dispatch, ObjectPropertiesAreSetByReference) {
     EXPECT_TRUE(counter->Get("Peer").IsNothing());
 }
 
-TEST(Dispatch, ErrorsForBadCalls) {
-    auto counter = std::make_shared<Counter>();
-    auto numberOf = [&](auto call) {
-        try {
-            call();
-        } catch (const AutomationError& e) {
-            EXPECT_EQ(e.Source(), "Counter");
-            return e.Number();
-        }
-        return 0;
+TEST_F(DispatchTest, BadCallsRaiseTheClassicNumbersFromTheObject) {
+    const std::pair<std::function<void()>, int32_t> cases[] = {
+        {[&] { counter->Call("Missing"); }, errors::kObjectDoesNotSupportMember},
+        {[&] { counter->Call("Add"); }, errors::kArgumentNotOptional},
+        {[&] { counter->Call("Add", "x"); }, errors::kTypeMismatch},
+        {[&] { counter->Call("Add", 1, 2, 3); }, errors::kWrongNumberOfArguments},
+        {[&] { counter->Call("Add", Variant::Null()); }, errors::kInvalidUseOfNull},
+        {[&] { counter->Set("Peer", Variant("text")); }, errors::kTypeMismatch},
     };
-    EXPECT_EQ(numberOf([&] { counter->Call("Missing"); }), errors::kObjectDoesNotSupportMember);
-    EXPECT_EQ(numberOf([&] { counter->Call("Add"); }), errors::kArgumentNotOptional);
-    EXPECT_EQ(numberOf([&] { counter->Call("Add", "x"); }), errors::kTypeMismatch);
-    EXPECT_EQ(numberOf([&] { counter->Call("Add", 1, 2, 3); }), errors::kWrongNumberOfArguments);
-    EXPECT_EQ(numberOf([&] { counter->Call("Add", Variant::Null()); }), errors::kInvalidUseOfNull);
-    EXPECT_EQ(numberOf([&] { counter->Set("Peer", Variant("text")); }), errors::kTypeMismatch);
-}
-
-TEST(Dispatch, RawHandlersSeeTheArgumentsAsGiven) {
-    auto counter = std::make_shared<Counter>();
-    EXPECT_EQ(counter->Call("Raw", 1, "two", Variant::Missing()).ToLong(), 3);
-}
-
-TEST(Dispatch, CallingNothingRaises91) {
-    Arguments none;
-    try {
-        InvokeOn(Variant::Nothing(), "Value", InvokeKind::PropertyGet, none);
-        FAIL();
-    } catch (const AutomationError& e) {
-        EXPECT_EQ(e.Number(), errors::kObjectVariableNotSet);
+    for (const auto& [call, number] : cases) {
+        const AutomationError error = ErrorOf(call);
+        EXPECT_EQ(error.Number(), number);
+        EXPECT_EQ(error.Source(), "Counter");
     }
+    Arguments none;
+    EXPECT_EQ(ErrorOf([&] { InvokeOn(Variant::Nothing(), "Value", InvokeKind::PropertyGet, none); }).Number(),
+              errors::kObjectVariableNotSet);
 }
 
 TEST(ObjectFactoryTest, CreatesByProgIdAndRestoresReplacedRegistrations) {
@@ -152,13 +136,9 @@ TEST(ObjectFactoryTest, CreatesByProgIdAndRestoresReplacedRegistrations) {
     EXPECT_EQ(CreateObject("Test.Counter")->Get("Value").ToLong(), 0);
     factory.Unregister("Test.Counter");
 
-    try {
-        CreateObject("Test.Counter");
-        FAIL();
-    } catch (const AutomationError& e) {
-        EXPECT_EQ(e.Number(), errors::kCannotCreateObject);
-        EXPECT_NE(e.Description().find("Test.Counter"), std::string::npos);
-    }
+    const AutomationError error = ErrorOf([] { CreateObject("Test.Counter"); });
+    EXPECT_EQ(error.Number(), errors::kCannotCreateObject);
+    EXPECT_NE(error.Description().find("Test.Counter"), std::string::npos);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <thread>
 
+#include "ErrorOf.h"
 #include "automation/Apartment.h"
 #include "automation/Dispatchable.h"
 #include "automation/EventSource.h"
@@ -56,8 +56,7 @@ TEST(Events, TypedSinksConvertTheirArgumentsAndCanDisconnect) {
 
 TEST(Events, ASinkMayDisconnectItselfWhileBeingCalled) {
     EventSource events({"Tick"});
-    int calls = 0;
-    int cookie = 0;
+    int calls = 0, cookie = 0;
     cookie = events.Connect([&](std::string_view, Arguments&) {
         ++calls;
         events.Disconnect(cookie);
@@ -69,14 +68,8 @@ TEST(Events, ASinkMayDisconnectItselfWhileBeingCalled) {
 
 TEST(ApartmentTest, WorkPostedFromAnotherThreadRunsOnlyWhenPumped) {
     auto apartment = Apartment::Current();
-    std::atomic<bool> posted{false};
     std::thread::id ranOn;
-    std::thread worker([&] {
-        apartment->Post([&] { ranOn = std::this_thread::get_id(); });
-        posted = true;
-    });
-    worker.join();
-    ASSERT_TRUE(posted);
+    std::thread([&] { apartment->Post([&] { ranOn = std::this_thread::get_id(); }); }).join();
     EXPECT_EQ(ranOn, std::thread::id{});  // nothing runs before the owner pumps
     EXPECT_EQ(apartment->Pump(), 1u);
     EXPECT_EQ(ranOn, std::this_thread::get_id());
@@ -97,14 +90,7 @@ TEST(ApartmentTest, PumpUntilWaitsForPostsAndGivesUpAtTheDeadline) {
 TEST(ApartmentTest, OnlyTheOwnerMayPumpAndAFailingItemKeepsTheRest) {
     auto apartment = Apartment::Current();
     int32_t error = 0;
-    std::thread other([&] {
-        try {
-            apartment->Pump();
-        } catch (const AutomationError& e) {
-            error = e.Number();
-        }
-    });
-    other.join();
+    std::thread([&] { error = testsupport::ErrorOf([&] { apartment->Pump(); }).Number(); }).join();
     EXPECT_EQ(error, errors::kInvalidProcedureCall);
 
     int ran = 0;
