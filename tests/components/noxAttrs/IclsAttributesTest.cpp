@@ -9,9 +9,8 @@ namespace {
 
 Variant Rows() {
     SafeArray rows(Bounds{0, 2}, Bounds{0, 1});
-    const char* cells[3][2] = {{"DOC.DOC_ID", "DOC.TITLE"}, {"D-1", "One"}, {"D-2", "Two"}};
-    for (int32_t r = 0; r < 3; ++r)
-        for (int32_t c = 0; c < 2; ++c) rows.At(r, c) = Variant(cells[r][c]);
+    const char* cells[] = {"DOC.DOC_ID", "DOC.TITLE", "D-1", "One", "D-2", "Two"};
+    for (int32_t i = 0; i < 6; ++i) rows.At(i / 2, i % 2) = Variant(cells[i]);
     return Variant(std::move(rows));
 }
 
@@ -40,8 +39,6 @@ TEST(IclsAttributes, ShowByObjectRecordsItsArgumentsAndAnswersTheScript) {
     EXPECT_EQ(dialog.Call("ShowByObject", "DOC", int32_t{2}, "UI_ENABLED_UPDATE"), Variant(false));
     ASSERT_EQ(dialog.ShownDialogs().size(), 2u);
     EXPECT_EQ(dialog.ShownDialogs()[1].arguments.size(), 3u);
-    dialog.Let("arrGridData", Variant(""));
-    EXPECT_EQ(dialog.Get("arrGridData"), Variant(""));
     Arguments set{Variant("STEPS_METHOD"), Variant("UpdateSteps")};
     dialog.Invoke("MethodBuffer", InvokeKind::PropertyLet, set);
     EXPECT_EQ(dialog.Get("MethodBuffer", "STEPS_METHOD"), Variant("UpdateSteps"));

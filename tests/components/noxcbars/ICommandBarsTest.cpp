@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 
+#include "../../automation/ErrorOf.h"
 #include "automation/SafeArray.h"
 #include "components/noxcbars/CommandBarsErrors.h"
 #include "components/noxcbars/ICommandBars.h"
+#include "components/noxcbars/ToolbarDefinition.h"
 #include "platform/toolbar/ToolMenu.h"
 #include "platform/toolbar/ToolbarControl.h"
 #include "support/TestWorld.h"
@@ -15,45 +16,40 @@ using automation::SafeArray;
 using automation::Variant;
 using components::ICommandBars;
 using platform::ToolbarControl;
+using testsupport::ErrorOf;
+using Ids = std::vector<std::string>;
 
 namespace {
 
 const std::string kSample = std::string(NOX_DATA_DIR) + "/allusers/AppData/VARDEN/config/settings/simplelinks_toolbars.xml";
 
-std::vector<std::string> BandTools(const ToolbarControl& toolbar, const std::string& bar) {
-    std::vector<std::string> ids;
-    for (const auto& tool : toolbar.Bands()->Item(Variant(bar))->Tools()->Items()) ids.push_back(tool->ID());
+Ids IdsOf(const platform::ToolsCollection& tools) {
+    Ids ids;
+    for (const auto& tool : tools.Items()) ids.push_back(tool->ID());
     return ids;
 }
-
-std::vector<std::string> MenuItems(const ToolbarControl& toolbar, const std::string& menu) {
-    std::vector<std::string> ids;
-    for (const auto& tool : toolbar.ToolById(menu)->Menu()->Tools()->Items()) ids.push_back(tool->ID());
-    return ids;
+Ids BandTools(const ToolbarControl& toolbar, const std::string& bar) {
+    return IdsOf(*toolbar.Bands()->Item(Variant(bar))->Tools());
+}
+Ids MenuItems(const ToolbarControl& toolbar, const std::string& menu) {
+    return IdsOf(*toolbar.ToolById(menu)->Menu()->Tools());
 }
 
-std::vector<std::string> Column(const Variant& table, int32_t column) {
-    std::vector<std::string> cells;
-    const SafeArray& cellsOf = table.ToArray();
-    for (int32_t row = 0; row <= cellsOf.UBound(1); ++row) cells.push_back(cellsOf.At(row, column).TextOr(""));
+// The first column of a state or mapping table, and the row whose first cell is `id` (none: empty).
+Ids FirstColumn(const Variant& table) {
+    Ids cells;
+    for (int32_t row = 0; row <= table.ToArray().UBound(1); ++row) cells.push_back(table.ToArray().At(row, 0).TextOr(""));
     return cells;
 }
-
-std::vector<std::string> Row(const Variant& table, int32_t row) {
-    std::vector<std::string> cells;
-    const SafeArray& cellsOf = table.ToArray();
-    for (int32_t column = 0; column <= cellsOf.UBound(2); ++column) cells.push_back(cellsOf.At(row, column).TextOr(""));
-    return cells;
+Ids RowOf(const Variant& table, const std::string& id) {
+    const SafeArray& cells = table.ToArray();
+    Ids row;
+    for (int32_t r = 0; r <= cells.UBound(1) && row.empty(); ++r)
+        if (cells.At(r, 0).TextOr("") == id)
+            for (int32_t c = 0; c <= cells.UBound(2); ++c) row.push_back(cells.At(r, c).TextOr(""));
+    return row;
 }
-
-AutomationError ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const AutomationError& e) {
-        return e;
-    }
-    return AutomationError(0, "no error");
-}
+bool Holds(const Ids& ids, const std::string& id) { return std::find(ids.begin(), ids.end(), id) != ids.end(); }
 
 class CommandBarsTest : public ::testing::Test {
 protected:
@@ -66,47 +62,26 @@ protected:
     std::shared_ptr<ToolbarControl> toolbar = std::make_shared<ToolbarControl>();
 };
 
-// Every pane kind has its bar, and every bar brings the popup menus its pane shows on a right click.
+// Every pane kind has its bar, and every bar brings the popup menus it names, each with items.
 TEST_F(CommandBarsTest, EveryPaneKindHasItsBarWithItsPopupMenus) {
-    const std::vector<std::pair<std::string, std::vector<std::string>>> panes = {
-        {"FILE", {"ID_Prop_PopUp_File"}},
-        {"HARD_COPY", {"ID_Prop_PopUp_HardCopy"}},
-        {"FOLDER", {"ID_Prop_PopUp_Folder"}},
-        {"ITEM", {"ID_Prop_PopUp_Item", "ID_Prop_PopUp_Attached_Item"}},
-        {"FORMULA", {"ID_Prop_PopUp_ProcessObjReference", "ID_Prop_PopUp_Attached_Item"}},
-        {"MATERIAL", {"ID_Prop_PopUp_ProcessObjReference", "ID_Prop_PopUp_Attached_Item"}},
-        {"PROJECT", {"ID_Prop_PopUp_Projects"}},
-        {"ITEM_AFFECTED", {"ID_PopUpItems"}},
-        {"DOC_DATASET", {}},
-        {"DOC", {}},
-        {"CHILD", {"ID_Prop_PopUp_Child"}},
-        {"PARENT", {"ID_Prop_PopUp_UsedBy"}},
-        {"REFERENCE", {"ID_Prop_PopUp_Reference", "ID_Prop_PopUp_ProcessObjReference"}},
-        {"WHEREUSED", {"ID_Prop_PopUp_WhereUsed"}},
-        {"KEYWORD", {"ID_Prop_PopUp_Keywords"}},
-        {"CUSTOMERS", {"ID_Prop_PopUp_Customers"}},
-        {"HISTORY", {"ID_Prop_PopUp_History"}},
-        {"ROLLUP_HISTORY", {"ID_Prop_PopUp_RollupHistory"}},
-        {"SEND_HISTORY", {"ID_Prop_PopUp_SendHistory"}},
-        {"ATTACHED_ITEM", {"ID_Prop_PopUp_AttacedItem"}},
-        {"ATTACHED_STEP_ITEM", {"ID_Prop_PopUp_AttacedItemStep"}},
-        {"ATTACHED_FORMULA", {"ID_Prop_PopUp_AttacedFormula"}},
-        {"ATTACHED_MATERIAL", {"ID_Prop_PopUp_AttacedMaterial"}},
-    };
-    for (const auto& [pane, popups] : panes) {
+    const auto definition = components::ToolbarDefinition::Load(kSample);
+    for (const char* pane : {"FILE", "HARD_COPY", "FOLDER", "ITEM", "FORMULA", "MATERIAL", "PROJECT", "ITEM_AFFECTED",
+                             "DOC_DATASET", "DOC", "CHILD", "PARENT", "REFERENCE", "WHEREUSED", "KEYWORD", "CUSTOMERS",
+                             "HISTORY", "ROLLUP_HISTORY", "SEND_HISTORY", "ATTACHED_ITEM", "ATTACHED_STEP_ITEM",
+                             "ATTACHED_FORMULA", "ATTACHED_MATERIAL"}) {
         SCOPED_TRACE(pane);
         toolbar->Reset();
         Build(pane);
         EXPECT_EQ(toolbar->Bands()->Count(), 1);
         EXPECT_FALSE(BandTools(*toolbar, pane).empty());
-        for (const std::string& popup : popups) {
+        for (const std::string& popup : definition.Bar(pane)->popups) {
             EXPECT_EQ(toolbar->ToolById(popup)->Type(), platform::kToolMenu);
-            EXPECT_GT(toolbar->ToolById(popup)->Menu()->Tools()->Count(), 0);
+            EXPECT_FALSE(MenuItems(*toolbar, popup).empty()) << popup;
         }
         EXPECT_EQ(MenuItems(*toolbar, "ID_Prop_PopUp_Grid_Header_Right_Click").front(), "ID_Prop_Remove_Column");
-        // The state tables hold rows of built tools only, and every tool with a mapped click is mapped.
+        // The state tables hold rows of built tools only.
         for (const Variant* table : {&bars.StaticState(), &bars.ActionState()}) {
-            std::vector<std::string> ids = Column(*table, 0);
+            const Ids ids = FirstColumn(*table);
             for (size_t i = 1; i < ids.size(); ++i) EXPECT_TRUE(toolbar->Tools()->Exists(ids[i])) << ids[i];
         }
     }
@@ -114,31 +89,23 @@ TEST_F(CommandBarsTest, EveryPaneKindHasItsBarWithItsPopupMenus) {
 
 TEST_F(CommandBarsTest, BuildsTheFileBarWithItsTagsMenusAndStateTables) {
     Build("FILE");
-    const std::vector<std::string> bar = BandTools(*toolbar, "FILE");
-    EXPECT_EQ(bar.front(), "ID_Prop_Refresh");
-    EXPECT_EQ(bar[1], "ID_Prop_View_Drp");
+    const Ids bar = BandTools(*toolbar, "FILE");
+    EXPECT_EQ(Ids(bar.begin(), bar.begin() + 2), (Ids{"ID_Prop_Refresh", "ID_Prop_View_Drp"}));
     auto view = toolbar->ToolById("ID_Prop_View_Drp");
     EXPECT_EQ(view->Type(), platform::kToolDropDownButton);
     EXPECT_EQ(view->TagVariant().ToString(), "ID_Prop_View_Drp;ID_Prop_View_Drp;;ID_Prop_View_Menu");
     EXPECT_EQ(MenuItems(*toolbar, "ID_Prop_View_Menu"),
-              (std::vector<std::string>{"ID_Prop_View_File", "ID_Prop_ViewWithRedlineFile", "ID_Prop_View_File_In_Integration"}));
+              (Ids{"ID_Prop_View_File", "ID_Prop_ViewWithRedlineFile", "ID_Prop_View_File_In_Integration"}));
     auto edit = toolbar->ToolById("ID_Prop_Edit_File");
     EXPECT_EQ(edit->Name(), "Edit");
     EXPECT_EQ(edit->TagVariant().ToString(), "ID_Prop_Edit_File;ID_Prop_Edit_File;;");
     EXPECT_EQ(edit->Picture().ToString(), "edit_file");
-    EXPECT_FALSE(edit->ToolTipText().empty());
     // Popup menus are tools of the toolbar but not on the bar.
     EXPECT_TRUE(toolbar->Tools()->Exists("ID_Prop_PopUp_File"));
-    EXPECT_EQ(std::count(bar.begin(), bar.end(), "ID_Prop_PopUp_File"), 0);
+    EXPECT_FALSE(Holds(bar, "ID_Prop_PopUp_File"));
 
-    EXPECT_EQ(Row(bars.StaticState(), 0), (std::vector<std::string>{"TOOL_ID", "NEW_EMPTY", "ROW_SELECTED", "MRS", "IN_PROCESS"}));
-    EXPECT_EQ(Row(bars.ActionState(), 0),
-              (std::vector<std::string>{"TOOL_ID", "NEW_EMPTY", "ROW_SELECTED", "MRS", "IN_PROCESS", "AUTH_ACTION"}));
-    const std::vector<std::string> actionTools = Column(bars.ActionState(), 0);
-    const auto edits = std::find(actionTools.begin(), actionTools.end(), "ID_Prop_Edit_File");
-    ASSERT_NE(edits, actionTools.end());
-    EXPECT_EQ(Row(bars.ActionState(), static_cast<int32_t>(edits - actionTools.begin())),
-              (std::vector<std::string>{"ID_Prop_Edit_File", "0", "1", "0", "0", "EDIT_FILE"}));
+    EXPECT_EQ(RowOf(bars.StaticState(), "TOOL_ID"), (Ids{"TOOL_ID", "NEW_EMPTY", "ROW_SELECTED", "MRS", "IN_PROCESS"}));
+    EXPECT_EQ(RowOf(bars.ActionState(), "ID_Prop_Edit_File"), (Ids{"ID_Prop_Edit_File", "0", "1", "0", "0", "EDIT_FILE"}));
     EXPECT_EQ(bars.StaticState().ToArray().At(1, 1).Type(), automation::VarType::Long);
 }
 
@@ -146,17 +113,15 @@ TEST_F(CommandBarsTest, RemovedActionsAndValidCommandsLimitWhatIsBuilt) {
     Build("FILE", "[ID_Prop_Delete_File][ID_Prop_Lock_File]");
     EXPECT_FALSE(toolbar->Tools()->Exists("ID_Prop_Delete_File"));
     EXPECT_FALSE(toolbar->Tools()->Exists("ID_Prop_Lock_File"));
-    const std::vector<std::string> popup = MenuItems(*toolbar, "ID_Prop_PopUp_File");
-    EXPECT_EQ(std::count(popup.begin(), popup.end(), "ID_Prop_Delete_File"), 0);
-    const std::vector<std::string> actionTools = Column(bars.ActionState(), 0);
-    EXPECT_EQ(std::count(actionTools.begin(), actionTools.end(), "ID_Prop_Delete_File"), 0);
+    EXPECT_FALSE(Holds(MenuItems(*toolbar, "ID_Prop_PopUp_File"), "ID_Prop_Delete_File"));
+    EXPECT_FALSE(Holds(FirstColumn(bars.ActionState()), "ID_Prop_Delete_File"));
 
     toolbar->Reset();
     Build("FILE", "", "ID_Prop_Refresh; ID_Prop_View_File,ID_Prop_Edit_File");
-    EXPECT_EQ(BandTools(*toolbar, "FILE"), (std::vector<std::string>{"ID_Prop_Refresh", "ID_Prop_View_Drp", "ID_Prop_Edit_File", "ID_Create_Drp"}));
-    EXPECT_EQ(MenuItems(*toolbar, "ID_Prop_View_Menu"), (std::vector<std::string>{"ID_Prop_View_File"}));
-    EXPECT_EQ(MenuItems(*toolbar, "ID_Create_Menu"), (std::vector<std::string>{}));
-    EXPECT_EQ(Column(bars.StaticState(), 0), (std::vector<std::string>{"TOOL_ID", "ID_Prop_Refresh", "ID_Prop_View_File"}));
+    EXPECT_EQ(BandTools(*toolbar, "FILE"), (Ids{"ID_Prop_Refresh", "ID_Prop_View_Drp", "ID_Prop_Edit_File", "ID_Create_Drp"}));
+    EXPECT_EQ(MenuItems(*toolbar, "ID_Prop_View_Menu"), (Ids{"ID_Prop_View_File"}));
+    EXPECT_TRUE(MenuItems(*toolbar, "ID_Create_Menu").empty());
+    EXPECT_EQ(FirstColumn(bars.StaticState()), (Ids{"TOOL_ID", "ID_Prop_Refresh", "ID_Prop_View_File"}));
 }
 
 TEST_F(CommandBarsTest, BuildingAgainReplacesTheBarAndKeepsOtherBars) {
@@ -179,12 +144,8 @@ TEST_F(CommandBarsTest, ActionMappingIsTheMappingElementAsATable) {
     bars.Init(kSample);
     const Variant& mapping = bars.ActionMapping();
     EXPECT_EQ(mapping.ToArray().At(0, 0).ToString(), "ACTION_MAPPING");
-    const std::vector<std::string> ids = Column(mapping, 0);
-    const auto view = std::find(ids.begin(), ids.end(), "ID_Prop_View_File");
-    ASSERT_NE(view, ids.end());
-    EXPECT_EQ(Row(mapping, static_cast<int32_t>(view - ids.begin())),
-              (std::vector<std::string>{"ID_Prop_View_File", "InternalAction", "", "ShowViewFileDlg"}));
-    EXPECT_EQ(std::count(ids.begin(), ids.end(), "ID_Prop_Get_File"), 0);  // the host runs it
+    EXPECT_EQ(RowOf(mapping, "ID_Prop_View_File"), (Ids{"ID_Prop_View_File", "InternalAction", "", "ShowViewFileDlg"}));
+    EXPECT_FALSE(Holds(FirstColumn(mapping), "ID_Prop_Get_File"));  // the host runs it
 
     const SafeArray item = bars.CommandItem("id_prop_view_drp").ToArray();
     EXPECT_EQ(item.At(0).ToString(), "ID_Prop_View_Drp");
@@ -197,38 +158,34 @@ std::string Definition(const std::string& tools, const std::string& bars, const 
     return "<COMMANDBARS><TOOLS><TOOL ID=\"ID_A\" NAME=\"A\"/>" + tools + "</TOOLS>" +
            "<COMMANDBAR NAME=\"BAR\"><TOOL ID=\"ID_A\"/>" + bars + "</COMMANDBAR>" + rest + "</COMMANDBARS>";
 }
+std::string StaticRow(const std::string& states, const std::string& rows) {
+    return "<STATE_TABLES STATES=\"" + states + "\"><STATIC_STATE>" + rows + "</STATIC_STATE></STATE_TABLES>";
+}
 
 TEST_F(CommandBarsTest, BadDefinitionFilesGiveErrorsThatSayWhatIsWrong) {
-    struct Case {
-        std::string content;
-        int32_t number;
-        std::string says;
-    };
-    const std::vector<Case> cases = {
-        {"<COMMANDBARS><TOOLS>", components::kBadToolbarDefinition, "at offset"},
-        {"<TOOLBARS/>", components::kBadToolbarDefinition, "the root element is not <COMMANDBARS>"},
-        {Definition("", "<TOOL ID=\"ID_Missing\"/>"), components::kBadToolbarDefinition, "command bar BAR names the tool ID_Missing, which is not in <TOOLS>"},
-        {Definition("<TOOL ID=\"ID_B\" TYPE=\"SLIDER\"/>", ""), components::kBadToolbarDefinition, "tool ID_B has the type \"SLIDER\""},
-        {Definition("<TOOL ID=\"ID_A\"/>", ""), components::kBadToolbarDefinition, "tool ID_A is defined twice"},
-        {Definition("<TOOL ID=\"ID_D\" TYPE=\"DROPDOWN\" MENU=\"ID_A\"/>", ""), components::kBadToolbarDefinition, "names ID_A, which is not a MENU"},
-        {Definition("", "<POPUP ID=\"ID_A\"/>"), components::kBadToolbarDefinition, "names ID_A, which is not a MENU"},
-        {Definition("", "<TOOL ID=\"ID_A\"/>"), components::kBadToolbarDefinition, "lists the tool ID_A twice"},
-        {Definition("", "", "<STATE_TABLES STATES=\"NEW_EMPTY\"><STATIC_STATE><TOOL ID=\"ID_A\" NEW_EMPTY=\"5\"/></STATIC_STATE></STATE_TABLES>"),
-         components::kBadToolbarDefinition, "has \"5\" for NEW_EMPTY (0, 1 or 2)"},
-        {Definition("", "", "<STATE_TABLES STATES=\"NEW_EMPTY\"><STATIC_STATE><TOOL ID=\"ID_A\" ROW_SELECT=\"1\"/></STATIC_STATE></STATE_TABLES>"),
-         components::kBadToolbarDefinition, "names \"ROW_SELECT\", which is not in STATES"},
+    const std::pair<std::string, std::string> cases[] = {
+        {"<COMMANDBARS><TOOLS>", "at offset"},
+        {"<TOOLBARS/>", "the root element is not <COMMANDBARS>"},
+        {Definition("", "<TOOL ID=\"ID_Missing\"/>"), "command bar BAR names the tool ID_Missing, which is not in <TOOLS>"},
+        {Definition("<TOOL ID=\"ID_B\" TYPE=\"SLIDER\"/>", ""), "tool ID_B has the type \"SLIDER\""},
+        {Definition("<TOOL ID=\"ID_A\"/>", ""), "tool ID_A is defined twice"},
+        {Definition("<TOOL ID=\"ID_D\" TYPE=\"DROPDOWN\" MENU=\"ID_A\"/>", ""), "names ID_A, which is not a MENU"},
+        {Definition("", "<POPUP ID=\"ID_A\"/>"), "names ID_A, which is not a MENU"},
+        {Definition("", "<TOOL ID=\"ID_A\"/>"), "lists the tool ID_A twice"},
+        {Definition("", "", StaticRow("NEW_EMPTY", "<TOOL ID=\"ID_A\" NEW_EMPTY=\"5\"/>")), "has \"5\" for NEW_EMPTY (0, 1 or 2)"},
+        {Definition("", "", StaticRow("NEW_EMPTY", "<TOOL ID=\"ID_A\" ROW_SELECT=\"1\"/>")), "names \"ROW_SELECT\", which is not in STATES"},
         {Definition("", "", "<ACTION_MAPPING><ID_A METHOD=\"Refresh\" TYPE=\"InternalAction\" PROGID=\"\"/></ACTION_MAPPING>"),
-         components::kBadToolbarDefinition, "TYPE, PROGID, METHOD and optionally PARAMS, in this order"},
+         "TYPE, PROGID, METHOD and optionally PARAMS, in this order"},
         {Definition("", "", "<ACTION_MAPPING><ID_A TYPE=\"ShellAction\" PROGID=\"\" METHOD=\"Refresh\"/></ACTION_MAPPING>"),
-         components::kBadToolbarDefinition, "has the type \"ShellAction\""},
+         "has the type \"ShellAction\""},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.content);
-        const std::string path = world.WriteFile("bad.xml", c.content).string();
+    for (const auto& [content, says] : cases) {
+        SCOPED_TRACE(content);
+        const std::string path = world.WriteFile("bad.xml", content).string();
         const AutomationError error = ErrorOf([&] { bars.Init(path); });
-        EXPECT_EQ(error.Number(), c.number);
+        EXPECT_EQ(error.Number(), components::kBadToolbarDefinition);
         EXPECT_NE(error.Description().find("'" + path + "'"), std::string::npos) << error.Description();
-        EXPECT_NE(error.Description().find(c.says), std::string::npos) << error.Description();
+        EXPECT_NE(error.Description().find(says), std::string::npos) << error.Description();
     }
     EXPECT_EQ(ErrorOf([&] { bars.Init((world.Root() / "none.xml").string()); }).Number(), automation::errors::kFileNotFound);
 }
@@ -244,12 +201,11 @@ TEST_F(CommandBarsTest, NamesThatAreNotInTheFileGiveErrorsOrAreLeftOut) {
 
     // A state row of a tool the file does not define is left out of the tables handed back.
     const std::string path = world.WriteFile("rows.xml",
-        Definition("", "", "<STATE_TABLES STATES=\"NEW_EMPTY MRS\"><STATIC_STATE><TOOL ID=\"ID_Ghost\" MRS=\"1\"/>"
-                           "<TOOL ID=\"ID_A\" MRS=\"1\"/></STATIC_STATE></STATE_TABLES>")).string();
+        Definition("", "", StaticRow("NEW_EMPTY MRS", "<TOOL ID=\"ID_Ghost\" MRS=\"1\"/><TOOL ID=\"ID_A\" MRS=\"1\"/>"))).string();
     bars.BuildToolBar(path, Variant(toolbar), "BAR", "", Variant(), "", Variant());
-    EXPECT_EQ(Column(bars.StaticState(), 0), (std::vector<std::string>{"TOOL_ID", "ID_A"}));
-    EXPECT_EQ(Row(bars.StaticState(), 1), (std::vector<std::string>{"ID_A", "0", "1"}));
-    EXPECT_EQ(Row(bars.ActionState(), 0), (std::vector<std::string>{"TOOL_ID", "NEW_EMPTY", "MRS", "AUTH_ACTION"}));
+    EXPECT_EQ(FirstColumn(bars.StaticState()), (Ids{"TOOL_ID", "ID_A"}));
+    EXPECT_EQ(RowOf(bars.StaticState(), "ID_A"), (Ids{"ID_A", "0", "1"}));
+    EXPECT_EQ(RowOf(bars.ActionState(), "TOOL_ID"), (Ids{"TOOL_ID", "NEW_EMPTY", "MRS", "AUTH_ACTION"}));
     EXPECT_TRUE(bars.ActionMapping().IsEmpty());
 
     // A failed load keeps the file loaded before.

@@ -5,6 +5,7 @@
 #include <map>
 #include <thread>
 
+#include "../../automation/ErrorOf.h"
 #include "automation/Apartment.h"
 #include "components/noxcomm2/CommErrors.h"
 #include "components/noxcomm2/ConnectionSettings.h"
@@ -16,6 +17,7 @@
 using namespace automation;
 using components::ConnectionSettings;
 using components::Icomm;
+using testsupport::ErrorOf;
 using testsupport::LoopbackServer;
 using testsupport::ScopedEmbeddedServer;
 using ::testing::HasSubstr;
@@ -26,17 +28,6 @@ namespace {
 std::string OkAnswer(const std::string& echo) {
     return "<Answer ResultCode=\"OK\"><MethodResponses><MethodResponse ResultCode=\"OK\"><Result><ECHO>" + echo +
            "</ECHO></Result></MethodResponse></MethodResponses></Answer>";
-}
-
-// The error a call raises, or number 0 when it raises none.
-template <class F>
-AutomationError ErrorOf(F call) {
-    try {
-        call();
-    } catch (const AutomationError& e) {
-        return e;
-    }
-    return AutomationError(0, "");
 }
 
 struct Delivery {
@@ -55,6 +46,7 @@ protected:
     void WriteConnectionFile(const std::string& connection) {
         world.WriteFile("AppData/VARDEN/connections/noxconn.xml", "<CONNECTIONS>" + connection + "</CONNECTIONS>");
     }
+    std::string ResponseXml() const { return comm->Response()->Get("xml").ToString(); }
     bool PumpFor(size_t count) {
         return Apartment::Current()->PumpUntil([&] { return deliveries.size() >= count; }, std::chrono::seconds(10));
     }
@@ -67,20 +59,18 @@ protected:
 
 }  // namespace
 
-TEST_F(IcommTest, WithoutSettingsSendsToTheEmbeddedServer) {
-    ScopedEmbeddedServer server([](const std::string& request) { return OkAnswer(request); });
-    EXPECT_EQ(comm->Server(), "embedded");
-    EXPECT_TRUE(comm->Send("<Request/>"));
-    EXPECT_EQ(comm->Response()->Get("ResultCode").ToString(), "OK");
-    EXPECT_THAT(comm->Response()->Get("xml").ToString(), HasSubstr("<ECHO><Request/></ECHO>"));
-}
-
-TEST_F(IcommTest, NoEmbeddedServerIsAClearError) {
+TEST_F(IcommTest, WithoutSettingsSendsToTheEmbeddedServerAndWithoutOneRaises) {
     AutomationError error = ErrorOf([&] { comm->Send("<Request/>"); });
     EXPECT_EQ(error.Number(), commerrors::kNoEmbeddedServer);
     EXPECT_EQ(error.Description(), "no embedded server is registered");
     EXPECT_EQ(ErrorOf([&] { comm->Open("embedded", 0, ""); }).Number(), commerrors::kNoEmbeddedServer);
     EXPECT_EQ(comm->Response(), nullptr);
+
+    ScopedEmbeddedServer server([](const std::string& request) { return OkAnswer(request); });
+    EXPECT_EQ(comm->Server(), "embedded");
+    EXPECT_TRUE(comm->Send("<Request/>"));
+    EXPECT_EQ(comm->Response()->Get("ResultCode").ToString(), "OK");
+    EXPECT_THAT(ResponseXml(), HasSubstr("<ECHO><Request/></ECHO>"));
 }
 
 TEST_F(IcommTest, AsyncRequestsInFlightAreDeliveredOnTheOwningThreadInTheOrderTheyFinish) {
@@ -92,21 +82,19 @@ TEST_F(IcommTest, AsyncRequestsInFlightAreDeliveredOnTheOwningThreadInTheOrderTh
     });
     for (const char* name : {"first", "second", "third"}) EXPECT_TRUE(comm->SendAsync(name));
     for (const char* name : {"third", "first", "second"}) {
-        size_t before = deliveries.size();
         gates[name].set_value();
-        ASSERT_TRUE(PumpFor(before + 1));
+        ASSERT_TRUE(PumpFor(deliveries.size() + 1));
         EXPECT_THAT(deliveries.back().response, HasSubstr(std::string("<ECHO>") + name));
     }
-    ASSERT_EQ(deliveries.size(), 3u);
-    EXPECT_EQ(deliveries[0].id, 3);
-    EXPECT_EQ(deliveries[1].id, 1);
-    EXPECT_EQ(deliveries[2].id, 2);
+    std::vector<int32_t> ids;
     for (const Delivery& d : deliveries) {
+        ids.push_back(d.id);
         EXPECT_EQ(d.thread, std::this_thread::get_id());
         EXPECT_EQ(d.hr, 0);
         EXPECT_EQ(d.errors, "");
     }
-    EXPECT_THAT(comm->Response()->Get("xml").ToString(), HasSubstr("<ECHO>second"));
+    EXPECT_EQ(ids, (std::vector<int32_t>{3, 1, 2}));
+    EXPECT_THAT(ResponseXml(), HasSubstr("<ECHO>second"));
 }
 
 TEST_F(IcommTest, AsyncFailuresArriveAsEventsWithTheirReason) {
@@ -129,7 +117,7 @@ TEST_F(IcommTest, AsyncFailuresArriveAsEventsWithTheirReason) {
     EXPECT_EQ(deliveries[2].errors, "no such item");
 }
 
-TEST_F(IcommTest, TalksHttpToALoopbackServer) {
+TEST_F(IcommTest, TalksHttpToALoopbackServerWhosePortMayComeInItsSixteenBitForm) {
     LoopbackServer server([](const std::string& path, const std::string& body) {
         if (body == "fail") return LoopbackServer::Reply{500, "boom"};
         return LoopbackServer::Reply{200, OkAnswer(path + ":" + body)};
@@ -137,23 +125,15 @@ TEST_F(IcommTest, TalksHttpToALoopbackServer) {
     EXPECT_TRUE(comm->Open("127.0.0.1", server.Port(), "nox/servlet"));
     EXPECT_EQ(comm->Server(), server.Url("/nox/servlet"));
     EXPECT_TRUE(comm->Send("hello"));
-    EXPECT_THAT(comm->Response()->Get("xml").ToString(), HasSubstr("<ECHO>/nox/servlet:hello</ECHO>"));
-
+    EXPECT_THAT(ResponseXml(), HasSubstr("<ECHO>/nox/servlet:hello</ECHO>"));
     AutomationError error = ErrorOf([&] { comm->Send("fail"); });
     EXPECT_EQ(error.Number(), commerrors::kHttpStatus);
     EXPECT_THAT(error.Description(), HasSubstr("answered HTTP 500"));
     EXPECT_EQ(comm->Response(), nullptr);
-}
 
-TEST_F(IcommTest, APortAbove32767MayComeInItsSixteenBitForm) {
-    LoopbackServer server([](const std::string&, const std::string&) { return LoopbackServer::Reply{200, OkAnswer("")}; });
-    int32_t port = server.Port() > 32767 ? server.Port() - 65536 : server.Port();
-    EXPECT_TRUE(comm->OpenAsync("127.0.0.1", port, "/nox"));
+    EXPECT_TRUE(comm->OpenAsync("127.0.0.1", server.Port() > 32767 ? server.Port() - 65536 : server.Port(), "/nox"));
     EXPECT_EQ(ErrorOf([&] { comm->Open("127.0.0.1", 70000, "/nox"); }).Number(), commerrors::kBadSettings);
-}
-
-TEST_F(IcommTest, OpeningAnUnreachableServerRaises) {
-    AutomationError error = ErrorOf([&] { comm->Open("127.0.0.1", LoopbackServer::ClosedPort(), "/nox"); });
+    error = ErrorOf([&] { comm->Open("127.0.0.1", LoopbackServer::ClosedPort(), "/nox"); });
     EXPECT_EQ(error.Number(), commerrors::kUnreachable);
     EXPECT_THAT(error.Description(), HasSubstr("Cannot reach the server at http://127.0.0.1:"));
 }
@@ -180,7 +160,7 @@ TEST_F(IcommTest, TheEnvironmentOverridesTheConnectionFile) {
         EXPECT_THAT(viaEnvironment.Response()->Get("xml").ToString(), HasSubstr("embedded"));
     }
     comm->Send("x");
-    EXPECT_THAT(comm->Response()->Get("xml").ToString(), HasSubstr("http"));
+    EXPECT_THAT(ResponseXml(), HasSubstr("http"));
 }
 
 TEST(ConnectionSettings, ReadsTheDefaultConnectionAndRejectsBadOnes) {
@@ -190,16 +170,14 @@ TEST(ConnectionSettings, ReadsTheDefaultConnectionAndRejectsBadOnes) {
         <CONNECTION NAME="plant" URL="http://plm.example:8080/nox/servlet" USER="jdoe" PROJECT="P100"
                     CONNECT_TIMEOUT_MS="1000" TIMEOUT_MS="20000"/></CONNECTIONS>)");
     ConnectionSettings settings = ConnectionSettings::LoadFile(file.string());
-    EXPECT_EQ(settings.url, "http://plm.example:8080/nox/servlet");
-    EXPECT_EQ(settings.user, "jdoe");
-    EXPECT_EQ(settings.project, "P100");
+    EXPECT_EQ(settings.url + " " + settings.user + " " + settings.project, "http://plm.example:8080/nox/servlet jdoe P100");
     EXPECT_EQ(settings.connectTimeoutMs, 1000);
     EXPECT_EQ(settings.timeoutMs, 20000);
+    components::ServerAddress address = ConnectionSettings::ParseUrl("http://localhost");
+    EXPECT_EQ(address.port, 80);
+    EXPECT_EQ(address.path, "/");
 
-    struct Case {
-        const char* content;
-        const char* says;
-    } bad[] = {
+    const std::pair<const char*, const char*> bad[] = {
         {"<CONNECTIONS><CONNECTION URL='ftp://x'/></CONNECTIONS>", "neither \"embedded\" nor an http:// address"},
         {"<CONNECTIONS><CONNECTION URL='http://x:99999/'/></CONNECTIONS>", "invalid port"},
         {"<CONNECTIONS><CONNECTION URL='http://:80/'/></CONNECTIONS>", "names no host"},
@@ -208,13 +186,10 @@ TEST(ConnectionSettings, ReadsTheDefaultConnectionAndRejectsBadOnes) {
         {"<SETTINGS/>", "root element must be <CONNECTIONS>"},
         {"<CONNECTIONS>", "cannot be read"},
     };
-    for (const Case& c : bad) {
-        auto path = world.WriteFile("bad.xml", c.content);
+    for (const auto& [content, says] : bad) {
+        auto path = world.WriteFile("bad.xml", content);
         AutomationError error = ErrorOf([&] { ConnectionSettings::LoadFile(path.string()); });
-        EXPECT_EQ(error.Number(), commerrors::kBadSettings) << c.content;
-        EXPECT_THAT(error.Description(), HasSubstr(c.says)) << c.content;
+        EXPECT_EQ(error.Number(), commerrors::kBadSettings) << content;
+        EXPECT_THAT(error.Description(), HasSubstr(says)) << content;
     }
-    components::ServerAddress address = ConnectionSettings::ParseUrl("http://localhost");
-    EXPECT_EQ(address.port, 80);
-    EXPECT_EQ(address.path, "/");
 }

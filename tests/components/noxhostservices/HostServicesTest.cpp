@@ -18,8 +18,12 @@ using components::clshostservices;
 
 constexpr const char* kSettings = "AppData/VARDEN/config/settings/hostuser.xml";
 
-TEST(HostServices, TheUserComesFromTheSettingsFile) {
+class HostServicesTest : public ::testing::Test {
+protected:
     testsupport::TestWorld world;
+};
+
+TEST_F(HostServicesTest, TheUserComesFromTheSettingsFileTheEnvironmentOrTheLogin) {
     world.WriteFile(kSettings,
                     "<HOST_USER><USER_NAME>jdoe</USER_NAME><USER_TYPE>GENERAL ADMINISTRATOR</USER_TYPE>"
                     "<PROJECT_ID>P100</PROJECT_ID><ITEM_DOC_LINK_WIZARD>true</ITEM_DOC_LINK_WIZARD></HOST_USER>");
@@ -28,27 +32,21 @@ TEST(HostServices, TheUserComesFromTheSettingsFile) {
     EXPECT_EQ(host->Get("UserType").ToString(), "GENERAL ADMINISTRATOR");
     EXPECT_EQ(host->Get("projectID").ToString(), "P100");
     EXPECT_TRUE(host->Get("ItemDocLinkWizard").ToBool());
-}
 
-TEST(HostServices, TheEnvironmentOverridesTheFileAndTheLoginNameIsTheDefault) {
-    testsupport::TestWorld world;
     world.WriteFile(kSettings, "<HOST_USER><USER_TYPE>USER</USER_TYPE><PROJECT_ID>P1</PROJECT_ID></HOST_USER>");
-    testsupport::ScopedVariable type("NOX_USER_TYPE", "PROJECT ADMINISTRATOR");
-    auto host = std::make_shared<clshostservices>();
-    EXPECT_EQ(host->UserType(), "PROJECT ADMINISTRATOR");
-    EXPECT_EQ(host->projectID(), "P1");
-    EXPECT_FALSE(host->UserName().empty()) << "the login name";
-    EXPECT_FALSE(host->ItemDocLinkWizard());
-}
-
-TEST(HostServices, AnUnreadableSettingsFileLeavesTheDefaults) {
-    testsupport::TestWorld world;
+    {
+        testsupport::ScopedVariable type("NOX_USER_TYPE", "PROJECT ADMINISTRATOR");
+        auto overridden = std::make_shared<clshostservices>();
+        EXPECT_EQ(overridden->UserType(), "PROJECT ADMINISTRATOR");
+        EXPECT_EQ(overridden->projectID(), "P1");
+        EXPECT_FALSE(overridden->UserName().empty()) << "the login name";
+        EXPECT_FALSE(overridden->ItemDocLinkWizard());
+    }
     world.WriteFile(kSettings, "<HOST_USER><USER_TYPE>broken");
-    EXPECT_EQ(std::make_shared<clshostservices>()->UserType(), "");
+    EXPECT_EQ(std::make_shared<clshostservices>()->UserType(), "") << "an unreadable file leaves the defaults";
 }
 
-TEST(HostServices, EditedFilesOutliveTheHostObject) {
-    testsupport::TestWorld world;
+TEST_F(HostServicesTest, EditedFilesOutliveTheHostObject) {
     {
         auto host = std::make_shared<clshostservices>();
         DispatchPtr files = host->Get("EditedFiles").ToObject();
@@ -64,8 +62,7 @@ TEST(HostServices, EditedFilesOutliveTheHostObject) {
     EXPECT_EQ(files->Get("Count").ToLong(), 1);
 }
 
-TEST(HostServices, CollaboratorsAreCreatedOnceAndMayBeReplaced) {
-    testsupport::TestWorld world;
+TEST_F(HostServicesTest, CollaboratorsAreCreatedOnceAndMayBeReplaced) {
     testsupport::ScopedProgId request =
         testsupport::ScopedProgId::Of<noxsimplelinks::clsRequestWrapper>("noxsimplelinks.clsRequestWrapper");
     testsupport::ScopedProgId component = testsupport::ScopedProgId::Of<components::IRequest>("noxrequest.IRequest");
@@ -78,8 +75,7 @@ TEST(HostServices, CollaboratorsAreCreatedOnceAndMayBeReplaced) {
     EXPECT_EQ(host->Get("objRequest").ToObject(), replacement);
 }
 
-TEST(HostServices, AddWorkspaceRecordsAndHandsTheDescriptionToTheApplication) {
-    testsupport::TestWorld world;
+TEST_F(HostServicesTest, AddWorkspaceRecordsAndHandsTheDescriptionToTheApplication) {
     std::vector<std::string> received;
     clshostservices::SetWorkspaceHandler([&](const std::string& description) { received.push_back(description); });
     auto host = std::make_shared<clshostservices>();
@@ -91,8 +87,7 @@ TEST(HostServices, AddWorkspaceRecordsAndHandsTheDescriptionToTheApplication) {
     EXPECT_EQ(host->Get("Workspaces").ToArray().At(1).ToString(), "<WORKSPACE TYPE='STRUCTURE'/>");
 }
 
-TEST(HostServices, TheEditingFolderExists) {
-    testsupport::TestWorld world;
+TEST_F(HostServicesTest, TheEditingFolderExists) {
     const std::string folder = std::make_shared<clshostservices>()->Get("WorkDirForedit").ToString();
     EXPECT_TRUE(std::filesystem::is_directory(folder)) << folder;
 }

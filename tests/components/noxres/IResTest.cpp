@@ -1,15 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
-#include "automation/ObjectFactory.h"
+#include "../../automation/ErrorOf.h"
 #include "automation/SafeArray.h"
 #include "components/noxres/IRes.h"
 #include "components/noxres/Placeholders.h"
 #include "components/noxres/ResourceErrors.h"
-#include "noxsimplelinks/metadata/clsResWrapper.h"
+#include "support/TestWorld.h"
 
 using namespace automation;
 using components::IRes;
@@ -17,23 +15,6 @@ using components::IRes;
 namespace {
 
 const std::string kSample = std::string(NOX_DATA_DIR) + "/resources/noxres.xml";
-
-// A resource file of the test's own, removed afterwards.
-class TempFile {
-public:
-    explicit TempFile(const std::string& content) {
-        static int counter = 0;
-        path_ = (std::filesystem::temp_directory_path() /
-                 ("noxres_test_" + std::to_string(::getpid()) + "_" + std::to_string(counter++) + ".xml"))
-                    .string();
-        std::ofstream(path_) << content;
-    }
-    ~TempFile() { std::filesystem::remove(path_); }
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 std::shared_ptr<IRes> SampleRes() {
     auto res = std::make_shared<IRes>();
@@ -57,12 +38,11 @@ TEST(Placeholders, FillNumberedParameters) {
         {"%0 is no parameter", {"a"}, " is no parameter"},
         {"%10!", {"1", "2", "3", "4", "5", "6", "7", "8", "9", "ten"}, "ten!"},
         {"%1%1", {"x"}, "xx"},
-        {"no placeholders", {"a"}, "no placeholders"},
     };
     for (const Case& c : cases) EXPECT_EQ(components::FillPlaceholders(c.text, c.parameters), c.filled) << c.text;
 }
 
-TEST(IRes, LooksUpTextsOfTheSample) {
+TEST(IRes, LooksUpTextsOfTheSampleAndAnswersUnknownKeysWithTheKey) {
     auto res = SampleRes();
     const SafeArray parameters = SafeArray::Of({Variant("Hard copy"), Variant("HC-1")});
     EXPECT_EQ(res->Call("strResString", "MSG_CONFIRM_DELETE", parameters).ToString(),
@@ -73,91 +53,75 @@ TEST(IRes, LooksUpTextsOfTheSample) {
     EXPECT_EQ(res->Call("strResString", "LBL_ITEM", Variant::Missing()).ToString(), "Item");
     EXPECT_EQ(res->Call("strResString", "FONT_SMALL_SIZE").ToString(), "8");
     EXPECT_EQ(res->Get("AppName").ToString(), "noxsimplelinks");
-}
-
-TEST(IRes, UnknownKeysComeBackUnchanged) {
-    auto res = SampleRes();
     EXPECT_EQ(res->Call("strResString", "Item key %1", SafeArray::Of({Variant("x")})).ToString(), "Item key %1");
-    EXPECT_EQ(res->Call("iResaultArray", "NO_SUCH_ARRAY").ToArray().UBound(), -1);
-    Variant part("unchanged");
-    Arguments args{Variant("NO_SUCH_PART"), part};
-    res->Invoke("ILoadPartsFromXmlRes", InvokeKind::Method, args);
-    EXPECT_EQ(args[1].ToString(), "unchanged");
-    DispatchPtr picture = res->Call("ipicResCursor", "NO_SUCH_CURSOR").ToObject();
-    EXPECT_EQ(picture->Get("Type").ToString(), "CURSOR");
-    EXPECT_EQ(picture->Get("Path").ToString(), "");
 }
 
-TEST(IRes, ArraysPicturesAndParts) {
+TEST(IRes, ArraysPicturesAndPartsAndWhatAnUnknownKeyGives) {
     auto res = SampleRes();
     const Variant options = res->Call("iResaultArray", "ARR_REV_FILTER_OPTIONS");
-    ASSERT_EQ(options.ToArray().LBound(), 0);
-    ASSERT_EQ(options.ToArray().UBound(), 1);
+    EXPECT_EQ(std::make_pair(options.ToArray().LBound(), options.ToArray().UBound()), std::make_pair(0, 1));
     EXPECT_EQ(options.ToArray().At(0).ToString(), "All revisions");
+    EXPECT_EQ(res->Call("iResaultArray", "NO_SUCH_ARRAY").ToArray().UBound(), -1);
 
     DispatchPtr icon = res->Call("ipicResIcon", "ICO_APP").ToObject();
     EXPECT_EQ(icon->Get("Key").ToString(), "ICO_APP");
     EXPECT_EQ(icon->Get("Type").ToString(), "ICON");
     EXPECT_TRUE(std::filesystem::exists(icon->Get("Path").ToString())) << "picture files resolve beside the resource file";
+    DispatchPtr cursor = res->Call("ipicResCursor", "NO_SUCH_CURSOR").ToObject();
+    EXPECT_EQ(cursor->Get("Type").ToString(), "CURSOR");
+    EXPECT_EQ(cursor->Get("Path").ToString(), "");
 
     Arguments args{Variant("ABOUT"), Variant()};
     res->Invoke("ILoadPartsFromXmlRes", InvokeKind::Method, args);
     EXPECT_EQ(args[1].ToString(), "<ABOUT><PRODUCT>Nox PLM</PRODUCT><COMPONENT>noxsimplelinks</COMPONENT></ABOUT>");
+    Arguments unknown{Variant("NO_SUCH_PART"), Variant("unchanged")};
+    res->Invoke("ILoadPartsFromXmlRes", InvokeKind::Method, unknown);
+    EXPECT_EQ(unknown[1].ToString(), "unchanged");
 }
 
 TEST(IRes, BadResourceFileKeepsTheTextsLoadedBefore) {
     struct Case {
-        const char* name;
-        std::string content;  // empty: no file at all
+        const char* content;  // nullptr: no file at all
         int32_t number;
         const char* mentions;
     };
-    const std::vector<Case> cases = {
-        {"malformed", "<RESOURCES><STRING KEY='A'>a</RESOURCES>", components::kBadResourceFile, "offset"},
-        {"wrong root", "<TEXTS/>", components::kBadResourceFile, "<RESOURCES>"},
-        {"entry without key", "<RESOURCES><STRING>a</STRING></RESOURCES>", components::kBadResourceFile, "KEY"},
-        {"unknown entry", "<RESOURCES><TEXT KEY='A'/></RESOURCES>", components::kBadResourceFile, "<TEXT>"},
-        {"missing file", "", errors::kFileNotFound, "not found"},
+    const Case cases[] = {
+        {"<RESOURCES><STRING KEY='A'>a</RESOURCES>", components::kBadResourceFile, "offset"},
+        {"<TEXTS/>", components::kBadResourceFile, "<RESOURCES>"},
+        {"<RESOURCES><STRING>a</STRING></RESOURCES>", components::kBadResourceFile, "KEY"},
+        {"<RESOURCES><TEXT KEY='A'/></RESOURCES>", components::kBadResourceFile, "<TEXT>"},
+        {nullptr, errors::kFileNotFound, "not found"},
     };
+    testsupport::TestWorld world;
     auto res = SampleRes();
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        TempFile file(c.content);
-        const std::string path = c.content.empty() ? file.Path() + ".absent" : file.Path();
-        try {
-            res->Call("LoadResFile", path);
-            ADD_FAILURE() << "expected an error";
-        } catch (const AutomationError& e) {
-            EXPECT_EQ(e.Number(), c.number);
-            EXPECT_NE(e.Description().find(path), std::string::npos) << e.Description();
-            EXPECT_NE(e.Description().find(c.mentions), std::string::npos) << e.Description();
-        }
+        SCOPED_TRACE(c.mentions);
+        const std::string path = c.content ? world.WriteFile("res.xml", c.content).string() : (world.Root() / "absent.xml").string();
+        const AutomationError error = testsupport::ErrorOf([&] { res->Call("LoadResFile", path); });
+        EXPECT_EQ(error.Number(), c.number);
+        EXPECT_NE(error.Description().find(path), std::string::npos) << error.Description();
+        EXPECT_NE(error.Description().find(c.mentions), std::string::npos) << error.Description();
         EXPECT_EQ(res->strResString("LBL_ITEM"), "Item");
         EXPECT_EQ(res->ResFile(), kSample);
     }
 }
 
 TEST(IRes, DefaultFileComesFromTheEnvironment) {
-    TempFile own("<RESOURCES APP_NAME='own'><STRING KEY='LBL_ITEM'>Article</STRING></RESOURCES>");
-    ::setenv("NOX_RES_FILE", own.Path().c_str(), 1);
-    EXPECT_EQ(IRes().strResString("LBL_ITEM"), "Article");
-    EXPECT_EQ(IRes().AppName(), "own");
-
-    ::setenv("NOX_RES_FILE", (own.Path() + ".absent").c_str(), 1);
-    IRes empty;
-    EXPECT_EQ(empty.strResString("LBL_ITEM"), "LBL_ITEM") << "without its file the component answers with the key";
-    EXPECT_EQ(empty.AppName(), components::ResourceTable::kDefaultAppName);
-
-    ::unsetenv("NOX_RES_FILE");
+    testsupport::TestWorld world;
+    const std::string own = world.WriteFile("own.xml", "<RESOURCES APP_NAME='own'><STRING KEY='LBL_ITEM'>Article</STRING></RESOURCES>").string();
+    {
+        testsupport::ScopedVariable file("NOX_RES_FILE", own);
+        EXPECT_EQ(IRes().strResString("LBL_ITEM"), "Article");
+        EXPECT_EQ(IRes().AppName(), "own");
+    }
+    {
+        testsupport::ScopedVariable file("NOX_RES_FILE", own + ".absent");
+        IRes empty;
+        EXPECT_EQ(empty.strResString("LBL_ITEM"), "LBL_ITEM") << "without its file the component answers with the key";
+        EXPECT_EQ(empty.AppName(), components::ResourceTable::kDefaultAppName);
+    }
+    testsupport::ScopedVariable unset("NOX_RES_FILE", std::nullopt);
     EXPECT_EQ(IRes().ResFile(), kSample);
-}
-
-TEST(IRes, WrapperSplitsOneParameterForTheComponent) {
-    ObjectFactory::Instance().Register("noxres.IRes", [] { return SampleRes(); });
-    auto wrapper = std::make_shared<noxsimplelinks::clsResWrapper>();
-    EXPECT_EQ(wrapper->Call("strResString", "MSG_CONFIRM_DELETE", "Hard copy;HC-1").ToString(),
-              "Do you want to delete the Hard copy HC-1?");
-    ObjectFactory::Instance().Unregister("noxres.IRes");
 }
 
 // Every key the library looks up by name; "LBL_" + object type covers the types the panes show,

@@ -3,7 +3,6 @@
 #include "automation/AutomationError.h"
 #include "automation/SafeArray.h"
 #include "components/noxxmlutil/IXmlUtil.h"
-#include "platform/recordset/RecordsetReader.h"
 
 using automation::SafeArray;
 using automation::Variant;
@@ -11,57 +10,34 @@ using components::IXmlUtil;
 
 namespace {
 
-IXmlUtil Loaded(const std::string& xml) {
+// A table as text: cells joined by ",", rows by "|", a cell that holds nothing "-".
+std::string TableText(const Variant& table) {
+    const SafeArray& a = table.ToArray();
+    std::string text;
+    for (int32_t r = a.LBound(1); r <= a.UBound(1); ++r)
+        for (int32_t c = a.LBound(2); c <= a.UBound(2); ++c)
+            text += a.At(r, c).TextOr("-") + (c < a.UBound(2) ? "," : r < a.UBound(1) ? "|" : "");
+    return text;
+}
+
+TEST(IXmlUtil, TablesTextsAndNodesOfALoadedDocument) {
     IXmlUtil util;
     std::string error;
-    EXPECT_TRUE(util.loadXmlString(xml, error)) << error;
-    return util;
-}
-
-std::vector<std::vector<std::string>> Rows(const Variant& table) {
-    const SafeArray& a = table.ToArray();
-    std::vector<std::vector<std::string>> rows;
-    for (int32_t r = a.LBound(1); r <= a.UBound(1); ++r) {
-        rows.emplace_back();
-        for (int32_t c = a.LBound(2); c <= a.UBound(2); ++c) rows.back().push_back(a.At(r, c).TextOr("-"));
-    }
-    return rows;
-}
-
-TEST(IXmlUtil, NodeAsArrayIsTheElementThenItsChildrenWithAttributeValues) {
-    auto util = Loaded(
-        "<TOOLBAR><ACTION_MAPPING VERSION='1'>"
-        "<ID_Prop_Print TYPE='DllAction' PROGID='noxprint.IclsPrint' METHOD='printGrid'/>"
-        "<ID_Prop_Find TYPE='InternalAction' PROGID='' METHOD='FindObject' PARAMS='ALL'/>"
-        "</ACTION_MAPPING></TOOLBAR>");
-    std::vector<std::vector<std::string>> expected = {
-        {"ACTION_MAPPING", "1", "-", "-", "-"},
-        {"ID_Prop_Print", "DllAction", "noxprint.IclsPrint", "printGrid", "-"},
-        {"ID_Prop_Find", "InternalAction", "", "FindObject", "ALL"},
-    };
-    EXPECT_EQ(Rows(util.getNodeAsArray("//ACTION_MAPPING")), expected);
+    ASSERT_TRUE(util.loadXmlString(
+        "<UI><ACTION_MAPPING VERSION='1'><ID_Prop_Print TYPE='DllAction' PROGID='noxprint.IclsPrint' METHOD='printGrid'/>"
+        "<ID_Prop_Find TYPE='InternalAction' PROGID='' METHOD='FindObject' PARAMS='ALL'/></ACTION_MAPPING>"
+        "<SECTION><BASE_CLASS>ITEM</BASE_CLASS><INT_NAME>Docs</INT_NAME><EMPTY/></SECTION>"
+        "<OBJ ID='ITEM'><ATTRS><ATTR ID='ITEM.KEY' UI_FLAGS='000000000110'/></ATTRS></OBJ></UI>", error)) << error;
+    // A node as an array: the element, then its children, each with its attribute values.
+    EXPECT_EQ(TableText(util.getNodeAsArray("//ACTION_MAPPING")),
+              "ACTION_MAPPING,1,-,-,-|ID_Prop_Print,DllAction,noxprint.IclsPrint,printGrid,-|"
+              "ID_Prop_Find,InternalAction,,FindObject,ALL");
     EXPECT_EQ(util.getNodeAsArray("//NO_SUCH"), Variant());
-
-    auto grid = Loaded("<GRID_ITEMS BASE_OBJECT='ITEM'><_SETTINGS/><ITEM.ITEM_KEY WIDTH='1200'/><ITEM.REV/></GRID_ITEMS>");
-    auto rows = Rows(grid.getNodeAsArray("//GRID_ITEMS"));
-    ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(rows[1][0], "_SETTINGS");
-    EXPECT_EQ(rows[2][0], "ITEM.ITEM_KEY");
-    EXPECT_EQ(rows[3][0], "ITEM.REV");
-}
-
-TEST(IXmlUtil, ChildrenNodeValuePairs) {
-    auto util = Loaded("<SECTION><BASE_CLASS>ITEM</BASE_CLASS><INT_NAME>Docs</INT_NAME><EMPTY/></SECTION>");
-    std::vector<std::vector<std::string>> expected = {{"BASE_CLASS", "ITEM"}, {"INT_NAME", "Docs"}, {"EMPTY", ""}};
-    EXPECT_EQ(Rows(util.getChildrenNodeValuePairs("//SECTION")), expected);
+    EXPECT_EQ(TableText(util.getChildrenNodeValuePairs("//SECTION")), "BASE_CLASS,ITEM|INT_NAME,Docs|EMPTY,");
     EXPECT_EQ(util.getChildrenNodeValuePairs("//EMPTY"), Variant());
     EXPECT_EQ(util.getChildrenNodeValuePairs("//NONE"), Variant());
-}
 
-TEST(IXmlUtil, TextsAndNamedNodes) {
-    auto util = Loaded("<UI><OBJ ID='ITEM'><ATTRS><ATTR ID='ITEM.KEY' UI_FLAGS='000000000110'/></ATTRS></OBJ>"
-                       "<XML_DATA><TYPE_FORMAT>rows</TYPE_FORMAT></XML_DATA></UI>");
-    EXPECT_EQ(util.getNodeText("//TYPE_FORMAT"), "rows");
+    EXPECT_EQ(util.getNodeText("//INT_NAME"), "Docs");
     EXPECT_EQ(util.getNodeText("//OBJ/@ID"), "ITEM");
     EXPECT_EQ(util.getNodeText("//MISSING"), "");
     auto flags = util.getNamedNode("//OBJ[@ID='ITEM']/ATTRS/ATTR[@ID='ITEM.KEY']/@UI_FLAGS");
@@ -72,18 +48,15 @@ TEST(IXmlUtil, TextsAndNamedNodes) {
 
 TEST(IXmlUtil, EscapingRoundTrips) {
     IXmlUtil util;
-    struct Case {
-        std::string text, escaped;
-    } cases[] = {
-        {"", ""},
+    const std::pair<std::string, std::string> cases[] = {
         {"plain text", "plain text"},
         {"a<b>&\"c'", "a&lt;b&gt;&amp;&quot;c&apos;"},
         {"&amp;", "&amp;amp;"},
         {"\xC3\xA9t\xC3\xA9 \t\n", "\xC3\xA9t\xC3\xA9 \t\n"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(util.encodeXml(c.text), c.escaped);
-        EXPECT_EQ(util.decodeXml(c.escaped), c.text);
+    for (const auto& [text, escaped] : cases) {
+        EXPECT_EQ(util.encodeXml(text), escaped);
+        EXPECT_EQ(util.decodeXml(escaped), text);
     }
     EXPECT_EQ(util.decodeXml("&#60;&#x3E;&#233;"), "<>\xC3\xA9");
     EXPECT_EQ(util.decodeXml("AT&T &unknown; &#xZZ; &"), "AT&T &unknown; &#xZZ; &");
