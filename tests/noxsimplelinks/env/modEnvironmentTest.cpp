@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "noxsimplelinks/env/modEnvironment.h"
-#include "platform/LoadedModule.h"
 #include "support/ScopedVariable.h"
 #include "support/TestWorld.h"
 
@@ -21,47 +20,36 @@ TEST(modEnvironment, DirectoryTable) {
     std::string root = world.ProfileFolder().string() + "/";
     std::string release = ExecutableFolder();
     const std::pair<std::string, std::string> cases[] = {
-        {"APP_DATA_ROOT_DIR", root},
-        {"CACHE_DIR", root + "cache/"},
-        {"CACHETOOLBAR_DIR", root + "cachetoolbar/"},
-        {"CONFIG_DIR", root + "config/"},
-        {"DOWNLOAD_DIR", root + "config/download/"},
-        {"ADDINS_DIR", root + "config/addins/"},
-        {"SETTINGS_DIR", root + "config/settings/"},
-        {"REPORTS_DIR", root + "config/reports/"},
-        {"CONNECTIONS_DIR", root + "connections/"},
-        {"TEMP_DIR", root + "temp/"},
-        {"RELEASE_DIR", release},
-        {"APP_PATH", release},
-        {"HELP_DIR", release + "help/"},
-        {"NO_SUCH_DIR", "/"},
-        {"settings_dir", "/"},
-        {"", "/"},
+        {"APP_DATA_ROOT_DIR", root},          {"CACHE_DIR", root + "cache/"},
+        {"CACHETOOLBAR_DIR", root + "cachetoolbar/"}, {"CONFIG_DIR", root + "config/"},
+        {"DOWNLOAD_DIR", root + "config/download/"}, {"ADDINS_DIR", root + "config/addins/"},
+        {"SETTINGS_DIR", root + "config/settings/"}, {"REPORTS_DIR", root + "config/reports/"},
+        {"CONNECTIONS_DIR", root + "connections/"}, {"TEMP_DIR", root + "temp/"},
+        {"RELEASE_DIR", release},             {"APP_PATH", release},
+        {"HELP_DIR", release + "help/"},      {"NO_SUCH_DIR", "/"},
+        {"settings_dir", "/"},                {"", "/"},
     };
     for (const auto& [name, folder] : cases) EXPECT_EQ(modEnvironment::GetDirectory(name), folder) << name;
     EXPECT_EQ(modEnvironment::GetReleaseDir(), release);
     EXPECT_TRUE(world.Ui().Messages().empty());
 }
 
-TEST(modEnvironment, FirstUseCopiesTheAllUsersProfile) {
+TEST(modEnvironment, FirstUseOfTheProfileCopiesTheAllUsersProfile) {
     TestWorld world(TestWorld::Profile::Missing);
     world.WriteFile("AllUsers/AppData/VARDEN/config/settings/toolbar.xml", "<bars/>");
+    EXPECT_EQ(modEnvironment::GetDirectory("HELP_DIR"), ExecutableFolder() + "help/");
+    EXPECT_FALSE(fs::exists(world.ProfileFolder())) << "the help folder is not in the profile";
     EXPECT_EQ(modEnvironment::GetAppDataRoot(), world.ProfileFolder().string() + "/");
     EXPECT_TRUE(fs::exists(world.ProfileFolder() / "config/settings/toolbar.xml"));
     EXPECT_TRUE(world.Ui().Messages().empty());
 }
 
-TEST(modEnvironment, TheRootIsKeptUntilForgotten) {
+TEST(modEnvironment, TheRootIsKeptUntilForgottenThenNoProfileFallsBackToTheReleaseFolder) {
     TestWorld world;
     std::string root = modEnvironment::GetAppDataRoot();
     fs::remove_all(world.ProfileFolder());
     EXPECT_EQ(modEnvironment::GetAppDataRoot(), root);
     modEnvironment::ForgetAppDataRoot();
-    EXPECT_EQ(modEnvironment::GetAppDataRoot(), ExecutableFolder());
-}
-
-TEST(modEnvironment, NoProfileAnywhereFallsBackToTheReleaseFolder) {
-    TestWorld world(TestWorld::Profile::Missing);
     EXPECT_EQ(modEnvironment::GetAppDataRoot(), ExecutableFolder());
     EXPECT_EQ(modEnvironment::GetDirectory("SETTINGS_DIR"), ExecutableFolder() + "config/settings/");
     EXPECT_FALSE(fs::exists(world.ProfileFolder()));
@@ -73,13 +61,6 @@ TEST(modEnvironment, AUserFolderEndingWithASeparatorUsesTheApplicationDataLeaf) 
     world.WriteFile("AllUsers/Application Data/VARDEN/noxpref.xml", "<pref/>");
     EXPECT_EQ(modEnvironment::GetAppDataRoot(), world.ProfileFolder().string() + "/");
     EXPECT_TRUE(fs::exists(world.ProfileFolder() / "noxpref.xml"));
-}
-
-TEST(modEnvironment, HelpDirDoesNotTouchTheProfile) {
-    TestWorld world(TestWorld::Profile::Missing);
-    world.WriteFile("AllUsers/AppData/VARDEN/noxpref.xml", "<pref/>");
-    EXPECT_EQ(modEnvironment::GetDirectory("HELP_DIR"), ExecutableFolder() + "help/");
-    EXPECT_FALSE(fs::exists(world.ProfileFolder()));
 }
 
 TEST(modEnvironment, AFailedCopyIsToldAndTriedAgain) {
