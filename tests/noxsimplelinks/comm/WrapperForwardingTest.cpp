@@ -12,7 +12,7 @@ using testsupport::ScopedProgId;
 
 namespace {
 
-TEST(clsXmlWrapper, LoadsClearTheErrorTextAndALaterLoadReplacesTheDocument) {
+TEST(clsXmlWrapper, LoadsClearTheErrorTextReplaceTheDocumentAndReadThroughIt) {
     commtest::XmlComponents components;
     clsXmlWrapper xml;
     std::string error = "stale";
@@ -29,12 +29,7 @@ TEST(clsXmlWrapper, LoadsClearTheErrorTextAndALaterLoadReplacesTheDocument) {
     EXPECT_NE(error.find("line 1"), std::string::npos) << error;
     EXPECT_FALSE(xml.loadXmlFile("/missing/ui_def.xml", error));
     EXPECT_NE(error.find("/missing/ui_def.xml"), std::string::npos);
-}
 
-TEST(clsXmlWrapper, ReadsThroughTheDocumentObjectsItHandsOut) {
-    commtest::XmlComponents components;
-    clsXmlWrapper xml;
-    std::string error;
     ASSERT_TRUE(xml.loadXmlString("<xml><rs:data><z:row A='1' B='x'/></rs:data></xml>", error));
     auto row = xml.selectNode("//rs:data/z:row");
     ASSERT_TRUE(row);

@@ -151,10 +151,7 @@ TEST_F(CommWrapperTest, SendsOverHttpAfterInit) {
     });
     clsCommWrapper2 wrapper;
     ASSERT_TRUE(wrapper.Init("127.0.0.1", server.Port(), Variant("nox/servlet"), "noxcomm2.Icomm"));
-    Variant code, messages;
-    EXPECT_EQ(wrapper.SendRequest("failed", code, messages), ScriptedAnswer("failed"));
-    EXPECT_EQ(code, Variant("FAILED"));
-    EXPECT_EQ(messages, Variant("no such item"));
+    EXPECT_EQ(SendByName(wrapper, "failed").answer, Variant(ScriptedAnswer("failed")));
     EXPECT_EQ(CallOn(CallOn(wrapper.Response(), "Messages"), "Count").ToLong(), 2);
     EXPECT_TRUE(wrapper.SendRequest2("ok"));
     EXPECT_EQ(CallOn(wrapper.Response(), "ResultCode").ToString(), "ok");
@@ -175,13 +172,4 @@ TEST_F(CommWrapperTest, RequestResultIsPassedOnUntouchedEvenWithErrors) {
     EXPECT_EQ(raised[0], (Arguments{Variant(int32_t{1}), Variant(commerrors::kUnreachable),
                                     Variant("The embedded server failed: disk full"), Variant("")}));
     EXPECT_EQ(raised[1], (Arguments{Variant(int32_t{2}), Variant(int32_t{0}), Variant(""), Variant(ScriptedAnswer("ok"))}));
-}
-
-TEST_F(CommWrapperTest, LastCommErrorCanBeReplaced) {
-    clsCommWrapper2 wrapper;
-    clsCommWrapper2 other;
-    SendByName(other, "ok");  // no embedded server: recorded
-    wrapper.Set("LastCommError", other.Get("LastCommError"));
-    EXPECT_EQ(LastError(wrapper), LastError(other));
-    EXPECT_EQ(LastError(wrapper).number, commerrors::kNoEmbeddedServer);
 }
