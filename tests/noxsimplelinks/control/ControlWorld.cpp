@@ -2,7 +2,9 @@
 
 #include <filesystem>
 
+#include "automation/ObjectFactory.h"
 #include "components/Registration.h"
+#include "embedded/EmbeddedPlm.h"
 #include "platform/xml/XmlDocument.h"
 
 namespace controltest {
@@ -46,6 +48,19 @@ ControlWorld::ControlWorld() {
     control->Events()->On("ExecuteEvent", [this](std::string xml) { executeEvents.push_back(xml); });
 }
 
+ControlWorld::~ControlWorld() {
+    if (sampleServer_) server::UninstallEmbeddedServer();
+}
+
+void ControlWorld::UseSampleServer() {
+    server::InstallEmbeddedServer((world.Root() / "plm.db").string());
+    sampleServer_ = true;
+}
+
+void ControlWorld::Synchronous() {
+    site->SetComm(Variant(automation::CreateObject("noxrequestpars.XMLRequestPars")));
+}
+
 DispatchPtr ControlWorld::SectionFromXml(const std::string& xml) {
     auto document = std::make_shared<platform::XmlDocument>();
     document->Call("loadXML", xml);
@@ -68,6 +83,16 @@ void ControlWorld::Parent(const std::string& type, std::vector<std::string> keys
     control->SetParentType(type);
     control->SetParentKeys(List(std::move(keys)));
     control->SetParentValues(List(std::move(values)));
+}
+
+void ControlWorld::Show(const std::string& pane, const std::string& type, std::vector<std::string> keys,
+                        std::vector<std::string> values) {
+    control->Init(Variant(Section(pane)));
+    Parent(type, std::move(keys), std::move(values));
+}
+
+int32_t ControlWorld::Rows() const {
+    return Grid().Rows() - Grid().FixedRows();
 }
 
 platform::FlexGrid& ControlWorld::Grid() const {

@@ -32,6 +32,14 @@ private:
 class ControlWorld {
 public:
     ControlWorld();
+    ~ControlWorld();
+    ControlWorld(const ControlWorld&) = delete;
+    ControlWorld& operator=(const ControlWorld&) = delete;
+
+    // The sample server in the world's folder, embedded until the world ends.
+    void UseSampleServer();
+    // Loads through a synchronous communication object.
+    void Synchronous();
 
     // The section of a pane of the sample panes file (Nothing for an unknown pane).
     DispatchPtr Section(const std::string& pane);
@@ -42,9 +50,14 @@ public:
     void Param(const std::string& key, const Variant& value);
     // Parent type and key values in the order of the type's keys ("ITEM", {"ITEM.ITEM_KEY", ...}, {...}).
     void Parent(const std::string& type, std::vector<std::string> keys, std::vector<std::string> values);
+    // Init with a pane of the sample panes file, then the parent.
+    void Show(const std::string& pane, const std::string& type, std::vector<std::string> keys,
+              std::vector<std::string> values);
 
     platform::FlexGrid& Grid() const;
     platform::ToolbarControl& Toolbar() const;
+    // The grid's rows below the fixed ones.
+    int32_t Rows() const;
 
     testsupport::TestWorld world{testsupport::TestWorld::Profile::Missing};
     std::shared_ptr<platform::ControlSite> site;
@@ -53,6 +66,7 @@ public:
 
 private:
     std::vector<DispatchPtr> documents_;
+    bool sampleServer_ = false;
 };
 
 Variant List(std::vector<std::string> values);

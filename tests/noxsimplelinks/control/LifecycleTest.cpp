@@ -1,5 +1,5 @@
 // The control as an automation object: its interface, its collaborators with and without a host,
-// Init and its failures, the revision filter, Clear and CloseMe.
+// Init and its failures, the stored revision filter, Clear and CloseMe.
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -13,14 +13,7 @@ namespace {
 
 using noxsimplelinks::ctlSimpleLinks;
 
-bool Reported(ControlWorld& w, const std::string& source) {
-    for (const auto& message : w.world.Ui().Messages()) {
-        if (message.text.find(source) != std::string::npos) return true;
-    }
-    return false;
-}
-
-TEST(ControlInterface, EveryMemberOfTheInterfaceIsReachableByName) {
+TEST(ControlInterface, EveryMemberIsReachableByNameAndACommandNotInThisBuildRaisesNotImplemented) {
     ControlWorld w;
     for (const char* name :
          {"Params", "ObjectType", "Comm", "Host", "ParentType", "ParentValues", "ParentKeys", "cacheFilePrefix", "Cbars",
@@ -32,16 +25,11 @@ TEST(ControlInterface, EveryMemberOfTheInterfaceIsReachableByName) {
           "OpenInCollection", "OpenInStructure", "myGridProperties"}) {
         EXPECT_TRUE(w.control->Describe(name).exists) << name;
     }
-    EXPECT_TRUE(w.control->Events()->Declares("ExecuteEvent"));
-    EXPECT_TRUE(w.control->Events()->Declares("ViewFile"));
-    EXPECT_TRUE(w.control->Events()->Declares("ShowCustFields"));
-}
-
-TEST(ControlInterface, ACommandNotInThisBuildRaisesNotImplementedNamingIt) {
-    ControlWorld w;
+    for (const char* event : {"ExecuteEvent", "ViewFile", "ShowCustFields"})
+        EXPECT_TRUE(w.control->Events()->Declares(event)) << event;
     try {
         w.control->Call("UnlinkReference");
-        FAIL() << "no error";
+        ADD_FAILURE() << "no error";
     } catch (const automation::AutomationError& e) {
         EXPECT_EQ(e.Number(), automation::errors::kNotImplemented);
         EXPECT_NE(e.Description().find("UnlinkReference"), std::string::npos);
@@ -50,15 +38,13 @@ TEST(ControlInterface, ACommandNotInThisBuildRaisesNotImplementedNamingIt) {
     EXPECT_THROW(w.control->Get("SelectedKeys"), automation::AutomationError);
 }
 
-TEST(ControlProperties, CollaboratorsWithoutAHostAreTheControlsOwn) {
-    ControlWorld w;
-    EXPECT_EQ(w.control->Comm()->TypeName(), "clsCommWrapper2");
-    EXPECT_EQ(w.control->Host()->TypeName(), "clshostservices");
-    EXPECT_EQ(w.control->Params()->Get("Count").ToLong(), 0);
-    EXPECT_EQ(w.control->Params(), w.control->Params()) << "kept once created";
-}
-
-TEST(ControlProperties, TheContainersHostAndToolbarServicesAreTaken) {
+TEST(ControlProperties, CollaboratorsComeFromTheContainerOrAreTheControlsOwn) {
+    ControlWorld own;
+    own.control->SetContainer(Variant::Nothing());
+    EXPECT_EQ(own.control->Comm()->TypeName(), "clsCommWrapper2");
+    EXPECT_EQ(own.control->Host()->TypeName(), "clshostservices");
+    EXPECT_EQ(own.control->Params(), own.control->Params()) << "kept once created";
+    EXPECT_TRUE(std::regex_match(own.control->cacheFilePrefix(), std::regex("[0-2][0-9][0-5][0-9][0-5][0-9]")));
     ControlWorld w;
     auto host = std::make_shared<components::clshostservices>();
     auto cbars = std::make_shared<automation::Collection>();
@@ -66,19 +52,6 @@ TEST(ControlProperties, TheContainersHostAndToolbarServicesAreTaken) {
     w.site->SetCbars(Variant(DispatchPtr(cbars)));
     EXPECT_EQ(w.control->Host(), host);
     EXPECT_EQ(w.control->Cbars(), cbars);
-}
-
-TEST(ControlProperties, AHostThatCannotBeReadFromTheContainerIsCreated) {
-    ControlWorld w;
-    w.control->SetContainer(Variant::Nothing());
-    EXPECT_EQ(w.control->Host()->TypeName(), "clshostservices");
-}
-
-TEST(ControlProperties, CacheFilePrefixIsATimeStampUntilOneIsPut) {
-    ControlWorld w;
-    EXPECT_TRUE(std::regex_match(w.control->cacheFilePrefix(), std::regex("[0-2][0-9][0-5][0-9][0-5][0-9]")));
-    w.control->Let("cacheFilePrefix", Variant(std::string("pane7")));
-    EXPECT_EQ(w.control->Get("cacheFilePrefix").ToString(), "pane7");
 }
 
 TEST(ControlProperties, TreeEffDateAndWorkspaceModeReadTheParams) {
@@ -102,10 +75,14 @@ TEST(ControlInit, MakesTheGridNamedAfterSectionAndTypeAndGivesItItsLook) {
     EXPECT_TRUE(w.Grid().GetLook("AllowSelection").ToBool());
     EXPECT_EQ(w.Grid().GetLook("ExplorerBar").ToLong(), 3);
     EXPECT_TRUE(w.Grid().GetLook("Visible").ToBool());
-
     w.control->Init(Variant(w.Section("DOCUMENTS")));
     EXPECT_EQ(w.site->ControlCount(), 1) << "a second Init reuses the grid";
     EXPECT_TRUE(w.world.Ui().Messages().empty()) << w.world.Ui().Messages().front().text;
+
+    ControlWorld affected;
+    affected.control->Init(Variant(affected.Section("AFFECTED_ITEMS")));
+    EXPECT_EQ(affected.Grid().GetLook("SelectionMode").ToLong(), 1) << "single rows only";
+    EXPECT_FALSE(affected.Grid().GetLook("AllowSelection").ToBool());
 }
 
 TEST(ControlInit, ASectionWithoutIntNameNamesThePaneAfterItself) {
@@ -115,29 +92,19 @@ TEST(ControlInit, ASectionWithoutIntNameNamesThePaneAfterItself) {
     EXPECT_TRUE(w.site->Control("fg_MY_PANE_ITEM"));
 }
 
-TEST(ControlInit, TheAffectedItemsPaneSelectsSingleRowsOnly) {
-    ControlWorld w;
-    w.control->Init(Variant(w.Section("AFFECTED_ITEMS")));
-    EXPECT_EQ(w.Grid().GetLook("SelectionMode").ToLong(), 1);
-    EXPECT_FALSE(w.Grid().GetLook("AllowSelection").ToBool());
-}
-
-TEST(ControlInit, ASectionWithoutBaseClassEndsInitWithTheReport) {
-    ControlWorld w;
-    w.control->Init(Variant(w.SectionFromXml("<PANE><INT_NAME>ITEM</INT_NAME></PANE>")));
-    EXPECT_TRUE(Reported(w, "ctlSimpleLinks:Init"));
-    EXPECT_EQ(w.site->ControlCount(), 0);
-    EXPECT_FALSE(w.control->Grid());
-}
-
-TEST(ControlInit, AContainerWithoutCommEndsInitAtItsFirstStep) {
-    ControlWorld w;
-    w.control->SetContainer(Variant(DispatchPtr(std::make_shared<automation::Collection>())));
-    w.control->Init(Variant(w.Section("DOCUMENTS")));
-    EXPECT_TRUE(Reported(w, "ctlSimpleLinks:Init"));
-    EXPECT_EQ(w.control->ObjectType(), "");
-    EXPECT_FALSE(w.control->Grid());
-    EXPECT_EQ(w.Toolbar().Tools()->Count(), 0) << "no toolbar built";
+TEST(ControlInit, ASectionWithoutBaseClassOrAContainerWithoutCommEndsInitWithTheReport) {
+    for (bool withoutComm : {false, true}) {
+        ControlWorld w;
+        if (withoutComm) w.control->SetContainer(Variant(DispatchPtr(std::make_shared<automation::Collection>())));
+        w.control->Init(Variant(withoutComm ? w.Section("DOCUMENTS")
+                                            : w.SectionFromXml("<PANE><INT_NAME>ITEM</INT_NAME></PANE>")));
+        ASSERT_EQ(w.world.Ui().Messages().size(), 1u);
+        EXPECT_NE(w.world.Ui().Messages()[0].text.find("ctlSimpleLinks:Init"), std::string::npos);
+        EXPECT_EQ(w.site->ControlCount(), 0);
+        EXPECT_FALSE(w.control->Grid());
+        EXPECT_EQ(w.control->ObjectType(), "") << "ended at the first step";
+        EXPECT_EQ(w.Toolbar().Tools()->Count(), 0) << "no toolbar built";
+    }
 }
 
 TEST(ControlInit, AGridThatCannotBeCreatedIsToldAndInitGoesOn) {
@@ -151,67 +118,44 @@ TEST(ControlInit, AGridThatCannotBeCreatedIsToldAndInitGoesOn) {
     EXPECT_EQ(w.control->ObjectType(), "DOC");
 }
 
-TEST(ControlFilter, FilterEffectiveWithoutSpaceTypeRefreshesAndTellsTheHost) {
-    ControlWorld w;
-    w.control->Init(Variant(w.Section("DOCUMENTS")));
-    w.executeEvents.clear();
-    w.control->Call("FilterEffective");
-    EXPECT_EQ(w.control->FilterOption(), ctlSimpleLinks::REV_EFFECTIVE);
-    EXPECT_EQ(w.executeEvents, std::vector<std::string>{"<XML><METHOD>FilterOptionChanged</METHOD></XML>"});
-}
-
+// The filter stored in the section is applied at Init and written back on a change, under the
+// mode's element in a structure space.
 TEST(ControlFilter, TheStoredFilterIsAppliedAtInitAndWrittenBackOnChange) {
-    ControlWorld w;
-    w.Param("SpaceType", Variant(std::string("COLLECTION")));
-    DispatchPtr section = w.SectionFromXml(
-        "<DOCS><BASE_CLASS>DOC</BASE_CLASS><COMMANDBARS_FILE>simplelinks_toolbars.xml</COMMANDBARS_FILE>"
-        "<FILTER_OPTION>1</FILTER_OPTION></DOCS>");
-    w.control->Init(Variant(section));
-    EXPECT_EQ(w.control->FilterOption(), ctlSimpleLinks::REV_EFFECTIVE);
-    EXPECT_EQ(w.executeEvents, std::vector<std::string>{"<XML><METHOD>FilterOptionChanged</METHOD></XML>"});
-    w.control->FilterAll();
-    EXPECT_EQ(section->Call("selectSingleNode", "FILTER_OPTION").ToObject()->Get("Text").ToString(), "0");
+    struct Case {
+        const char *spaceType, *stored, *path;
+        int applied;
+        const char* written;
+    } cases[] = {
+        {"COLLECTION", "<FILTER_OPTION>1</FILTER_OPTION>", "FILTER_OPTION", ctlSimpleLinks::REV_EFFECTIVE, "0"},
+        {"STRUCTURE", "<DESIGN><FILTER_OPTION></FILTER_OPTION></DESIGN>", "DESIGN/FILTER_OPTION", ctlSimpleLinks::REV_ALL,
+         "1"},  // an empty text counts as 0
+    };
+    for (const Case& c : cases) {
+        ControlWorld w;
+        w.Param("SpaceType", Variant(std::string(c.spaceType)));
+        w.Param("SpaceMode", Variant(std::string("DESIGN")));
+        DispatchPtr section = w.SectionFromXml(std::string("<DOCS><BASE_CLASS>DOC</BASE_CLASS>") + c.stored + "</DOCS>");
+        w.control->Init(Variant(section));
+        EXPECT_EQ(w.control->FilterOption(), c.applied) << c.spaceType;
+        EXPECT_EQ(w.executeEvents, std::vector<std::string>{"<XML><METHOD>FilterOptionChanged</METHOD></XML>"});
+        w.control->Call(c.applied == ctlSimpleLinks::REV_ALL ? "FilterEffective" : "FilterAll");
+        EXPECT_EQ(section->Call("selectSingleNode", c.path).ToObject()->Get("Text").ToString(), c.written) << c.spaceType;
+    }
 }
 
-TEST(ControlFilter, AStructureSpaceKeepsItsFilterUnderTheModesElement) {
+TEST(ControlLifecycle, ClearLeavesAnEmptyTextAsParentValuesAndCloseMeReleasesTheMembers) {
     ControlWorld w;
-    w.Param("SpaceType", Variant(std::string("STRUCTURE")));
-    w.Param("SpaceMode", Variant(std::string("DESIGN")));
-    DispatchPtr section = w.SectionFromXml(
-        "<DOCS><BASE_CLASS>DOC</BASE_CLASS><DESIGN><FILTER_OPTION></FILTER_OPTION></DESIGN></DOCS>");
-    w.control->Init(Variant(section));
-    EXPECT_EQ(w.control->FilterOption(), ctlSimpleLinks::REV_ALL) << "an empty text counts as 0";
-    w.control->FilterEffective();
-    EXPECT_EQ(section->Call("selectSingleNode", "DESIGN/FILTER_OPTION").ToObject()->Get("Text").ToString(), "1");
-}
-
-TEST(ControlLifecycle, ClearLeavesAnEmptyTextAsParentValues) {
-    ControlWorld w;
-    w.control->Init(Variant(w.Section("DOCUMENTS")));
-    w.Parent("ITEM", {"ITEM.ITEM_KEY"}, {"P-1000"});
+    w.Show("DOCUMENTS", "ITEM", {"ITEM.ITEM_KEY"}, {"P-1000"});
     w.control->Call("Clear");
     EXPECT_TRUE(w.control->ParentValues().IsString());
     EXPECT_EQ(w.control->ParentValues().ToString(), "");
-}
-
-TEST(ControlLifecycle, CloseMeReleasesTheMembersAndAccessorsMakeThemAgain) {
-    ControlWorld w;
-    w.control->Init(Variant(w.Section("DOCUMENTS")));
     w.Param("SpaceMode", Variant(std::string("DESIGN")));
     DispatchPtr comm = w.control->Comm();
     w.control->Call("CloseMe");
     EXPECT_FALSE(w.control->Grid());
     EXPECT_EQ(w.control->Params()->Get("Count").ToLong(), 0);
-    EXPECT_NE(w.control->Comm(), comm);
+    EXPECT_NE(w.control->Comm(), comm) << "made again";
     EXPECT_EQ(w.control->ObjectType(), "DOC") << "strings stay";
-}
-
-TEST(ControlDispatch, AKeyTheMappingDoesNotKnowGoesToTheHost) {
-    ControlWorld w;
-    w.control->Init(Variant(w.Section("DOCUMENTS")));
-    w.executeEvents.clear();
-    w.control->Call("ButtonOperation", "ID_Unknown_Key");
-    EXPECT_EQ(w.executeEvents, std::vector<std::string>{"<XML><METHOD>ID_Unknown_Key</METHOD></XML>"});
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include "automation/Apartment.h"
 #include "automation/ObjectFactory.h"
 #include "components/noxcomm2/EmbeddedServer.h"
-#include "embedded/EmbeddedPlm.h"
 #include "support/ScopedEmbeddedServer.h"
 
 namespace controltest {
@@ -19,50 +18,48 @@ namespace {
 
 using components::EmbeddedServer;
 
-// The sample server in the world's folder, installed for the life of the object.
-struct SampleServer {
-    explicit SampleServer(ControlWorld& w) { server::InstallEmbeddedServer((w.world.Root() / "plm.db").string()); }
-    ~SampleServer() { server::UninstallEmbeddedServer(); }
-};
-
-void Synchronous(ControlWorld& w) {
-    w.site->SetComm(Variant(automation::CreateObject("noxrequestpars.XMLRequestPars")));
-}
-
-void ShowFilesOfD100(ControlWorld& w) {
-    w.control->Init(Variant(w.Section("FILES")));
-    w.Parent("DOC", {"DOC.DOC_ID", "DOC.REVISION"}, {"D100", "B"});
-}
+const std::vector<std::string> kDocKeys{"DOC.DOC_ID", "DOC.REVISION"};
 
 bool PumpUntilLoaded(ControlWorld& w) {
     return automation::Apartment::Current()->PumpUntil([&] { return !w.control->RequestPending(); },
                                                        std::chrono::seconds(10));
 }
 
-TEST(SynchronousLoad, FillsTheGridWithTheLinkedObjectsAndNoCurrentRow) {
+const char* kFailedAnswer =
+    "<Answer ResultCode=\"FAILED\"><Messages><Message><Description>No such document</Description></Message>"
+    "</Messages><MethodResponses><MethodResponse Name=\"ZerakQueryLinks\" ResultCode=\"FAILED\"><Messages><Message>"
+    "<Description>No such document</Description></Message></Messages></MethodResponse></MethodResponses></Answer>";
+
+TEST(SynchronousLoad, FillsTheGridWithNoCurrentRowAndAFailedAnswerKeepsTheRowsAndTellsTheUser) {
     ControlWorld w;
-    SampleServer server(w);
-    Synchronous(w);
-    ShowFilesOfD100(w);
+    w.UseSampleServer();
+    w.Synchronous();
+    w.Show("FILES", "DOC", kDocKeys, {"D100", "B"});
     EXPECT_FALSE(w.control->Refresh());
     EXPECT_FALSE(w.control->RequestPending());
-    const platform::FlexGrid& grid = w.Grid();
-    ASSERT_EQ(grid.Rows() - grid.FixedRows(), 3);
-    const int32_t id = grid.ColIndex("FILE.FILE_ID");
-    ASSERT_GE(id, 0);
+    ASSERT_EQ(w.Rows(), 3);
+    const int32_t id = w.Grid().ColIndex("FILE.FILE_ID");
     std::vector<std::string> ids;
-    for (int32_t r = grid.FixedRows(); r < grid.Rows(); ++r) ids.push_back(grid.TextMatrix(r, id));
+    for (int32_t r = w.Grid().FixedRows(); r < w.Grid().Rows(); ++r) ids.push_back(w.Grid().TextMatrix(r, id));
     std::sort(ids.begin(), ids.end());
     EXPECT_EQ(ids, (std::vector<std::string>{"F1001", "F1002", "F1004"}));
-    EXPECT_EQ(grid.Row(), -1);
+    EXPECT_EQ(w.Grid().Row(), -1);
     EXPECT_EQ(w.control->GetSelectionState(), "NEW_EMPTY");
     EXPECT_EQ(w.world.Ui().MousePointer(), 0);
+    EXPECT_TRUE(w.world.Ui().Messages().empty());
+
+    testsupport::ScopedEmbeddedServer failing([](const std::string&) { return std::string(kFailedAnswer); });
+    EXPECT_FALSE(w.control->Refresh());
+    EXPECT_EQ(w.Rows(), 3);
+    ASSERT_EQ(w.world.Ui().Messages().size(), 1u);
+    EXPECT_EQ(w.world.Ui().Messages()[0].text, "ERROR = [No such document]");
+    EXPECT_EQ(w.world.Ui().Messages()[0].flags, 48);
 }
 
-TEST(AsynchronousLoad, ArrivesWhenTheHostPumpsAndRefusesASecondRefreshMeanwhile) {
+TEST(AsynchronousLoad, ArrivesWhenTheHostPumpsRefusesASecondRefreshMeanwhileAndKeepsTheRowsOnErrors) {
     ControlWorld w;
-    SampleServer server(w);
-    ShowFilesOfD100(w);
+    w.UseSampleServer();
+    w.Show("FILES", "DOC", kDocKeys, {"D100", "B"});
     int requests = 0;
     auto inner = EmbeddedServer::Current();
     EmbeddedServer::Register([&, inner](const std::string& request) {
@@ -73,61 +70,29 @@ TEST(AsynchronousLoad, ArrivesWhenTheHostPumpsAndRefusesASecondRefreshMeanwhile)
     EXPECT_TRUE(w.control->RequestPending());
     EXPECT_TRUE(w.control->Refresh()) << "refused while the answer is awaited";
     ASSERT_TRUE(PumpUntilLoaded(w));
-    EXPECT_EQ(w.Grid().Rows() - w.Grid().FixedRows(), 3);
+    EXPECT_EQ(w.Rows(), 3);
     EXPECT_EQ(requests, 1);
-    EXPECT_FALSE(w.control->Refresh());
-    ASSERT_TRUE(PumpUntilLoaded(w));
-    EXPECT_EQ(requests, 2);
-}
 
-const char* kFailedAnswer =
-    "<Answer ResultCode=\"FAILED\"><Messages><Message><Description>No such document</Description></Message>"
-    "</Messages><MethodResponses><MethodResponse Name=\"ZerakQueryLinks\" ResultCode=\"FAILED\"><Messages><Message>"
-    "<Description>No such document</Description></Message></Messages></MethodResponse></MethodResponses></Answer>";
-
-TEST(SynchronousLoad, AFailedAnswerKeepsTheRowsAndTellsTheUser) {
-    ControlWorld w;
-    SampleServer server(w);
-    Synchronous(w);
-    ShowFilesOfD100(w);
-    w.control->Refresh();
-    ASSERT_EQ(w.Grid().Rows() - w.Grid().FixedRows(), 3);
-    w.world.Ui().Reset();
-    testsupport::ScopedEmbeddedServer failing([](const std::string&) { return std::string(kFailedAnswer); });
-    EXPECT_FALSE(w.control->Refresh());
-    EXPECT_EQ(w.Grid().Rows() - w.Grid().FixedRows(), 3);
-    ASSERT_EQ(w.world.Ui().Messages().size(), 1u);
-    EXPECT_EQ(w.world.Ui().Messages()[0].text, "ERROR = [No such document]");
-    EXPECT_EQ(w.world.Ui().Messages()[0].flags, 48);
-}
-
-TEST(AsynchronousLoad, AnAnswerWithErrorsKeepsTheRowsSilentlyAndClearsThePendingFlag) {
-    ControlWorld w;
-    SampleServer server(w);
-    ShowFilesOfD100(w);
-    w.control->Refresh();
-    ASSERT_TRUE(PumpUntilLoaded(w));
     testsupport::ScopedEmbeddedServer broken([](const std::string&) -> std::string {
         throw std::runtime_error("the line went down");
     });
-    w.control->Refresh();
+    EXPECT_FALSE(w.control->Refresh());
     ASSERT_TRUE(PumpUntilLoaded(w));
-    EXPECT_EQ(w.Grid().Rows() - w.Grid().FixedRows(), 3);
+    EXPECT_EQ(w.Rows(), 3);
+    EXPECT_EQ(broken.Requests(), 1);
     EXPECT_TRUE(w.world.Ui().Messages().empty());
 }
 
 TEST(Refresh, AnUnknownParentTypeOrAMissingKeyValueSendsNothing) {
     ControlWorld w;
     testsupport::ScopedEmbeddedServer counting([](const std::string&) { return std::string(kFailedAnswer); });
-    Synchronous(w);
-    w.control->Init(Variant(w.Section("DOCUMENTS")));
-    w.Parent("GADGET", {"GADGET.ID"}, {"G1"});
+    w.Synchronous();
+    w.Show("DOCUMENTS", "GADGET", {"GADGET.ID"}, {"G1"});
     EXPECT_FALSE(w.control->Refresh());
     w.Parent("ITEM", {"ITEM.ITEM_KEY", "ITEM.REVISION"}, {"", "A"});
     EXPECT_FALSE(w.control->Refresh());
     w.Parent("ITEM", {}, {});
     EXPECT_FALSE(w.control->Refresh());
-    w.control->SetParentType("ITEM");
     w.control->SetParentValues(Variant());
     EXPECT_FALSE(w.control->Refresh());
     EXPECT_EQ(counting.Requests(), 0);
@@ -142,18 +107,17 @@ TEST(RevisionFilter, ChangingItLoadsWithItsNameAndTellsTheHost) {
         requests.push_back(request);
         return std::string(kFailedAnswer);
     });
-    Synchronous(w);
-    w.control->Init(Variant(w.Section("DOCUMENTS")));
-    w.Parent("ITEM", {"ITEM.ITEM_KEY", "ITEM.REVISION"}, {"A100", "B"});
+    w.Synchronous();
+    w.Show("DOCUMENTS", "ITEM", {"ITEM.ITEM_KEY", "ITEM.REVISION"}, {"A100", "B"});
     w.executeEvents.clear();
     w.control->Call("FilterEffective");
+    EXPECT_EQ(w.control->FilterOption(), noxsimplelinks::ctlSimpleLinks::REV_EFFECTIVE);
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_NE(requests[0].find("EFFECTIVE"), std::string::npos) << requests[0];
     w.control->Call("FilterAll");
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_NE(requests[1].find("ALL_REVISIONS"), std::string::npos) << requests[1];
-    EXPECT_EQ(w.executeEvents, (std::vector<std::string>{"<XML><METHOD>FilterOptionChanged</METHOD></XML>",
-                                                          "<XML><METHOD>FilterOptionChanged</METHOD></XML>"}));
+    EXPECT_EQ(w.executeEvents, (std::vector<std::string>(2, "<XML><METHOD>FilterOptionChanged</METHOD></XML>")));
 }
 
 TEST(Refresh, AnErrorInsideEndsItWithABoxTitledByTheControl) {
@@ -171,7 +135,7 @@ TEST(SamplePanes, EveryPaneShowsObjectsForItsExampleParent) {
     pugi::xml_document panes;
     ASSERT_TRUE(panes.load_file(NOX_DATA_DIR "/allusers/AppData/VARDEN/config/settings/panes.xml"));
     ControlWorld w;
-    SampleServer server(w);
+    w.UseSampleServer();
     for (pugi::xml_node pane : panes.child("PANES").children()) {
         pugi::xml_node example = pane.child("EXAMPLE");
         ASSERT_TRUE(example) << pane.name();
