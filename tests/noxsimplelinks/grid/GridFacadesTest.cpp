@@ -73,17 +73,13 @@ TEST(GridWrapper, TheGridComponentReadsKeyValuesAndNamesWhatItDoesNotDo) {
     ASSERT_TRUE(grid.FillGrid(world.Grid(), testsupport::RowSetText({{"DOC.DOC_ID", "string"}, {"DOC.REVISION", "string"}},
                                                                     {{"D-1", "B"}})));
     noxsimplelinks::clsGridWrapper wrapper;
-    auto resource = std::make_shared<RecordingComponent>();
-    wrapper.Set("Resource", Variant(resource));
-    EXPECT_EQ(wrapper.Component()->Get("Resource").ToObject(), resource);
     Variant keys, values;
     EXPECT_EQ(wrapper.IGetObjectKeysValues(world.Grid(), "DOC", keys, values, Variant(int32_t{1})), Variant(true));
-    EXPECT_EQ(values.ToArray().At(0).ToString(), "D-1");
-    EXPECT_EQ(values.ToArray().At(1).ToString(), "B");
     EXPECT_EQ(keys.ToArray().Count(), 2);
+    EXPECT_EQ(values, Variant(SafeArray::Of({Variant("D-1"), Variant("B")})));
     try {
         wrapper.Call("ExpandTree", int32_t{1});
-        FAIL();
+        ADD_FAILURE();
     } catch (const AutomationError& e) {
         EXPECT_EQ(e.Number(), components::IclsGrid::kNotAvailable);
         EXPECT_THAT(e.Description(), HasSubstr("ExpandTree"));

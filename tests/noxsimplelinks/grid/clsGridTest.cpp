@@ -183,20 +183,19 @@ TEST_F(GridLayout, SavingWritesTheVisibleColumnsAndDropsTheCache) {
     std::string saved = (world.world.Root() / "section.xml").string();
     ASSERT_TRUE(grid.SaveGridLayout(world.Grid(), Variant(world.section), "//GRID_COLS", saved));
 
-    auto document = std::make_shared<platform::XmlDocument>();
-    platform::XmlDocument& written = *document;
-    ASSERT_TRUE(written.Load(saved));
-    std::vector<std::string> children;
-    for (const char* name : {"_FILTER", "DOC.CREATION_DATE", "DOC.DOC_ID", "DOC.PAGES", "ITEM_DOC.LINK_DATE"})
-        children.push_back(name);
-    auto list = written.SelectNodes("/SECTION/GRID_COLS/*");
+    auto written = std::make_shared<platform::XmlDocument>();
+    ASSERT_TRUE(written->Load(saved));
+    auto list = written->SelectNodes("/SECTION/GRID_COLS/*");
     std::vector<std::string> names;
-    for (int32_t i = 0; i < list->Get("length").ToLong(); ++i)
-        names.push_back(CallOn(list->Get("Item", i), "nodeName").ToString());
-    EXPECT_EQ(names, children);  // the hidden title and the columns not shown are left out; "_" children stay
-    EXPECT_EQ(CallOn(written.SelectSingleNode("//DOC.DOC_ID"), "getAttribute", "WIDTH").ToString(), "2222");
-    EXPECT_EQ(CallOn(written.SelectSingleNode("//DOC.DOC_ID"), "getAttribute", "SORT").ToString(), "0");
-    EXPECT_EQ(CallOn(written.SelectSingleNode("//DOC.CREATION_DATE"), "getAttribute", "SORT").ToString(), "1");
+    for (int32_t i = 0; i < list->Get("length").ToLong(); ++i) names.push_back(CallOn(list->Get("Item", i), "nodeName").ToString());
+    // The hidden title and the columns not shown are left out; "_" children stay.
+    EXPECT_THAT(names, ElementsAre("_FILTER", "DOC.CREATION_DATE", "DOC.DOC_ID", "DOC.PAGES", "ITEM_DOC.LINK_DATE"));
+    auto attribute = [&](const char* column, const char* name) {
+        return CallOn(written->SelectSingleNode(std::string("//") + column), "getAttribute", name).ToString();
+    };
+    EXPECT_EQ(attribute("DOC.DOC_ID", "WIDTH"), "2222");
+    EXPECT_EQ(attribute("DOC.DOC_ID", "SORT"), "0");
+    EXPECT_EQ(attribute("DOC.CREATION_DATE", "SORT"), "1");
     EXPECT_FALSE(std::filesystem::exists(CacheFile()));
 
     g.SetRows(1);

@@ -1,68 +1,37 @@
 #include <gtest/gtest.h>
 
-#include "automation/Dispatchable.h"
-#include "automation/ObjectFactory.h"
 #include "automation/SafeArray.h"
 #include "noxsimplelinks/metadata/clsResWrapper.h"
+#include "support/ScopedProgId.h"
 
 using namespace automation;
 using noxsimplelinks::clsResWrapper;
 
 namespace {
 
-// Stands in for "noxres.IRes" and records every call it receives.
-class RecordingRes : public Dispatchable<RecordingRes> {
+// Stands in for "noxres.IRes": records every call, answers with the member's name, hands a part out
+// through the second argument of ILoadPartsFromXmlRes and fails to load "bad.xml".
+class RecordingRes : public Dispatch {
 public:
-    static constexpr const char* kTypeName = "RecordingRes";
-    static const MemberTable<RecordingRes>& Members() {
-        static const MemberTable<RecordingRes> table = [] {
-            MemberTable<RecordingRes> t;
-            for (const char* name : {"strResString", "ipicResIcon", "ipicResBitmap", "ipicResCursor", "iResaultArray",
-                                     "LoadResFile", "ILoadPartsFromXmlRes"}) {
-                t.Method(name, [name](RecordingRes& self, Arguments& args) { return self.Record(name, args); });
-            }
-            return t;
-        }();
-        return table;
-    }
-
-    Variant Record(const std::string& name, Arguments& args) {
-        calls.push_back({name, args});
+    Variant Invoke(std::string_view name, InvokeKind, Arguments& args) override {
+        calls.push_back({std::string(name), args});
         if (name == "ILoadPartsFromXmlRes") args[1] = "<PART/>";
         if (name == "LoadResFile" && args[0].ToString() == "bad.xml") throw AutomationError(53, "no such file");
-        return Variant("answer of " + name);
+        return Variant("answer of " + std::string(name));
     }
+    std::string TypeName() const override { return "RecordingRes"; }
 
-    struct Call {
-        std::string name;
-        Arguments args;
-    };
-    std::vector<Call> calls;
+    std::vector<std::pair<std::string, Arguments>> calls;
 };
 
 class ResWrapperTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ObjectFactory::Instance().Register("noxres.IRes", [this] { return fake_; });
-        wrapper_ = std::make_shared<clsResWrapper>();
-    }
-    void TearDown() override { ObjectFactory::Instance().Unregister("noxres.IRes"); }
-
-    const RecordingRes::Call& OnlyCall() const {
-        EXPECT_EQ(fake_->calls.size(), 1u);
-        return fake_->calls.back();
-    }
-    static std::vector<std::string> TextsOf(const Variant& array) {
-        std::vector<std::string> texts;
-        for (const Variant& cell : array.ToArray().Cells()) texts.push_back(cell.ToString());
-        return texts;
-    }
-
-    std::shared_ptr<RecordingRes> fake_ = std::make_shared<RecordingRes>();
-    std::shared_ptr<clsResWrapper> wrapper_;
+    std::shared_ptr<RecordingRes> fake = std::make_shared<RecordingRes>();
+    testsupport::ScopedProgId registered{"noxres.IRes", [this] { return fake; }};
+    std::shared_ptr<clsResWrapper> wrapper = std::make_shared<clsResWrapper>();
 };
 
-TEST_F(ResWrapperTest, ParameterRules) {
+TEST_F(ResWrapperTest, TheParametersOfATextGoAsOneArray) {
     struct Case {
         const char* name;
         Arguments args;  // as a late-bound caller passes them after the key
@@ -76,43 +45,37 @@ TEST_F(ResWrapperTest, ParameterRules) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        fake_->calls.clear();
+        fake->calls.clear();
         Arguments args{Variant("MSG_KEY")};
         args.insert(args.end(), c.args.begin(), c.args.end());
-        EXPECT_EQ(wrapper_->Invoke("strResString", InvokeKind::Method, args).ToString(), "answer of strResString");
-        const RecordingRes::Call& call = OnlyCall();
-        ASSERT_EQ(call.args.size(), 2u);
-        EXPECT_EQ(call.args[0].ToString(), "MSG_KEY");
-        EXPECT_EQ(call.args[1].ToArray().LBound(), 0);
-        EXPECT_EQ(TextsOf(call.args[1]), c.passed);
+        EXPECT_EQ(wrapper->Invoke("strResString", InvokeKind::Method, args).ToString(), "answer of strResString");
+        ASSERT_EQ(fake->calls.size(), 1u);
+        const Arguments& passed = fake->calls[0].second;
+        ASSERT_EQ(passed.size(), 2u);
+        EXPECT_EQ(passed[0].ToString(), "MSG_KEY");
+        EXPECT_EQ(passed[1].ToArray().LBound(), 0);
+        std::vector<std::string> texts;
+        for (const Variant& cell : passed[1].ToArray().Cells()) texts.push_back(cell.ToString());
+        EXPECT_EQ(texts, c.passed);
     }
-
-    fake_->calls.clear();
-    wrapper_->Call("LoadResFile", "   ");
-    EXPECT_TRUE(fake_->calls.empty()) << "a blank path must not reach the component";
 }
 
-TEST_F(ResWrapperTest, OtherOperationsForwardUnchanged) {
-    wrapper_->Call("LoadResFile", " other.xml ");
-    EXPECT_EQ(OnlyCall().args[0].ToString(), " other.xml ");
-
-    for (const char* name : {"ipicResIcon", "ipicResBitmap", "ipicResCursor", "iResaultArray"}) {
-        fake_->calls.clear();
-        EXPECT_EQ(wrapper_->Call(name, "KEY").ToString(), std::string("answer of ") + name);
-        EXPECT_EQ(OnlyCall().name, name);
-        EXPECT_EQ(OnlyCall().args[0].ToString(), "KEY");
-    }
-
-    fake_->calls.clear();
+TEST_F(ResWrapperTest, OtherOperationsForwardUnchangedAndABlankPathIsNotLoaded) {
+    for (const char* name : {"ipicResIcon", "ipicResBitmap", "ipicResCursor", "iResaultArray"})
+        EXPECT_EQ(wrapper->Call(name, "KEY").ToString(), std::string("answer of ") + name);
+    wrapper->Call("LoadResFile", "   ");
+    wrapper->Call("LoadResFile", " other.xml ");
     Arguments args{Variant("ABOUT"), Variant()};
-    wrapper_->Invoke("ILoadPartsFromXmlRes", InvokeKind::Method, args);
+    wrapper->Invoke("ILoadPartsFromXmlRes", InvokeKind::Method, args);
     EXPECT_EQ(args[1].ToString(), "<PART/>") << "the part comes back through the in-out argument";
-}
-
-TEST_F(ResWrapperTest, ComponentErrorsReachTheCaller) {
+    std::vector<std::string> calls;
+    for (const auto& [name, passed] : fake->calls) calls.push_back(name + "(" + passed[0].ToString() + ")");
+    EXPECT_EQ(calls, (std::vector<std::string>{"ipicResIcon(KEY)", "ipicResBitmap(KEY)", "ipicResCursor(KEY)",
+                                               "iResaultArray(KEY)", "LoadResFile( other.xml )",
+                                               "ILoadPartsFromXmlRes(ABOUT)"}));
     try {
-        wrapper_->Call("LoadResFile", "bad.xml");
-        FAIL() << "expected the component's error";
+        wrapper->Call("LoadResFile", "bad.xml");
+        ADD_FAILURE() << "expected the component's error";
     } catch (const AutomationError& e) {
         EXPECT_EQ(e.Number(), 53);
         EXPECT_EQ(e.Description(), "no such file");

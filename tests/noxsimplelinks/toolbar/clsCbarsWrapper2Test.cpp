@@ -89,35 +89,16 @@ TEST_F(FacadeWithSampleBars, RowStatusTakesThePlaceOfTheParentStatusWhenGiven) {
     EXPECT_TRUE(Enabled("ID_Prop_Edit_File"));
 }
 
-TEST_F(FacadeWithSampleBars, ToolsOfObjectsWithoutAProjectFollowTheAuthorizationObjectsList) {
-    Build("FILE");
-    facade->SetNoneProject(true);
-    facade->SetDisableNoneProject(auth->getActionsNoneProject("FILE"));
-    Toggle("ROW_SELECTED");
-    EXPECT_FALSE(Enabled("ID_Prop_Edit_File"));
-    EXPECT_FALSE(Enabled("ID_Prop_Redline_File"));
-    EXPECT_TRUE(Enabled("ID_Prop_Delete_File"));
-    facade->SetNoneProject(false);
-    Toggle("ROW_SELECTED");
-    EXPECT_TRUE(Enabled("ID_Prop_Edit_File"));
-}
-
 TEST(clsCbarsWrapper2, AuthorizeByProjectSearchesTheBracketedId) {
     struct Case {
         bool noneProject;
-        const char* list;
-        const char* tool;
+        const char *list, *tool;
         bool authorized;
-    };
-    const std::vector<Case> cases = {
-        {true, "[ID_A][ID_B]", "ID_A", false},
-        {true, "[ID_A][ID_B]", "ID_B", false},
-        {true, "[ID_A][ID_B]", "ID_C", true},
-        {true, "[ID_A_LONG]", "ID_A", true},      // only part of a longer bracketed ID
-        {true, "[ID_A][ID_B]", "id_a", true},     // the search is case-sensitive
-        {true, "[ID_A]", "", true},
-        {true, "", "ID_A", true},
-        {false, "[ID_A][ID_B]", "ID_A", true},
+    } cases[] = {
+        {true, "[ID_A][ID_B]", "ID_A", false}, {true, "[ID_A][ID_B]", "ID_B", false}, {true, "[ID_A][ID_B]", "ID_C", true},
+        {true, "[ID_A_LONG]", "ID_A", true},  // only part of a longer bracketed ID
+        {true, "[ID_A][ID_B]", "id_a", true},  // the search is case-sensitive
+        {true, "[ID_A]", "", true},            {true, "", "ID_A", true},               {false, "[ID_A][ID_B]", "ID_A", true},
     };
     clsCbarsWrapper2 facade;
     for (const Case& c : cases) {
@@ -166,29 +147,27 @@ protected:
     clsCbarsWrapper2 facade;
 };
 
+// The button takes the operation and look of the first enabled item; with none enabled at first it
+// stays disabled looking like the first item.
 TEST_F(DropDownTest, TakesTheOperationAndLookOfTheFirstEnabledItem) {
-    enable(false, true, true);
-    facade.replaceDropDownButtonOperation();
-    EXPECT_TRUE(drop->Enabled());
-    EXPECT_EQ(drop->TagVariant().ToString(), "ID_Drp;OP_TWO;free;ID_Menu");
-    EXPECT_EQ(drop->Name(), "Two");
-    EXPECT_EQ(drop->Picture().ToString(), "p2");
-    EXPECT_EQ(drop->ToolTipText(), "tip Two");
-}
-
-TEST_F(DropDownTest, WithNoEnabledItemItStaysDisabledLookingLikeTheFirstDisabledItem) {
-    enable(false, false, false);
-    facade.replaceDropDownButtonOperation();
-    EXPECT_FALSE(drop->Enabled());
-    EXPECT_EQ(drop->TagVariant().ToString(), "ID_Drp;OP_ONE;free;ID_Menu");
-    EXPECT_EQ(drop->Name(), "One");
-    EXPECT_EQ(drop->Picture().ToString(), "p1");
-    // Later, the enabled item wins over the look taken before.
-    enable(false, false, true);
-    facade.replaceDropDownButtonOperation();
-    EXPECT_TRUE(drop->Enabled());
-    EXPECT_EQ(drop->Name(), "Three");
-    EXPECT_EQ(drop->TagVariant().ToString(), "ID_Drp;OP_THREE;free;ID_Menu");
+    struct Case {
+        bool one, two, three, enabled;
+        const char *tag, *name, *picture, *tip;
+    } cases[] = {
+        {false, false, false, false, "ID_Drp;OP_ONE;free;ID_Menu", "One", "p1", "tip One"},
+        {false, true, true, true, "ID_Drp;OP_TWO;free;ID_Menu", "Two", "p2", "tip Two"},
+        {false, false, true, true, "ID_Drp;OP_THREE;free;ID_Menu", "Three", "p3", "tip Three"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        enable(c.one, c.two, c.three);
+        facade.replaceDropDownButtonOperation();
+        EXPECT_EQ(drop->Enabled(), c.enabled);
+        EXPECT_EQ(drop->TagVariant().ToString(), c.tag);
+        EXPECT_EQ(drop->Name(), c.name);
+        EXPECT_EQ(drop->Picture().ToString(), c.picture);
+        EXPECT_EQ(drop->ToolTipText(), c.tip);
+    }
 }
 
 TEST_F(DropDownTest, ShortTagsAndMissingMenusLeaveTheButtonDisabledAndTheOthersRight) {
@@ -305,15 +284,14 @@ TEST_F(ToggleStateTest, AStateWithoutAColumnChangesNoToolAndNoTablesLeaveDrawing
 TEST_F(ToggleStateTest, ForwardedMembersReachTheToolbar) {
     automation::DispatchPtr byName = std::make_shared<clsCbarsWrapper2>();
     byName->Set("ToolBar", Variant(toolbar));
-    automation::Arguments disable{Variant("ID_T1"), Variant(false)};
-    byName->Invoke("ToolEnabled", automation::InvokeKind::PropertyLet, disable);
-    EXPECT_FALSE(byName->Get("ToolEnabled", "ID_T1").ToBool());
-    automation::Arguments hide{Variant("ID_T2"), Variant(false)};
-    byName->Invoke("ToolVisible", automation::InvokeKind::PropertyLet, hide);
-    EXPECT_FALSE(toolbar->ToolById("ID_T2")->Visible());
-    automation::Arguments check{Variant("ID_T3"), Variant(int16_t{1})};
-    byName->Invoke("ToolState", automation::InvokeKind::PropertyLet, check);
-    EXPECT_EQ(byName->Get("ToolState", "ID_T3").ToInteger(), 1);
+    for (const auto& [member, value] : {std::pair("ToolEnabled", Variant(false)), std::pair("ToolVisible", Variant(false)),
+                                        std::pair("ToolState", Variant(int16_t{1}))}) {
+        automation::Arguments args{Variant("ID_T1"), value};
+        byName->Invoke(member, automation::InvokeKind::PropertyLet, args);
+    }
+    EXPECT_FALSE(toolbar->ToolById("ID_T1")->Enabled());
+    EXPECT_FALSE(toolbar->ToolById("ID_T1")->Visible());
+    EXPECT_EQ(byName->Get("ToolState", "ID_T1").ToInteger(), 1);
     byName->Let("Redraw", Variant(false));
     EXPECT_FALSE(toolbar->Redraw());
     EXPECT_EQ(byName->Get("Tools").ToObject(), toolbar->Tools());
