@@ -136,9 +136,7 @@ TEST(ObjectFactoryTest, CreatesByProgIdAndRestoresReplacedRegistrations) {
     EXPECT_EQ(CreateObject("Test.Counter")->Get("Value").ToLong(), 0);
     factory.Unregister("Test.Counter");
 
-    const AutomationError error = ErrorOf([] { CreateObject("Test.Counter"); });
-    EXPECT_EQ(error.Number(), errors::kCannotCreateObject);
-    EXPECT_NE(error.Description().find("Test.Counter"), std::string::npos);
+    EXPECT_TRUE(testsupport::Raises([] { CreateObject("Test.Counter"); }, errors::kCannotCreateObject, "Test.Counter"));
 }
 
 }  // namespace

@@ -21,14 +21,7 @@ protected:
 
 TEST_F(AuthorizationTest, SampleRightsAnswerPerUserTypeActionAndStatus) {
     auth->LoadRights(kSample);
-    struct Case {
-        const char* userType;
-        const char* action;
-        const char* objectType;
-        const char* status;
-        bool allowed;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, const char*, const char*, const char*, bool> cases[] = {
         {"general administrator", "ANY_ACTION", "", "", true},
         {"PROJECT ADMINISTRATOR", "UNLOCK_FILE", "FILE", "", false},
         {"PROJECT ADMINISTRATOR", "UNLINK_FILE_FROM_DOC", "FILE", "RELEASED", false},
@@ -38,10 +31,8 @@ TEST_F(AuthorizationTest, SampleRightsAnswerPerUserTypeActionAndStatus) {
         {"APPROVER", "EDIT_FILE", "FILE", "", false},
         {"", "UPDATE_OBJECT", "ITEM", "", false},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.userType) + " " + c.action + " " + c.status);
-        EXPECT_EQ(auth->Authorize(c.userType, c.action, c.objectType, c.status), c.allowed);
-    }
+    for (const auto& [userType, action, objectType, status, allowed] : cases)
+        EXPECT_EQ(auth->Authorize(userType, action, objectType, status), allowed) << userType << " " << action << " " << status;
 }
 
 TEST_F(AuthorizationTest, ByNameItTakesTenArgumentsOrTheFirstFive) {
@@ -84,11 +75,8 @@ TEST_F(AuthorizationTest, BadRightsFilesGiveErrorsAndKeepTheRightsLoadedBefore) 
         {"<RIGHTS><USER_TYPE NAME=\"A\"><ALLOW/></USER_TYPE></RIGHTS>", "<ALLOW> without ACTION"},
     };
     for (const auto& [content, says] : cases) {
-        SCOPED_TRACE(content);
         const std::string path = world.WriteFile("rights.xml", content).string();
-        const AutomationError error = testsupport::ErrorOf([&] { auth->LoadRights(path); });
-        EXPECT_EQ(error.Number(), components::kBadRightsFile);
-        EXPECT_NE(error.Description().find(says), std::string::npos) << error.Description();
+        EXPECT_TRUE(testsupport::Raises([&] { auth->LoadRights(path); }, components::kBadRightsFile, says));
     }
     EXPECT_THROW(auth->LoadRights((world.Root() / "missing.xml").string()), AutomationError);
     EXPECT_EQ(auth->RightsFile(), kSample);

@@ -9,7 +9,7 @@
 
 using namespace automation;
 using components::Answer;
-using testsupport::ErrorOf;
+using testsupport::Raises;
 using ::testing::HasSubstr;
 
 namespace {
@@ -66,9 +66,7 @@ TEST(Answer, TextThatIsNotAnAnswerRaisesAReadableError) {
         {"<html><body>proxy error</body></html>", "its root element is <html>"},
     };
     for (const auto& [text, says] : cases) {
-        const AutomationError error = ErrorOf([&] { Answer::Parse(text); });
-        EXPECT_EQ(error.Number(), components::commerrors::kBadAnswer) << text;
-        EXPECT_THAT(error.Description(), HasSubstr(says));
+        EXPECT_TRUE(Raises([&] { Answer::Parse(text); }, components::commerrors::kBadAnswer, says)) << text;
     }
 }
 
@@ -96,6 +94,6 @@ TEST(Answer, MethodDocumentsComeBackAsWrittenWhereverTheyAre) {
     // it is still reported at its offset in the whole text.
     const std::string broken = "<Answer ResultCode='OK'><MethodResponses><MethodResponse><Result>" + rows +
                                "</Result></MethodResponse></MethodResponses><oops></Answer>";
-    EXPECT_THAT(ErrorOf([&] { Answer::Parse(broken); }).Description(),
-                HasSubstr("at offset " + std::to_string(broken.find("</Answer>") + 2)));
+    EXPECT_TRUE(Raises([&] { Answer::Parse(broken); }, components::commerrors::kBadAnswer,
+                       "at offset " + std::to_string(broken.find("</Answer>") + 2)));
 }

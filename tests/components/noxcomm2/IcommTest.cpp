@@ -18,6 +18,7 @@ using namespace automation;
 using components::ConnectionSettings;
 using components::Icomm;
 using testsupport::ErrorOf;
+using testsupport::Raises;
 using testsupport::LoopbackServer;
 using testsupport::ScopedEmbeddedServer;
 using ::testing::HasSubstr;
@@ -60,10 +61,9 @@ protected:
 }  // namespace
 
 TEST_F(IcommTest, WithoutSettingsSendsToTheEmbeddedServerAndWithoutOneRaises) {
-    AutomationError error = ErrorOf([&] { comm->Send("<Request/>"); });
-    EXPECT_EQ(error.Number(), commerrors::kNoEmbeddedServer);
-    EXPECT_EQ(error.Description(), "no embedded server is registered");
-    EXPECT_EQ(ErrorOf([&] { comm->Open("embedded", 0, ""); }).Number(), commerrors::kNoEmbeddedServer);
+    EXPECT_EQ(ErrorOf([&] { comm->Send("<Request/>"); }).Description(), "no embedded server is registered");
+    EXPECT_TRUE(Raises([&] { comm->Send("<Request/>"); }, commerrors::kNoEmbeddedServer));
+    EXPECT_TRUE(Raises([&] { comm->Open("embedded", 0, ""); }, commerrors::kNoEmbeddedServer));
     EXPECT_EQ(comm->Response(), nullptr);
 
     ScopedEmbeddedServer server([](const std::string& request) { return OkAnswer(request); });
@@ -126,16 +126,13 @@ TEST_F(IcommTest, TalksHttpToALoopbackServerWhosePortMayComeInItsSixteenBitForm)
     EXPECT_EQ(comm->Server(), server.Url("/nox/servlet"));
     EXPECT_TRUE(comm->Send("hello"));
     EXPECT_THAT(ResponseXml(), HasSubstr("<ECHO>/nox/servlet:hello</ECHO>"));
-    AutomationError error = ErrorOf([&] { comm->Send("fail"); });
-    EXPECT_EQ(error.Number(), commerrors::kHttpStatus);
-    EXPECT_THAT(error.Description(), HasSubstr("answered HTTP 500"));
+    EXPECT_TRUE(Raises([&] { comm->Send("fail"); }, commerrors::kHttpStatus, "answered HTTP 500"));
     EXPECT_EQ(comm->Response(), nullptr);
 
     EXPECT_TRUE(comm->OpenAsync("127.0.0.1", server.Port() > 32767 ? server.Port() - 65536 : server.Port(), "/nox"));
-    EXPECT_EQ(ErrorOf([&] { comm->Open("127.0.0.1", 70000, "/nox"); }).Number(), commerrors::kBadSettings);
-    error = ErrorOf([&] { comm->Open("127.0.0.1", LoopbackServer::ClosedPort(), "/nox"); });
-    EXPECT_EQ(error.Number(), commerrors::kUnreachable);
-    EXPECT_THAT(error.Description(), HasSubstr("Cannot reach the server at http://127.0.0.1:"));
+    EXPECT_TRUE(Raises([&] { comm->Open("127.0.0.1", 70000, "/nox"); }, commerrors::kBadSettings));
+    EXPECT_TRUE(Raises([&] { comm->Open("127.0.0.1", LoopbackServer::ClosedPort(), "/nox"); }, commerrors::kUnreachable,
+                       "Cannot reach the server at http://127.0.0.1:"));
 }
 
 TEST_F(IcommTest, AServerThatDoesNotAnswerInTimeTimesOut) {
@@ -188,8 +185,6 @@ TEST(ConnectionSettings, ReadsTheDefaultConnectionAndRejectsBadOnes) {
     };
     for (const auto& [content, says] : bad) {
         auto path = world.WriteFile("bad.xml", content);
-        AutomationError error = ErrorOf([&] { ConnectionSettings::LoadFile(path.string()); });
-        EXPECT_EQ(error.Number(), commerrors::kBadSettings) << content;
-        EXPECT_THAT(error.Description(), HasSubstr(says)) << content;
+        EXPECT_TRUE(Raises([&] { ConnectionSettings::LoadFile(path.string()); }, commerrors::kBadSettings, says)) << content;
     }
 }

@@ -8,7 +8,7 @@
 
 using namespace automation;
 using components::IMetaData;
-using testsupport::ErrorOf;
+using testsupport::Raises;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
@@ -117,9 +117,8 @@ TEST_F(IMetaDataTest, WhatTheFileDoesNotHoldIsAClearError) {
     for (const char* operation : {"DepTypeExists", "GetDependParams", "GetDependListByCondition",
                                   "getUdTListByDependentAttr", "getAttrDependencies", "getObjDefFromServer",
                                   "getPrefFromServer"}) {
-        const AutomationError error = ErrorOf([&] { meta->Call(operation, "ITEM.STATUS", "X"); });
-        EXPECT_EQ(error.Number(), static_cast<int32_t>(0x80040501)) << operation;
-        EXPECT_THAT(error.Description(), HasSubstr(std::string(operation) + " is not available: "));
+        EXPECT_TRUE(Raises([&] { meta->Call(operation, "ITEM.STATUS", "X"); }, static_cast<int32_t>(0x80040501),
+                           std::string(operation) + " is not available: "));
     }
     EXPECT_THROW(meta->Call("getDataAsArray", "//TYPE["), AutomationError);
 }
@@ -129,9 +128,7 @@ TEST(IMetaDataFile, ComesFromTheDownloadFolderAndBadFilesAreReported) {
     testsupport::ScopedVariable unset(IMetaData::kFileVariable, std::nullopt);
     IMetaData meta;
     EXPECT_FALSE(meta.ifExist());
-    const AutomationError error = ErrorOf([&] { meta.Call("getObjectKeys", "ITEM"); });
-    EXPECT_EQ(error.Number(), static_cast<int32_t>(0x80040502));
-    EXPECT_THAT(error.Description(), HasSubstr("config/download/objdefs.xml"));
+    EXPECT_TRUE(Raises([&] { meta.Call("getObjectKeys", "ITEM"); }, static_cast<int32_t>(0x80040502), "config/download/objdefs.xml"));
     world.WriteFile("AppData/VARDEN/config/download/objdefs.xml",
                     "<OBJECT_DEFINITIONS><TYPES><TYPE NAME='PART'><ATTR NAME='NO' KEY='1'/></TYPE></TYPES>"
                     "</OBJECT_DEFINITIONS>");
