@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "../../automation/ErrorOf.h"
 #include "CommTestSupport.h"
 #include "noxsimplelinks/comm/clsUtils.h"
 #include "platform/xml/XmlDocument.h"
@@ -172,13 +173,9 @@ TEST_F(clsUtilsTest, FailuresAreRaisedAgainUnderTheBuilderName) {
          automation::errors::kTypeMismatch, "error in clsUtils:getKeysXml :Error"},
     };
     for (const auto& c : cases) {
-        try {
-            c.call();
-            ADD_FAILURE() << c.description;
-        } catch (const AutomationError& e) {
-            EXPECT_EQ(e.Number(), c.number) << c.description;
-            EXPECT_EQ(e.Description(), c.description);
-        }
+        const AutomationError error = testsupport::ErrorOf(c.call);
+        EXPECT_EQ(error.Number(), c.number) << c.description;
+        EXPECT_EQ(error.Description(), c.description);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include <pugixml.hpp>
 
+#include "../../automation/ErrorOf.h"
 #include "GridWorld.h"
 #include "components/noxAttrs/IclsAttributes.h"
 #include "components/noxcomm2/ConnectionSettings.h"
@@ -39,15 +40,6 @@ public:
     std::vector<Call> calls;
 };
 
-int32_t ErrorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const AutomationError& e) {
-        return e.Number();
-    }
-    return 0;
-}
-
 }  // namespace
 
 TEST(GridWrapper, OperationsForwardByReferenceAndAnswerInTheirDeclaredType) {
@@ -59,7 +51,7 @@ TEST(GridWrapper, OperationsForwardByReferenceAndAnswerInTheirDeclaredType) {
     EXPECT_EQ(wrapper.Invoke("InsertHeaders", InvokeKind::Method, args), Variant(true));
     EXPECT_EQ(args[0], Variant("written back"));
     EXPECT_EQ(wrapper.Call("GetGridInArray"), Variant(int32_t{1}));
-    EXPECT_EQ(ErrorOf([&] { wrapper.Call("SaveGrid"); }), errors::kTypeMismatch);
+    EXPECT_EQ(testsupport::ErrorOf([&] { wrapper.Call("SaveGrid"); }).Number(), errors::kTypeMismatch);
     wrapper.Set("objUI_Def", Variant(component));
     ASSERT_EQ(component->calls.back().name, "objUI_Def");
     EXPECT_EQ(component->calls.back().kind, InvokeKind::PropertySet);
@@ -77,13 +69,8 @@ TEST(GridWrapper, TheGridComponentReadsKeyValuesAndNamesWhatItDoesNotDo) {
     EXPECT_EQ(wrapper.IGetObjectKeysValues(world.Grid(), "DOC", keys, values, Variant(int32_t{1})), Variant(true));
     EXPECT_EQ(keys.ToArray().Count(), 2);
     EXPECT_EQ(values, Variant(SafeArray::Of({Variant("D-1"), Variant("B")})));
-    try {
-        wrapper.Call("ExpandTree", int32_t{1});
-        ADD_FAILURE();
-    } catch (const AutomationError& e) {
-        EXPECT_EQ(e.Number(), components::IclsGrid::kNotAvailable);
-        EXPECT_THAT(e.Description(), HasSubstr("ExpandTree"));
-    }
+    EXPECT_TRUE(testsupport::Raises([&] { wrapper.Call("ExpandTree", int32_t{1}); }, components::IclsGrid::kNotAvailable,
+                                    "ExpandTree"));
 }
 
 TEST(ReportWrapper, PrintsThroughTheComponentAndLetsItsFailuresPass) {
@@ -98,7 +85,7 @@ TEST(ReportWrapper, PrintsThroughTheComponentAndLetsItsFailuresPass) {
         EXPECT_EQ(component->calls[0].args[4], Variant("pf"));
     }
     noxsimplelinks::clsReportWrapper report;
-    EXPECT_EQ(ErrorOf([&] { report.Call("printsaveCategoryAttrs", Variant(), "a"); }),
+    EXPECT_EQ(testsupport::ErrorOf([&] { report.Call("printsaveCategoryAttrs", Variant(), "a"); }).Number(),
               errors::kNotImplemented);
 }
 

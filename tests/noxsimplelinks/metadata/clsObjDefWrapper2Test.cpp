@@ -4,6 +4,7 @@
 
 #include "automation/Collection.h"
 #include "automation/ObjectFactory.h"
+#include "../../automation/ErrorOf.h"
 #include "support/ScopedProgId.h"
 #include "noxsimplelinks/env/ModGeneral.h"
 #include "noxsimplelinks/metadata/clsObjDefWrapper2.h"
@@ -145,21 +146,11 @@ TEST_F(ObjDefWrapperTest, OmittedOptionalArgumentsTravelAsMissing) {
 TEST_F(ObjDefWrapperTest, FailuresAndWrongResultsReachTheCaller) {
     clsObjDefWrapper2 facade;
     fake->failure = AutomationError(0x80040501, "not available", "IMetaData");
-    try {
-        facade.Call("getAttrDependencies", "ITEM", "STATUS");
-        ADD_FAILURE() << "no error";
-    } catch (const AutomationError& e) {
-        EXPECT_EQ(e.Number(), static_cast<int32_t>(0x80040501));
-        EXPECT_EQ(e.Description(), "not available");
-    }
+    EXPECT_TRUE(testsupport::Raises([&] { facade.Call("getAttrDependencies", "ITEM", "STATUS"); },
+                                    static_cast<int32_t>(0x80040501), "not available"));
     fake->failure.reset();
     fake->answerObject = Variant(fake);  // an object that is not a collection
-    try {
-        facade.Call("getLinkAttrs", "ITEM", "RELATED_CUSTOMER");
-        ADD_FAILURE() << "no error";
-    } catch (const AutomationError& e) {
-        EXPECT_EQ(e.Number(), errors::kTypeMismatch);
-    }
+    EXPECT_TRUE(testsupport::Raises([&] { facade.Call("getLinkAttrs", "ITEM", "RELATED_CUSTOMER"); }, errors::kTypeMismatch));
 }
 
 TEST_F(ObjDefWrapperTest, GetObjectDefaultValuesOnlyTellsWhereTheFunctionWent) {

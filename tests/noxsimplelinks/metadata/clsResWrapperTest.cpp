@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "../../automation/ErrorOf.h"
 #include "automation/SafeArray.h"
 #include "noxsimplelinks/metadata/clsResWrapper.h"
 #include "support/ScopedProgId.h"
@@ -73,13 +74,7 @@ TEST_F(ResWrapperTest, OtherOperationsForwardUnchangedAndABlankPathIsNotLoaded) 
     EXPECT_EQ(calls, (std::vector<std::string>{"ipicResIcon(KEY)", "ipicResBitmap(KEY)", "ipicResCursor(KEY)",
                                                "iResaultArray(KEY)", "LoadResFile( other.xml )",
                                                "ILoadPartsFromXmlRes(ABOUT)"}));
-    try {
-        wrapper->Call("LoadResFile", "bad.xml");
-        ADD_FAILURE() << "expected the component's error";
-    } catch (const AutomationError& e) {
-        EXPECT_EQ(e.Number(), 53);
-        EXPECT_EQ(e.Description(), "no such file");
-    }
+    EXPECT_TRUE(testsupport::Raises([&] { wrapper->Call("LoadResFile", "bad.xml"); }, 53, "no such file"));
 }
 
 }  // namespace

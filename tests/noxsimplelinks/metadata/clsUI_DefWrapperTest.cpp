@@ -5,6 +5,7 @@
 #include "automation/SafeArray.h"
 #include "noxsimplelinks/metadata/clsUI_DefWrapper.h"
 #include "platform/xml/XmlDocument.h"
+#include "../../automation/ErrorOf.h"
 #include "UiDefWorld.h"
 
 using namespace automation;
@@ -55,14 +56,9 @@ std::string Item(const DispatchPtr& collection, const char* key) {
 TEST(UiDefLoading, AFileThatDoesNotLoadRaisesTheUserErrorNamingThePath) {
     for (const char* content : {"", "<UI_DEF><OBJ></UI_DEF>"}) {
         testsupport::UiDefWorld world(content);
-        std::string path = clsUI_DefWrapper::DefaultPath();
-        try {
-            clsUI_DefWrapper ui;
-            FAIL() << "loaded " << content;
-        } catch (const AutomationError& e) {
-            EXPECT_EQ(e.Number(), errors::kUserError);
-            EXPECT_EQ(e.Description(), " Can not load file :" + path);
-        }
+        const AutomationError error = testsupport::ErrorOf([] { clsUI_DefWrapper ui; });
+        EXPECT_EQ(error.Number(), errors::kUserError) << content;
+        EXPECT_EQ(error.Description(), " Can not load file :" + clsUI_DefWrapper::DefaultPath());
     }
 }
 

@@ -1,71 +1,49 @@
 #include <gtest/gtest.h>
 
+#include "../../automation/ErrorOf.h"
 #include "ToolbarFakes.h"
-#include "automation/ObjectFactory.h"
 #include "components/noxxmlutil/IXmlUtil.h"
 #include "noxsimplelinks/toolbar/clsActions.h"
 #include "support/ScopedProgId.h"
 #include "support/TestWorld.h"
 
 using automation::Arguments;
-using automation::DispatchPtr;
 using automation::InvokeKind;
 using automation::Variant;
 using noxsimplelinks::clsActions;
 using testsupport::ScopedProgId;
 using toolbartest::Table;
+using Calls = std::vector<std::string>;
 
 namespace {
 
-// Records the calls made on it by name; a method named "Fail" raises.
-class Recorder : public automation::Dispatch {
+// Records the calls made on it by name ("Fail" raises); as an action object it keeps the calling
+// class it is given and reports the result and error the test chose.
+class Fake : public automation::Dispatch {
 public:
-    Variant Invoke(std::string_view name, InvokeKind, Arguments& args) override {
+    Variant Invoke(std::string_view name, InvokeKind kind, Arguments& args) override {
+        if (name == "LastResult") return Variant(result);
+        if (name == "lastError") return Variant(error);
+        if (name == "CallingClass") {
+            if (kind == InvokeKind::PropertySet) callingClass = args.back().ToObject();
+            return Variant();
+        }
         std::string call(name);
         for (const Variant& arg : args) call += " " + arg.TextOr("?");
         calls.push_back(call);
         if (name == "Fail") automation::Raise(automation::errors::kInvalidProcedureCall);
         return Variant();
     }
-    std::string TypeName() const override { return "Recorder"; }
-    std::vector<std::string> calls;
-};
+    std::string TypeName() const override { return "Fake"; }
 
-// An action object: keeps what it was given and reports the result the test chose.
-class FakeAction : public automation::Dispatch {
-public:
-    FakeAction() { ++alive; }
-    ~FakeAction() override { --alive; }
-    Variant Invoke(std::string_view name, InvokeKind kind, Arguments& args) override {
-        if (name == "CallingClass" && kind == InvokeKind::PropertySet) {
-            callingClass = args.back().ToObject();
-        } else if (name == "LastResult") {
-            return Variant(nextResult);
-        } else if (name == "lastError") {
-            return Variant(nextError);
-        } else {
-            std::string call(name);
-            for (const Variant& arg : args) call += " " + arg.TextOr("?");
-            calls.push_back(call);
-        }
-        return Variant();
-    }
-    std::string TypeName() const override { return "FakeAction"; }
-
-    static FakeAction& last() { return *lastMade; }
-    static inline int alive = 0;
-    static inline FakeAction* lastMade = nullptr;
-    static inline std::string nextResult;
-    static inline std::string nextError;
-    std::vector<std::string> calls;
-    DispatchPtr callingClass;
+    Calls calls;
+    automation::DispatchPtr callingClass;
+    std::string result, error;
 };
 
 class ActionsTest : public ::testing::Test {
 protected:
     ActionsTest() {
-        FakeAction::nextResult.clear();
-        FakeAction::nextError.clear();
         actions.SetCallingClass(pane);
         actions.SetActionMapping(Table({
             {"ACTION_MAPPING", "", "", "", ""},
@@ -79,31 +57,32 @@ protected:
         }));
     }
 
-    std::shared_ptr<Recorder> pane = std::make_shared<Recorder>();
-    ScopedProgId action{"test.Action", [] {
-        auto made = std::make_shared<FakeAction>();
-        FakeAction::lastMade = made.get();
-        return made;
-    }};
+    std::shared_ptr<Fake> pane = std::make_shared<Fake>();
+    std::string result, error;          // what the next action object reports
+    std::vector<std::weak_ptr<Fake>> made;  // the action objects, in the order made
+    ScopedProgId action{"test.Action", [this] {
+                            auto fake = std::make_shared<Fake>();
+                            fake->result = result;
+                            fake->error = error;
+                            made.push_back(fake);
+                            return fake;
+                        }};
     testsupport::TestWorld world;
     clsActions actions;
 };
 
 TEST_F(ActionsTest, InternalActionsCallTheCallingClassByNameAndAlwaysSucceed) {
     EXPECT_TRUE(actions.ExecuteAction("ID_Internal"));
-    EXPECT_EQ(pane->calls, (std::vector<std::string>{"Refresh"}));
-    EXPECT_EQ(actions.ActionType(), "InternalAction");
     EXPECT_TRUE(actions.ExecuteAction("ID_Internal_Fails"));
+    EXPECT_EQ(pane->calls, (Calls{"Refresh", "Fail"}));
+    EXPECT_EQ(actions.ActionType(), "InternalAction");
     actions.SetCallingClass(nullptr);
     EXPECT_TRUE(actions.ExecuteAction("ID_Internal"));
 }
 
-TEST_F(ActionsTest, LookupIsExactAndSkipsTheHeaderRowAndAnObjectNotCreatedCountsAsDone) {
-    EXPECT_FALSE(actions.ExecuteAction(""));
-    EXPECT_FALSE(actions.ExecuteAction("ACTION_MAPPING"));
-    EXPECT_FALSE(actions.ExecuteAction("id_internal"));
-    EXPECT_FALSE(actions.ExecuteAction("ID_Unknown"));
-    EXPECT_FALSE(actions.ExecuteAction("ID_Odd"));
+TEST_F(ActionsTest, LookupIsExactAndSkipsTheHeaderRow) {
+    for (const char* id : {"", "ACTION_MAPPING", "id_internal", "ID_Unknown", "ID_Odd"})
+        EXPECT_FALSE(actions.ExecuteAction(id)) << id;
     EXPECT_EQ(actions.ActionType(), "ShellAction");
     EXPECT_TRUE(pane->calls.empty());
     EXPECT_TRUE(actions.ExecuteAction("ID_Nowhere")) << "an object that cannot be created counts as done";
@@ -112,65 +91,49 @@ TEST_F(ActionsTest, LookupIsExactAndSkipsTheHeaderRowAndAnObjectNotCreatedCounts
     EXPECT_FALSE(actions.ExecuteAction("ID_Internal"));
 }
 
-TEST_F(ActionsTest, DllActionsReportTheObjectsResult) {
-    struct Case {
-        std::string result, error;
-        bool outcome;
-        size_t boxes;
-    };
-    const std::vector<Case> cases = {
-        {"OK", "", true, 0},
-        {"ok", "ignored", true, 0},
-        {"", "", true, 0},
-        {"FAILED", "The file is locked", false, 1},
-        {"FAILED", "", false, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.result + "/" + c.error);
+TEST_F(ActionsTest, DllActionsReportTheObjectsResultAndReleaseIt) {
+    const std::tuple<std::string, std::string, bool> cases[] = {
+        {"OK", "", true}, {"ok", "ignored", true}, {"", "", true}, {"FAILED", "The file is locked", false}, {"FAILED", "", false}};
+    for (const auto& [lastResult, lastError, outcome] : cases) {
+        SCOPED_TRACE(lastResult + "/" + lastError);
         world.Ui().Reset();
-        FakeAction::nextResult = c.result;
-        FakeAction::nextError = c.error;
-        EXPECT_EQ(actions.ExecuteAction("ID_Dll"), c.outcome);
+        result = lastResult;
+        error = lastError;
+        EXPECT_EQ(actions.ExecuteAction("ID_Dll"), outcome);
+        EXPECT_TRUE(made.back().expired());
         const auto messages = world.Ui().Messages();
-        ASSERT_EQ(messages.size(), c.boxes);
-        if (c.boxes) {
-            EXPECT_EQ(messages[0].text, c.error);
+        ASSERT_EQ(messages.size(), outcome || lastError.empty() ? 0u : 1u);
+        if (!messages.empty()) {
+            EXPECT_EQ(messages[0].text, lastError);
             EXPECT_EQ(messages[0].flags, 0);
         }
-        EXPECT_EQ(FakeAction::alive, 0);  // released after the call
     }
+    EXPECT_TRUE(pane->calls.empty()) << "the first row of an id wins";
 }
 
-TEST_F(ActionsTest, ObjectActionsGetTheCallingClassAndTheParameter) {
-    FakeAction::nextResult = "OK";
-    actions.ExecuteAction("ID_Exe");
-    EXPECT_EQ(FakeAction::last().callingClass, pane);
-    EXPECT_EQ(FakeAction::last().calls, (std::vector<std::string>{"Start"}));
-
-    actions.SetActionMapping(Table({{"H", "", "", "", ""}, {"ID_P", "ExeAction", "test.Action", "Run", "a;b"}}));
-    EXPECT_TRUE(actions.ExecuteAction("ID_P"));
-    EXPECT_EQ(FakeAction::last().calls, (std::vector<std::string>{"Run a;b"})) << "the parameter as one text";
-    // A table without the parameter column calls without an argument.
-    actions.SetActionMapping(Table({{"H", "", "", ""}, {"ID_Exe", "ExeAction", "test.Action", "Run"}}));
+TEST_F(ActionsTest, AnExeActionGetsTheCallingClassAndTheParameterAndLivesUntilTheNextObjectAction) {
     EXPECT_TRUE(actions.ExecuteAction("ID_Exe"));
-    EXPECT_EQ(FakeAction::last().calls, (std::vector<std::string>{"Run"}));
-}
-
-TEST_F(ActionsTest, AnExeActionObjectLivesUntilTheNextObjectAction) {
-    EXPECT_TRUE(actions.ExecuteAction("ID_Exe"));
-    EXPECT_EQ(FakeAction::alive, 1);
+    std::weak_ptr<Fake> exe = made.back();
+    ASSERT_FALSE(exe.expired());
+    EXPECT_EQ(exe.lock()->callingClass, pane);
+    EXPECT_EQ(exe.lock()->calls, Calls{"Start"});
     EXPECT_TRUE(actions.ExecuteAction("ID_Internal"));
-    EXPECT_EQ(FakeAction::alive, 1);
-    EXPECT_TRUE(actions.ExecuteAction("ID_Dll"));
-    EXPECT_EQ(FakeAction::alive, 0);
-    EXPECT_TRUE(actions.ExecuteAction("ID_Exe"));
+    EXPECT_FALSE(exe.expired());
     {
         clsActions other;
         other.SetActionMapping(actions.ActionMapping());
         other.ExecuteAction("ID_Exe");
-        EXPECT_EQ(FakeAction::alive, 2);
     }
-    EXPECT_EQ(FakeAction::alive, 1);
+    EXPECT_TRUE(made.back().expired()) << "released with its own clsActions";
+    EXPECT_TRUE(actions.ExecuteAction("ID_Dll"));
+    EXPECT_TRUE(exe.expired());
+
+    actions.SetActionMapping(Table({{"H", "", "", "", ""}, {"ID_P", "ExeAction", "test.Action", "Run", "a;b"}}));
+    EXPECT_TRUE(actions.ExecuteAction("ID_P"));
+    EXPECT_EQ(made.back().lock()->calls, Calls{"Run a;b"}) << "the parameter as one text";
+    actions.SetActionMapping(Table({{"H", "", "", ""}, {"ID_Exe", "ExeAction", "test.Action", "Run"}}));
+    EXPECT_TRUE(actions.ExecuteAction("ID_Exe"));
+    EXPECT_EQ(made.back().lock()->calls, Calls{"Run"}) << "no parameter column: no argument";
 }
 
 TEST_F(ActionsTest, TheMappingIsReadFromTheDefinitionFile) {
@@ -179,17 +142,11 @@ TEST_F(ActionsTest, TheMappingIsReadFromTheDefinitionFile) {
     EXPECT_TRUE(actions.ExecuteAction("ID_Prop_Edit_File"));
     EXPECT_TRUE(actions.ExecuteAction("ID_Prop_Rev_Effective"));
     EXPECT_FALSE(actions.ExecuteAction("ID_Prop_Get_File"));  // left to the host
-    EXPECT_EQ(pane->calls, (std::vector<std::string>{"ShowEditFileDlg", "FilterEffective"}));
-
+    EXPECT_EQ(pane->calls, (Calls{"ShowEditFileDlg", "FilterEffective"}));
     actions.LoadActionMapping(world.WriteFile("plain.xml", "<COMMANDBARS/>").string());
     EXPECT_TRUE(actions.ActionMapping().IsEmpty());
-    try {
-        actions.LoadActionMapping(world.WriteFile("broken.xml", "<COMMANDBARS>").string());
-        ADD_FAILURE() << "no error";
-    } catch (const automation::AutomationError& e) {
-        EXPECT_EQ(e.Number(), automation::errors::kUserError);
-        EXPECT_NE(e.Description().find("broken.xml"), std::string::npos);
-    }
+    const std::string broken = world.WriteFile("broken.xml", "<COMMANDBARS>").string();
+    EXPECT_TRUE(testsupport::Raises([&] { actions.LoadActionMapping(broken); }, automation::errors::kUserError, broken));
 }
 
 }  // namespace

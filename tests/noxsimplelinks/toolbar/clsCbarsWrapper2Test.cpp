@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <map>
-
+#include "../../automation/ErrorOf.h"
 #include "ToolbarFakes.h"
 #include "components/noxauth/IAuthorization.h"
 #include "components/noxcbars/ICommandBars.h"
@@ -15,6 +14,7 @@ using automation::AutomationError;
 using automation::Variant;
 using noxsimplelinks::clsCbarsWrapper2;
 using platform::ToolbarControl;
+using testsupport::ErrorOf;
 using testsupport::ScopedProgId;
 using toolbartest::Table;
 
@@ -47,29 +47,19 @@ protected:
 TEST_F(FacadeWithSampleBars, FileBarFollowsTheSelectionStateAndTheRights) {
     Build("FILE");
     EXPECT_EQ(facade->ToolBar(), toolbar);  // taken from the build
-    struct Expected {
-        const char* tool;
-        bool newEmpty, rowSelected, manyRows;
+    // Enabled in NEW_EMPTY, ROW_SELECTED, MRS for a designer: EDIT_FILE is allowed while in work,
+    // UNLINK_FILE_FROM_DOC and CREATE_OBJECT are allowed, UNLOCK_FILE is refused; the view drop-down
+    // follows its first enabled view tool.
+    const std::pair<const char*, std::string> table[] = {
+        {"ID_Prop_Refresh", "111"},   {"ID_Prop_Find_Files", "111"},  {"ID_Prop_View_File", "010"},
+        {"ID_Prop_Edit_File", "010"}, {"ID_Prop_Delete_File", "011"}, {"ID_Prop_Display_File_Lock_Info", "010"},
+        {"ID_Prop_Lock_File", "011"}, {"ID_Prop_UnLock_File", "000"}, {"ID_Prop_View_Drp", "010"},
+        {"ID_Create_Drp", "111"},
     };
-    const std::vector<Expected> table = {
-        {"ID_Prop_Refresh", true, true, true},
-        {"ID_Prop_Find_Files", true, true, true},
-        {"ID_Prop_View_File", false, true, false},
-        {"ID_Prop_Display_File_Lock_Info", false, true, false},
-        {"ID_Prop_Edit_File", false, true, false},           // EDIT_FILE allowed while in work
-        {"ID_Prop_Delete_File", false, true, true},          // UNLINK_FILE_FROM_DOC allowed
-        {"ID_Prop_Lock_File", false, true, true},
-        {"ID_Prop_UnLock_File", false, false, false},        // UNLOCK_FILE refused to designers
-        {"ID_Prop_View_Drp", false, true, false},            // follows its first enabled view tool
-        {"ID_Create_Drp", true, true, true},                 // CREATE_OBJECT allowed
-    };
-    for (const char* state : {"NEW_EMPTY", "ROW_SELECTED", "MRS"}) {
-        Toggle(state);
-        for (const Expected& e : table) {
-            SCOPED_TRACE(std::string(state) + " " + e.tool);
-            const std::string s = state;
-            EXPECT_EQ(Enabled(e.tool), s == "NEW_EMPTY" ? e.newEmpty : s == "ROW_SELECTED" ? e.rowSelected : e.manyRows);
-        }
+    const char* states[] = {"NEW_EMPTY", "ROW_SELECTED", "MRS"};
+    for (int state = 0; state < 3; ++state) {
+        Toggle(states[state]);
+        for (const auto& [tool, enabled] : table) EXPECT_EQ(Enabled(tool), enabled[state] == '1') << states[state] << " " << tool;
         EXPECT_TRUE(toolbar->Redraw());
     }
     Toggle("ROW_SELECTED");
@@ -77,16 +67,12 @@ TEST_F(FacadeWithSampleBars, FileBarFollowsTheSelectionStateAndTheRights) {
     EXPECT_EQ(view->TagVariant().ToString(), "ID_Prop_View_Drp;ID_Prop_View_File;;ID_Prop_View_Menu");
     EXPECT_EQ(view->Name(), "View");
     EXPECT_EQ(view->Picture().ToString(), "view_file");
-}
-
-TEST_F(FacadeWithSampleBars, RowStatusTakesThePlaceOfTheParentStatusWhenGiven) {
-    Build("FILE");
-    Toggle("ROW_SELECTED", "IN_WORK", "RELEASED");
-    EXPECT_FALSE(Enabled("ID_Prop_Edit_File"));
-    Toggle("ROW_SELECTED", "RELEASED", "");
-    EXPECT_FALSE(Enabled("ID_Prop_Edit_File"));
-    Toggle("ROW_SELECTED", "RELEASED", "IN_WORK");
-    EXPECT_TRUE(Enabled("ID_Prop_Edit_File"));
+    // A row status takes the place of the parent status when given.
+    for (const auto& [parent, row, editable] : {std::tuple("IN_WORK", "RELEASED", false), std::tuple("RELEASED", "", false),
+                                                std::tuple("RELEASED", "IN_WORK", true)}) {
+        Toggle("ROW_SELECTED", parent, row);
+        EXPECT_EQ(Enabled("ID_Prop_Edit_File"), editable) << parent << "/" << row;
+    }
 }
 
 TEST(clsCbarsWrapper2, AuthorizeByProjectSearchesTheBracketedId) {
@@ -248,7 +234,7 @@ TEST_F(ToggleStateTest, ValuesEnableDisableOrHideAndRightsAndProjectsCount) {
     EXPECT_FALSE(toolbar->ToolById("ID_T3")->Visible());  // a state never shows a tool again
 }
 
-TEST_F(ToggleStateTest, BadRowsLeaveTheirToolAloneAndTheOtherToolsRight) {
+TEST_F(ToggleStateTest, BadRowsAndStatesLeaveTheirToolsAloneAndTheOtherToolsRight) {
     for (const char* id : {"ID_T1", "ID_T2", "ID_T3", "ID_Act"}) toolbar->ToolById(id)->SetEnabled(false);
     Tables(Table({{"TOOL_ID", "S"}, {"ID_Missing", int32_t{1}}, {"ID_T1", int32_t{1}}, {"ID_T2", "not a number"}, {"ID_T3", int32_t{1}}}),
            Table({{"TOOL_ID", "S", "AUTH_ACTION"}, {"ID_Gone", "1", "X"}, {"ID_T2", "7", "X"}, {"ID_Act", "1", "X"}}));
@@ -265,20 +251,16 @@ TEST_F(ToggleStateTest, BadRowsLeaveTheirToolAloneAndTheOtherToolsRight) {
     facade.ToggleState("S", "", "", "", "", "", "");
     EXPECT_FALSE(Enabled("ID_Act"));
     EXPECT_TRUE(Enabled("ID_T3"));
-}
 
-TEST_F(ToggleStateTest, AStateWithoutAColumnChangesNoToolAndNoTablesLeaveDrawingOff) {
-    Tables(Table({{"TOOL_ID", "S"}, {"ID_T1", int32_t{0}}}));
+    // A state without a column changes no tool; without tables drawing stays off.
+    toolbar->ToolById("ID_T1")->SetEnabled(false);
     facade.ToggleState("OTHER", "", "", "", "", "", "");
-    EXPECT_TRUE(Enabled("ID_T1"));
+    EXPECT_FALSE(Enabled("ID_T1"));
     EXPECT_TRUE(toolbar->Redraw());
-
     Tables(Variant());
     facade.ToggleState("S", "", "", "", "", "", "");
     EXPECT_FALSE(toolbar->Redraw());
-
-    clsCbarsWrapper2 withoutToolbar;
-    EXPECT_NO_THROW(withoutToolbar.ToggleState("S", "", "", "", "", "", ""));
+    EXPECT_NO_THROW(clsCbarsWrapper2().ToggleState("S", "", "", "", "", "", "")) << "no toolbar";
 }
 
 TEST_F(ToggleStateTest, ForwardedMembersReachTheToolbar) {
@@ -298,25 +280,15 @@ TEST_F(ToggleStateTest, ForwardedMembersReachTheToolbar) {
     byName->Call("PopupMenu", "ID_T1");
     EXPECT_EQ(toolbar->LastPopupMenu(), "ID_T1");
 
-    clsCbarsWrapper2 empty;
-    try {
-        empty.ToolEnabled("ID_T1");
-        ADD_FAILURE() << "no error";
-    } catch (const AutomationError& e) {
-        EXPECT_EQ(e.Number(), automation::errors::kObjectVariableNotSet);
-        EXPECT_EQ(e.Description(), "The toolbar facade has no ToolBar");
-    }
+    const AutomationError noToolbar = ErrorOf([] { clsCbarsWrapper2().ToolEnabled("ID_T1"); });
+    EXPECT_EQ(noToolbar.Number(), automation::errors::kObjectVariableNotSet);
+    EXPECT_EQ(noToolbar.Description(), "The toolbar facade has no ToolBar");
 }
 
 TEST(clsCbarsWrapper2, AComponentThatCannotBeCreatedFailsTheForwardedCallsClearly) {
     ScopedProgId broken("noxcbars.ICommandBars", []() -> automation::DispatchPtr { throw AutomationError(429, "gone"); });
-    clsCbarsWrapper2 facade;
-    try {
-        facade.ActionMapping();
-        ADD_FAILURE() << "no error";
-    } catch (const AutomationError& e) {
-        EXPECT_EQ(e.Description(), "The command-bars component \"noxcbars.ICommandBars\" could not be created");
-    }
+    EXPECT_EQ(ErrorOf([] { clsCbarsWrapper2().ActionMapping(); }).Description(),
+              "The command-bars component \"noxcbars.ICommandBars\" could not be created");
 }
 
 }  // namespace
