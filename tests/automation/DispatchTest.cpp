@@ -2,7 +2,6 @@
 
 #include "ErrorOf.h"
 #include "automation/Dispatchable.h"
-#include "automation/EventSource.h"
 #include "automation/ObjectFactory.h"
 
 using namespace automation;

@@ -28,14 +28,8 @@ TEST(Variant, TheFourKindsOfNothingStayApart) {
     EXPECT_EQ(text.TextOr("-"), "");
 }
 
-struct ToLongCase {
-    Variant input;
-    int32_t expected;
-    int32_t error;
-};
-
 TEST(Variant, ToLongRoundsToEvenAndChecksRange) {
-    const ToLongCase cases[] = {
+    const std::tuple<Variant, int32_t, int32_t> cases[] = {  // input, value, or the error it raises
         {Variant(2.5), 2, 0},          {Variant(3.5), 4, 0},          {Variant(-2.5), -2, 0},
         {Variant(0.5), 0, 0},          {Variant(1.5), 2, 0},          {Variant(2.4999), 2, 0},
         {Variant("  42 "), 42, 0},     {Variant("&HFF"), 255, 0},     {Variant("&HFFFF"), -1, 0},
@@ -45,10 +39,10 @@ TEST(Variant, ToLongRoundsToEvenAndChecksRange) {
         {Variant::Null(), 0, errors::kInvalidUseOfNull},              {Variant::Nothing(), 0, errors::kTypeMismatch},
         {Variant("1e400"), 0, errors::kOverflow},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.input.TypeName() + " " + c.input.TextOr("(none)"));
-        if (c.error) EXPECT_EQ(ErrorOf([&] { c.input.ToLong(); }).Number(), c.error);
-        else EXPECT_EQ(c.input.ToLong(), c.expected);
+    for (const auto& [input, expected, error] : cases) {
+        SCOPED_TRACE(input.TypeName() + " " + input.TextOr("(none)"));
+        if (error) EXPECT_EQ(ErrorOf([&] { input.ToLong(); }).Number(), error);
+        else EXPECT_EQ(input.ToLong(), expected);
     }
 }
 

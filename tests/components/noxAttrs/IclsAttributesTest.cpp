@@ -39,7 +39,4 @@ TEST(IclsAttributes, ShowByObjectRecordsItsArgumentsAndAnswersTheScript) {
     EXPECT_EQ(dialog.Call("ShowByObject", "DOC", int32_t{2}, "UI_ENABLED_UPDATE"), Variant(false));
     ASSERT_EQ(dialog.ShownDialogs().size(), 2u);
     EXPECT_EQ(dialog.ShownDialogs()[1].arguments.size(), 3u);
-    Arguments set{Variant("STEPS_METHOD"), Variant("UpdateSteps")};
-    dialog.Invoke("MethodBuffer", InvokeKind::PropertyLet, set);
-    EXPECT_EQ(dialog.Get("MethodBuffer", "STEPS_METHOD"), Variant("UpdateSteps"));
 }
