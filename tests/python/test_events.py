@@ -1,87 +1,81 @@
-"""Events to Python handlers through the apartment, and the headless user-interface services."""
+"""Events to Python handlers through the apartment, the headless user-interface services, and
+toolbar actions run by action objects written in Python."""
 import unittest
 
 import noxsimplelinks as nox
 
 
-class Handler:
+class Recorder:
+    """An event handler ("Ping" finds ping: handlers are found in any case) or a pane: keeps what it is handed."""
+
     def __init__(self):
-        self.pings = []
+        self.received = []
 
-    def ping(self, text):  # the event is "Ping": handlers are found in any case
-        self.pings.append(text)
-
-
-class Failing:
-    def Ping(self, text):
-        raise ValueError("handler failed on " + text)
+    def ping(self, text):
+        if text == "fail":
+            raise ValueError("handler failed on " + text)
+        self.received.append(text)
 
 
-class Events(unittest.TestCase):
+class ExportAction:
+    """An action object: gets the calling pane, runs the mapped method, reports its result."""
+
+    def __init__(self):
+        self.CallingClass, self.LastResult, self.lastError = None, "", ""
+
+    def Export(self, parameter=None):
+        self.CallingClass.received.append(parameter)  # the pane arrives as the Python object it is
+        self.LastResult, self.lastError = ("FAILED", "Nothing to export") if parameter == "refuse" else ("ok", "")
+
+
+class EventsAndUserInterface(unittest.TestCase):
     def setUp(self):
         self.probe = nox._testing.Probe()
         nox.Pump()  # nothing left over from other tests
+        nox.ui.reset()
+        self.addCleanup(nox.ui.reset)
 
-    def test_an_event_from_a_worker_thread_arrives_only_when_pumped(self):
-        handler = Handler()
-        nox.Connect(self.probe, handler)
+    def test_events_from_a_worker_thread_reach_connected_handlers_when_pumped(self):
+        heard, dropped = Recorder(), Recorder()
+        nox.Connect(self.probe, heard)
+        nox.Connect(self.probe, object())  # a handler without the method hears nothing
+        nox.Disconnect(self.probe, nox.Connect(self.probe, dropped))
         self.probe.PingLater("first")
         self.probe.PingLater("second")
-        self.assertEqual(handler.pings, [])
+        self.assertEqual(heard.received, [])
         self.assertEqual(nox.Pump(), 2)
-        self.assertEqual(handler.pings, ["first", "second"])
+        self.assertEqual((heard.received, dropped.received), (["first", "second"], []))
         self.assertEqual(nox.Pump(), 0)
 
-    def test_disconnected_handlers_and_handlers_without_the_method_hear_nothing(self):
-        handler, deaf = Handler(), object()
-        cookie = nox.Connect(self.probe, handler)
-        nox.Connect(self.probe, deaf)
-        nox.Disconnect(self.probe, cookie)
-        self.probe.PingLater("unheard")
-        nox.Pump()
-        self.assertEqual(handler.pings, [])
-
     def test_a_handler_error_reaches_the_pump(self):
-        nox.Connect(self.probe, Failing())
-        self.probe.PingLater("x")
+        nox.Connect(self.probe, Recorder())
+        self.probe.PingLater("fail")
         with self.assertRaises(nox.AutomationError) as raised:
             nox.Pump()
         self.assertEqual((raised.exception.number, raised.exception.description),
-                         (5, "ValueError: handler failed on x"))
+                         (5, "ValueError: handler failed on fail"))
 
-    def test_objects_without_events_refuse_handlers(self):
-        items = self.probe.Collect([1])
-        with self.assertRaises(nox.AutomationError) as raised:
-            nox.Connect(items, Handler())
-        self.assertEqual(raised.exception.number, 438)
-
-
-class UserInterface(unittest.TestCase):
-    def setUp(self):
-        self.probe = nox._testing.Probe()
-        nox.ui.reset()
-
-    def tearDown(self):
-        nox.ui.reset()
-
-    def test_message_boxes_are_recorded_and_answered_in_order_then_by_default(self):
+    def test_message_boxes_are_answered_in_order_then_by_default_until_reset(self):
         nox.ui.answers([7, 2])
-        answers = [self.probe.MsgBox("Remove the link?", 4 + 32, "Confirm"),
-                   self.probe.MsgBox("Continue?", 1, "Title"),
-                   self.probe.MsgBox("Again?", 4 + 256, "Title")]  # default button 2 of Yes/No: No
-        self.assertEqual(answers, [7, 2, 7])
-        self.assertEqual(nox.ui.messages(), [("Remove the link?", 36, "Confirm"), ("Continue?", 1, "Title"),
-                                             ("Again?", 260, "Title")])
-
-    def test_mouse_pointer_and_reset(self):
         self.probe.MousePointer = 11
-        self.assertEqual(nox.ui.mouse_pointer(), 11)
-        self.probe.MsgBox("x", 0, "")
-        nox.ui.answers([6])
+        boxes = [("Remove the link?", 36, "Confirm"), ("Continue?", 1, "Title"), ("Again?", 4 + 256, "Title")]
+        self.assertEqual([self.probe.MsgBox(*box) for box in boxes], [7, 2, 7])  # default button 2 of Yes/No: No
+        self.assertEqual((nox.ui.messages(), nox.ui.mouse_pointer()), (boxes, 11))
+        nox.ui.answers([7])
         nox.ui.reset()
         self.assertEqual((nox.ui.mouse_pointer(), nox.ui.messages()), (0, []))
         self.assertEqual(self.probe.MsgBox("y", 4, ""), 6)  # the scripted answer went with the reset
 
-
-if __name__ == "__main__":
-    unittest.main()
+    def test_a_mapped_action_runs_the_python_object_and_shows_a_failure(self):
+        nox.RegisterObject("pytest.ExportAction", ExportAction)
+        self.addCleanup(nox.UnregisterObject, "pytest.ExportAction")
+        pane, actions = Recorder(), nox.CreateObject("noxsimplelinks.clsActions")
+        actions.CallingClass = pane
+        actions.ActionMapping = [["ACTION_MAPPING", "", "", "", ""],
+                                 ["ID_Export", "DllAction", "pytest.ExportAction", "Export", "csv"],
+                                 ["ID_Refuse", "ExeAction", "pytest.ExportAction", "Export", "refuse"]]
+        self.assertTrue(actions.ExecuteAction("ID_Export"))
+        self.assertEqual((actions.ActionType, pane.received, nox.ui.messages()), ("DllAction", ["csv"], []))
+        self.assertFalse(actions.ExecuteAction("ID_Refuse"))
+        self.assertEqual(pane.received, ["csv", "refuse"])
+        self.assertEqual([text for text, _, _ in nox.ui.messages()], ["Nothing to export"])
