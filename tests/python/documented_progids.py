@@ -1,7 +1,5 @@
-"""Every registered ProgID can be created from Python and has its row in docs/progids.md.
-
-Run as the CTest test progids_documented, apart from the module's own tests, so that a class
-registered without its row shows up by name."""
+"""Every registered ProgID can be created from Python and has its row in docs/progids.md. Run as its
+own CTest test, progids_documented, so that a class registered without its row shows up by name."""
 import os
 import pathlib
 import re
@@ -19,7 +17,3 @@ class DocumentedProgIds(unittest.TestCase):
             with self.subTest(progid=progid):
                 self.assertTrue(nox.TypeName(nox.CreateObject(progid)))
                 self.assertIn(progid.lower(), documented, "every ProgID has its row in docs/progids.md")
-
-
-if __name__ == "__main__":
-    unittest.main()

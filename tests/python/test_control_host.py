@@ -21,11 +21,6 @@ os.environ["ALLUSERSPROFILE"] = str(SOURCE / "data" / "allusers")
 import noxsimplelinks as nox  # noqa: E402  (the profile must be chosen first)
 
 
-def simplelinks_program():
-    module_folder = pathlib.Path(nox.__file__).resolve().parent
-    return module_folder.parent / "bin" / "simplelinks"
-
-
 class ExecuteEvents:
     def __init__(self):
         self.payloads = []
@@ -34,35 +29,21 @@ class ExecuteEvents:
         self.payloads.append(xml)
 
 
-def pump_until(done, seconds=10.0):
-    deadline = time.monotonic() + seconds
-    while not done():
-        if time.monotonic() > deadline:
-            return False
-        nox.Pump()
-        time.sleep(0.01)
-    return True
-
-
 class PythonHost(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
+        program = pathlib.Path(nox.__file__).resolve().parents[1] / "bin" / "simplelinks"
         cls.server = subprocess.Popen(
-            [str(simplelinks_program()), "serve", "--db", os.path.join(_home, "plm.db"), "--port", "0"],
+            [str(program), "serve", "--db", os.path.join(_home, "plm.db"), "--port", "0"],
             stdout=subprocess.PIPE, text=True)
         cls.url = cls.server.stdout.readline().strip()
         os.environ["NOX_SERVER_URL"] = cls.url  # where the control's own asynchronous sends go
+        cls.addClassCleanup(cls.server.__exit__, None, None, None)  # waits for it and closes its output
+        cls.addClassCleanup(cls.server.terminate)
 
-    @classmethod
-    def tearDownClass(cls):
-        cls.server.terminate()
-        cls.server.wait(10)
-        cls.server.stdout.close()
-
-    def place_control(self, comm=None):
+    def place_control(self, comm=nox.Nothing):
         site = nox.CreateObject("Platform.ControlSite")
-        if comm is not None:
-            site.Comm = comm
+        site.Comm = comm
         control = nox.CreateObject("noxsimplelinks.ctlSimpleLinks")
         control.Container = site
         params = nox.CreateObject("Automation.Collection")
@@ -75,29 +56,31 @@ class PythonHost(unittest.TestCase):
         loaded, error = panes.loadXmlFile(str(SOURCE / "data/allusers/AppData/VARDEN/config/settings/panes.xml"), "")
         self.assertTrue(loaded, error)
         control.Init(panes.selectNode("/PANES/FILES"))
-        return site, control
+        self.addCleanup(control.CloseMe)
+        return site.Control("fg_FILES_FILE"), control
 
-    def file_ids(self, grid):
+    def assert_files_loaded(self, grid):
         column = grid.ColIndex("FILE.FILE_ID")
-        return sorted(grid.TextMatrix(row, column) for row in range(grid.FixedRows, grid.Rows))
+        ids = sorted(grid.TextMatrix(row, column) for row in range(grid.FixedRows, grid.Rows))
+        self.assertEqual(ids, ["F1001", "F1002", "F1004"])
 
     def test_an_asynchronous_load_arrives_when_the_host_pumps(self):
-        site, control = self.place_control()
+        grid, control = self.place_control()
         self.assertFalse(control.Refresh())
-        grid = site.Control("fg_FILES_FILE")
-        self.assertTrue(pump_until(lambda: grid.Rows > grid.FixedRows))
-        self.assertEqual(self.file_ids(grid), ["F1001", "F1002", "F1004"])
-        control.CloseMe()
+        deadline = time.monotonic() + 10
+        while grid.Rows == grid.FixedRows and time.monotonic() < deadline:
+            nox.Pump()
+            time.sleep(0.01)
+        self.assert_files_loaded(grid)
 
     def test_a_synchronous_load_and_the_events_the_host_receives(self):
         comm = nox.CreateObject("noxrequestpars.XMLRequestPars")
         self.assertTrue(comm.Open(self.url, 0, ""))
-        site, control = self.place_control(comm)
+        grid, control = self.place_control(comm)
         events = ExecuteEvents()
         nox.Connect(control, events)
         control.Refresh()
-        grid = site.Control("fg_FILES_FILE")
-        self.assertEqual(self.file_ids(grid), ["F1001", "F1002", "F1004"])
+        self.assert_files_loaded(grid)
         control.ButtonOperation("ID_Host_Only")
         control.FilterEffective()
         self.assertEqual(events.payloads, ["<XML><METHOD>ID_Host_Only</METHOD></XML>",
@@ -105,8 +88,3 @@ class PythonHost(unittest.TestCase):
         with self.assertRaises(nox.AutomationError) as raised:
             control.UnlinkReference()
         self.assertIn("not implemented", str(raised.exception))
-        control.CloseMe()
-
-
-if __name__ == "__main__":
-    unittest.main()

@@ -21,22 +21,24 @@ class Mirror:
 
 class Leaks(unittest.TestCase):
     def test_objects_are_released_after_100000_calls(self):
-        probe, mirror, other = nox._testing.Probe(), Mirror(), nox._testing.Probe()
-        payload = [1, "text", datetime.datetime(2024, 1, 2), other, mirror, [[1, 2], [3, 4]]]
-        refs = sys.getrefcount(mirror), sys.getrefcount(Mirror)
-        adapters, probes = nox._testing.live_adapters(), nox._testing.live_probes()
+        probe, mirror = nox._testing.Probe(), Mirror()
+        payload = [1, "text", datetime.datetime(2024, 1, 2), nox._testing.Probe(), mirror, [[1, 2], [3, 4]]]
+
+        def live():
+            return (sys.getrefcount(mirror), sys.getrefcount(Mirror),
+                    nox._testing.live_adapters(), nox._testing.live_probes())
+
+        before = live()
         nox.RegisterObject("noxsimplelinks.Testing.Leak", Mirror)
         try:
             self.run_calls(probe, mirror, payload, 1000)  # warm up the allocator
-            before = resident_bytes()
+            start = resident_bytes()
             self.run_calls(probe, mirror, payload, CALLS)
-            grown = resident_bytes() - before
+            grown = resident_bytes() - start
         finally:
             nox.UnregisterObject("noxsimplelinks.Testing.Leak")
-        self.assertEqual((sys.getrefcount(mirror), sys.getrefcount(Mirror)), refs)
-        self.assertEqual((nox._testing.live_adapters(), nox._testing.live_probes()), (adapters, probes))
-        print(f"\nresident memory grew by {grown / 1024:.0f} KiB over {CALLS} calls", file=sys.stderr)
-        self.assertLess(grown, 8 * 1024 * 1024)
+        self.assertEqual(live(), before)
+        self.assertLess(grown, 8 * 1024 * 1024, f"resident memory grew by {grown // 1024} KiB over {CALLS} calls")
 
     @staticmethod
     def run_calls(probe, mirror, payload, count):
@@ -44,7 +46,3 @@ class Leaks(unittest.TestCase):
             probe.Relay(mirror, "Echo", payload)
             probe.Peer = nox.CreateObject("noxsimplelinks.Testing.Leak")
             probe.Peer = nox.Nothing
-
-
-if __name__ == "__main__":
-    unittest.main()
