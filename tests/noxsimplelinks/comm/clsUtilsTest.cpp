@@ -53,12 +53,7 @@ TEST_F(clsUtilsTest, FragmentsHaveTheirExactTexts) {
         std::function<std::string()> build;
         std::string expected;
     } cases[] = {
-        {"key list", [&] { return utils.getKeysXml(keys, values); }, keyList},
         {"key list, values not an array", [&] { return utils.getKeysXml(keys, "A1"); }, ""},
-        {"object element",
-         [&] { return utils.getObjByKeysAsXml("ITEM", List({"ITEM.ITEM_KEY"}), List({"A1"}), "IN_OBJECT", ""); },
-         "<IN_OBJECT ID=\"ITEM\" TYPE=\"\"><ITEM.ITEM_KEY>A1</ITEM.ITEM_KEY></IN_OBJECT>"},
-        {"field selection", [&] { return utils.getSeletedFieldsXml(fields, "ITEM", Variant::Missing()); }, selection},
         {"field selection, no list", [&] { return utils.getSeletedFieldsXml(Variant(), "ITEM", false); },
          "<SELECT_FIELDS ID=\"\" TYPE=\"SELECT_FIELDS\"></SELECT_FIELDS>"},
         {"field selection, ALL",
@@ -75,8 +70,6 @@ TEST_F(clsUtilsTest, FragmentsHaveTheirExactTexts) {
          "<QUERIEID_OBJECTS_LINKS><Object>ITEM</Object><Link>REFERENCE_LINK</Link></QUERIEID_OBJECTS_LINKS>"},
         {"queried objects, link array", [&] { return utils.getQueriedObjectsXml("ITEM", List({"L0", "", "L2"})); },
          "<QUERIEID_OBJECTS_LINKS><Object>ITEM</Object><Link0>L0</Link0><Link2>L2</Link2></QUERIEID_OBJECTS_LINKS>"},
-        {"queried objects, no link", [&] { return utils.getQueriedObjectsXml("ITEM", ""); },
-         "<QUERIEID_OBJECTS_LINKS><Object>ITEM</Object></QUERIEID_OBJECTS_LINKS>"},
         {"conditions with categories",
          [&] {
              return utils.getConditionsXml("DOC", List({"DOC.ID"}), List({"7"}), List({"L"}), List({"GT"}),
@@ -155,27 +148,22 @@ TEST_F(clsUtilsTest, MultiLinkTakesTheLinkOfTheWizardData) {
 }
 
 TEST_F(clsUtilsTest, FailuresAreRaisedAgainUnderTheBuilderName) {
-    struct Case {
-        std::function<void()> call;
-        int32_t number;
-        std::string description;
-    } cases[] = {
-        {[&] { utils.getKeysXml(keys, List({"only one"})); }, automation::errors::kSubscriptOutOfRange,
-         "error in clsUtils:getKeysXml :Error"},
-        {[&] { utils.getObjectsXmlByKeys("ITEM", fields, keys, List({"x"}), "IN_OBJECT"); },
-         automation::errors::kSubscriptOutOfRange, "error in clsUtils:getObjectsXmlByKeys :Error"},
-        {[&] { utils.getSeletedFieldsXml("ALL", "BROKEN", false); }, 0x1234, "error in clsUtils:getSeletedFieldsXml :Error"},
-        {[&] { utils.getZerakEoDetachObjectRequest("ITEM", "E", "R", List({"K"}), List({"V"})); },
-         automation::errors::kSubscriptOutOfRange, "error in clsUtils:getZerakEoDetachObjectRequest :Error"},
+    using namespace automation::errors;
+    const Variant one = List({"x"});
+    const std::tuple<std::function<void()>, int32_t, std::string> cases[] = {
+        {[&] { utils.getKeysXml(keys, one); }, kSubscriptOutOfRange, "getKeysXml"},
+        {[&] { utils.getKeysXml(keys, List({Variant(automation::SafeArray::Of({1})), "B"})); }, kTypeMismatch, "getKeysXml"},
+        {[&] { utils.getObjectsXmlByKeys("ITEM", fields, keys, one, "IN_OBJECT"); }, kSubscriptOutOfRange, "getObjectsXmlByKeys"},
+        {[&] { utils.getSeletedFieldsXml("ALL", "BROKEN", false); }, 0x1234, "getSeletedFieldsXml"},
+        {[&] { utils.getZerakEoDetachObjectRequest("ITEM", "E", "R", List({"K"}), List({"V"})); }, kSubscriptOutOfRange,
+         "getZerakEoDetachObjectRequest"},
         {[&] { utils.getObjectsXmlForCreateMultiLink(Variant::Nothing(), "A", "B", keys, values, keys, values, "L"); },
-         automation::errors::kObjectVariableNotSet, "error in clsUtils:getObjectsXmlForCreateMultiLink :Error"},
-        {[&] { utils.getKeysXml(keys, List({Variant(automation::SafeArray::Of({1})), "B"})); },
-         automation::errors::kTypeMismatch, "error in clsUtils:getKeysXml :Error"},
+         kObjectVariableNotSet, "getObjectsXmlForCreateMultiLink"},
     };
-    for (const auto& c : cases) {
-        const AutomationError error = testsupport::ErrorOf(c.call);
-        EXPECT_EQ(error.Number(), c.number) << c.description;
-        EXPECT_EQ(error.Description(), c.description);
+    for (const auto& [call, number, builder] : cases) {
+        const AutomationError error = testsupport::ErrorOf(call);
+        EXPECT_EQ(error.Number(), number) << builder;
+        EXPECT_EQ(error.Description(), "error in clsUtils:" + builder + " :Error");
     }
 }
 

@@ -20,22 +20,19 @@ public:
 };
 
 TEST(ModGeneral, ShowErrorBoxes) {
+    const std::string critical =
+        "A critical error occurred in: noxsimplelinks.ctlSimpleLinks:Load\r\n\r\nError Number #:13\r\n\r\n"
+        "Error Description:Type mismatch";
     struct Case {
         AutomationError error;
         bool resources;
         std::string text, title;
         int flags;
     } cases[] = {
-        {AutomationError(13, "Type mismatch"), true,
-         "A critical error occurred in: noxsimplelinks.ctlSimpleLinks:Load\r\n\r\nError Number #:13\r\n\r\n"
-         "Error Description:Type mismatch",
-         "Nox PLM-noxsimplelinks", 16},
+        {AutomationError(13, "Type mismatch"), true, critical, "Nox PLM-noxsimplelinks", 16},
         {AutomationError(automation::errors::kUserError, "ERROR = [Item is locked]"), true, "ERROR = [Item is locked]",
          "Nox PLM-noxsimplelinks", 48},
-        {AutomationError(7, "disk full"), false,
-         "A critical error occurred in: noxsimplelinks.ctlSimpleLinks:Load\r\n\r\nError Number #:7\r\n\r\n"
-         "Error Description:disk full",
-         "noxsimplelinks", 16},
+        {AutomationError(13, "Type mismatch"), false, critical, "noxsimplelinks", 16},
     };
     for (const Case& c : cases) {
         TestWorld world;

@@ -20,17 +20,11 @@ TEST(modEnvironment, DirectoryTable) {
     std::string root = world.ProfileFolder().string() + "/";
     std::string release = ExecutableFolder();
     const std::pair<std::string, std::string> cases[] = {
-        {"APP_DATA_ROOT_DIR", root},          {"CACHE_DIR", root + "cache/"},
-        {"CACHETOOLBAR_DIR", root + "cachetoolbar/"}, {"CONFIG_DIR", root + "config/"},
-        {"DOWNLOAD_DIR", root + "config/download/"}, {"ADDINS_DIR", root + "config/addins/"},
-        {"SETTINGS_DIR", root + "config/settings/"}, {"REPORTS_DIR", root + "config/reports/"},
-        {"CONNECTIONS_DIR", root + "connections/"}, {"TEMP_DIR", root + "temp/"},
-        {"RELEASE_DIR", release},             {"APP_PATH", release},
-        {"HELP_DIR", release + "help/"},      {"NO_SUCH_DIR", "/"},
-        {"settings_dir", "/"},                {"", "/"},
+        {"APP_DATA_ROOT_DIR", root}, {"CACHE_DIR", root + "cache/"}, {"SETTINGS_DIR", root + "config/settings/"},
+        {"RELEASE_DIR", release},    {"APP_PATH", release},          {"HELP_DIR", release + "help/"},
+        {"NO_SUCH_DIR", "/"},        {"settings_dir", "/"},          {"", "/"},
     };
     for (const auto& [name, folder] : cases) EXPECT_EQ(modEnvironment::GetDirectory(name), folder) << name;
-    EXPECT_EQ(modEnvironment::GetReleaseDir(), release);
     EXPECT_TRUE(world.Ui().Messages().empty());
 }
 
