@@ -69,7 +69,6 @@ TEST_F(IcommTest, WithoutSettingsSendsToTheEmbeddedServerAndWithoutOneRaises) {
     ScopedEmbeddedServer server([](const std::string& request) { return OkAnswer(request); });
     EXPECT_EQ(comm->Server(), "embedded");
     EXPECT_TRUE(comm->Send("<Request/>"));
-    EXPECT_EQ(comm->Response()->Get("ResultCode").ToString(), "OK");
     EXPECT_THAT(ResponseXml(), HasSubstr("<ECHO><Request/></ECHO>"));
 }
 

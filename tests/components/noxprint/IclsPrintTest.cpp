@@ -23,9 +23,8 @@ protected:
         grid->SetRows(3);
         grid->SetCols(3);
         grid->SetFixedRows(1);
-        const char* cells[3][3] = {{"Number", "Secret", "Title"}, {"D-1", "x", "Drawing <A&B>"}, {"D-2", "y", "Spec"}};
-        for (int32_t r = 0; r < 3; ++r)
-            for (int32_t c = 0; c < 3; ++c) grid->SetTextMatrix(r, c, cells[r][c]);
+        const char* cells[] = {"Number", "Secret", "Title", "D-1", "x", "Drawing <A&B>", "D-2", "y", "Spec"};
+        for (int32_t i = 0; i < 9; ++i) grid->SetTextMatrix(i / 3, i % 3, cells[i]);
         grid->SetColHidden(1, true);
     }
     // Reads the last report written, from its <html> on, into `html`.
