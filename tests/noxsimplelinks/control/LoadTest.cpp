@@ -136,6 +136,7 @@ TEST(SamplePanes, EveryPaneShowsObjectsForItsExampleParent) {
     ASSERT_TRUE(panes.load_file(NOX_DATA_DIR "/allusers/AppData/VARDEN/config/settings/panes.xml"));
     ControlWorld w;
     w.UseSampleServer();
+    w.Synchronous();
     for (pugi::xml_node pane : panes.child("PANES").children()) {
         pugi::xml_node example = pane.child("EXAMPLE");
         ASSERT_TRUE(example) << pane.name();
@@ -146,17 +147,10 @@ TEST(SamplePanes, EveryPaneShowsObjectsForItsExampleParent) {
             keys.push_back(type + "." + pair.substr(0, pair.find('=')));
             values.push_back(pair.substr(pair.find('=') + 1));
         }
-        auto site = std::make_shared<platform::ControlSite>();
-        site->SetComm(Variant(automation::CreateObject("noxrequestpars.XMLRequestPars")));
-        auto control = std::make_shared<noxsimplelinks::ctlSimpleLinks>();
-        control->SetContainer(Variant(DispatchPtr(site)));
-        control->SetParentType(type);
-        control->SetParentKeys(List(keys));
-        control->SetParentValues(List(values));
-        control->Init(Variant(w.Section(pane.name())));
-        control->Refresh();
-        auto& grid = dynamic_cast<platform::FlexGrid&>(*control->Grid());
-        EXPECT_GT(grid.Rows() - grid.FixedRows(), 0) << pane.name();
+        w.control->Init(Variant(w.Section(pane.name())));
+        w.Parent(type, keys, values);
+        w.control->Refresh();
+        EXPECT_GT(w.Rows(), 0) << pane.name();
     }
     EXPECT_TRUE(w.world.Ui().Messages().empty()) << w.world.Ui().Messages().front().text;
 }

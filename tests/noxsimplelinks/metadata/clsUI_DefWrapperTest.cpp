@@ -11,6 +11,7 @@
 using namespace automation;
 using noxsimplelinks::clsUI_DefWrapper;
 using testing::HasSubstr;
+using Strings = std::vector<std::string>;
 
 namespace {
 
@@ -26,14 +27,14 @@ protected:
     std::shared_ptr<clsUI_DefWrapper> ui = world.Load();
 };
 
-std::vector<std::string> Texts(const Variant& value) {
+Strings Texts(const Variant& value) {
     std::vector<std::string> texts;
     if (value.IsArray())
         for (const Variant& cell : value.ToArray().Cells()) texts.push_back(cell.TextOr(""));
     return texts;
 }
 
-std::vector<std::string> Column(const Variant& table, int32_t column) {
+Strings Column(const Variant& table, int32_t column) {
     std::vector<std::string> texts;
     const SafeArray& rows = table.ToArray();
     for (int32_t r = rows.LBound(1); r <= rows.UBound(1); ++r) texts.push_back(rows.At(r, column).TextOr(""));
@@ -136,46 +137,43 @@ TEST_F(SmallUiDef, ValueCollectionsUseLongNamesAndExpandTheFlags) {
 TEST_F(SmallUiDef, GroupArraysAndLists) {
     Variant groups = ui->GetAttributeGroupsAsArray("PART");
     ASSERT_EQ(groups.ToArray().Count(), 2);
-    EXPECT_EQ(Texts(groups.ToArray().At(1)), (std::vector<std::string>{"MORE", "More", "2"}));
-    EXPECT_EQ(Texts(ui->GetLinkAttrGroupsAsArray("PART", "USES").ToArray().At(0)),
-              (std::vector<std::string>{"L", "Link", "1"}));
-    EXPECT_EQ(Texts(ui->GetAttributeGroupsAsArrayForCustomization("PART").ToArray().At(0)),
-              (std::vector<std::string>{"MAIN", "", ""}));
+    EXPECT_EQ(Texts(groups.ToArray().At(1)), (Strings{"MORE", "More", "2"}));
+    EXPECT_EQ(Texts(ui->GetLinkAttrGroupsAsArray("PART", "USES").ToArray().At(0)), (Strings{"L", "Link", "1"}));
+    EXPECT_EQ(Texts(ui->GetAttributeGroupsAsArrayForCustomization("PART").ToArray().At(0)), (Strings{"MAIN", "", ""}));
     EXPECT_TRUE(ui->GetAttributeGroupsAsArray("TOOL").IsEmpty());
 
     EXPECT_EQ(Texts(ui->getObjectAttrsFilteredByUIAttr("PART", "ui_required")),
-              (std::vector<std::string>{"PART.NAME", "PART.MASS", "PART.MADE"}));
-    EXPECT_EQ(Texts(ui->getObjectAttrsFilteredByUIAttr("PART", "UI_QM_REQUIRED")), (std::vector<std::string>{"PART.NUMBER"}));
+              (Strings{"PART.NAME", "PART.MASS", "PART.MADE"}));
+    EXPECT_EQ(Texts(ui->getObjectAttrsFilteredByUIAttr("PART", "UI_QM_REQUIRED")), (Strings{"PART.NUMBER"}));
     EXPECT_TRUE(ui->getObjectAttrsFilteredByUIAttr("PART", "UI_MANDATORY").IsEmpty());
-    EXPECT_EQ(Texts(ui->getLinkAttrsFilteredByUIAttr("PART", "USES", "UI_QM_REQUIRED")), (std::vector<std::string>{"USES.QTY"}));
-    EXPECT_EQ(Texts(ui->getObjectsForQM()), (std::vector<std::string>{"PART"}));
-    EXPECT_EQ(Texts(ui->getSearchObjectsQM()), (std::vector<std::string>{"PART"}));
+    EXPECT_EQ(Texts(ui->getLinkAttrsFilteredByUIAttr("PART", "USES", "UI_QM_REQUIRED")), (Strings{"USES.QTY"}));
+    EXPECT_EQ(Texts(ui->getObjectsForQM()), (Strings{"PART"}));
+    EXPECT_EQ(Texts(ui->getSearchObjectsQM()), (Strings{"PART"}));
 
     Variant visible, customizable;
     ui->getObjectsForCustomization(visible, customizable);
-    EXPECT_EQ(Texts(visible), (std::vector<std::string>{"PART", "LBL_PART"}));
-    EXPECT_EQ(Texts(customizable), (std::vector<std::string>{"PART"}));
+    EXPECT_EQ(Texts(visible), (Strings{"PART", "LBL_PART"}));
+    EXPECT_EQ(Texts(customizable), (Strings{"PART"}));
     ui->getLinksObjectsforCustomization("PART", visible, customizable);
-    EXPECT_EQ(Texts(visible), (std::vector<std::string>{"USES", "Uses"}));
-    EXPECT_EQ(Texts(customizable), (std::vector<std::string>{"USES"}));
-    EXPECT_EQ(Texts(ui->getObjectLinksForMOW("PART")), (std::vector<std::string>{"USES", "Uses"}));
-    EXPECT_EQ(Column(ui->getObjectAttrsforQM("PART"), 0), (std::vector<std::string>{"LINK_EXISTANCE", "PART.MADE"}));
+    EXPECT_EQ(Texts(visible), (Strings{"USES", "Uses"}));
+    EXPECT_EQ(Texts(customizable), (Strings{"USES"}));
+    EXPECT_EQ(Texts(ui->getObjectLinksForMOW("PART")), (Strings{"USES", "Uses"}));
+    EXPECT_EQ(Column(ui->getObjectAttrsforQM("PART"), 0), (Strings{"LINK_EXISTANCE", "PART.MADE"}));
     EXPECT_TRUE(ui->linkIsValid("PART", "HIDDEN_LINK"));
     EXPECT_FALSE(ui->linkIsValidForQM("PART", "HIDDEN_LINK"));
-    EXPECT_EQ(Column(ui->GetObjectFieldsAsArray("PART"), 0),
-              (std::vector<std::string>{"ATTRS", "ATTR", "ATTR", "ATTR", "ATTR"}));
+    EXPECT_EQ(Column(ui->GetObjectFieldsAsArray("PART"), 0), (Strings{"ATTRS", "ATTR", "ATTR", "ATTR", "ATTR"}));
 }
 
 TEST_F(SmallUiDef, RequestFieldsStartFromTheTemplateAndAddTheRequiredOnes) {
     Variant grid = GridNode("<GRID_COLS ID='G' BASE_OBJECT='PART' OBJECTS='PART' RELATED_OBJECTS='USES'>"
                             "<_FILTER/><PART.NUMBER WIDTH='1500'/><NOTE/><PART.NAME/><_LATE/></GRID_COLS>");
     EXPECT_EQ(Column(ui->getFieldsForRequest(grid), 0),
-              (std::vector<std::string>{"PART.NUMBER", "NOTE", "PART.NAME", "_LATE", "PART.MASS", "PART.MADE", "USES.QTY"}));
+              (Strings{"PART.NUMBER", "NOTE", "PART.NAME", "_LATE", "PART.MASS", "PART.MADE", "USES.QTY"}));
     EXPECT_EQ(Column(ui->getFieldsForRequest(grid), 1)[0], "TRG");
     EXPECT_EQ(Column(ui->getFieldsForQMRequest(grid), 0),
-              (std::vector<std::string>{"PART.NUMBER", "NOTE", "PART.NAME", "_LATE", "USES.QTY"}));
+              (Strings{"PART.NUMBER", "NOTE", "PART.NAME", "_LATE", "USES.QTY"}));
     EXPECT_EQ(ui->getAttrNodeAsString(grid, "base_object"), "PART");
-    EXPECT_EQ(Texts(ui->getAttrNodeAsArray(grid, "RELATED_OBJECTS")), (std::vector<std::string>{"USES"}));
+    EXPECT_EQ(Texts(ui->getAttrNodeAsArray(grid, "RELATED_OBJECTS")), (Strings{"USES"}));
     EXPECT_TRUE(ui->getFieldsForRequest(GridNode("<G OBJECTS='PART'/>")).IsEmpty());
     EXPECT_TRUE(ui->getFieldsForRequest(Variant::Nothing()).IsEmpty());
 }
@@ -187,7 +185,7 @@ TEST_F(SmallUiDef, TheFieldTableKeepsPlacesAndMarksWhatTheGridDoesNotShow) {
     ASSERT_EQ(table.UBound(1), 6);
     ASSERT_EQ(table.UBound(2), 5);
     EXPECT_EQ(Texts(Variant(SafeArray::Of({table.At(0, 0), table.At(0, 1), table.At(0, 2), table.At(0, 3), table.At(0, 4)}))),
-              (std::vector<std::string>{"ID", "UI_LABEL", "UI_TYPE", "VISIBLE", "WIDTH"}));
+              (Strings{"ID", "UI_LABEL", "UI_TYPE", "VISIBLE", "WIDTH"}));
     struct Row {
         int32_t row;
         std::string id, label, type;
@@ -237,7 +235,7 @@ TEST(UiDefFormats, AnAbsentFlagAttributeCountsAsZeroInTheShortFormat) {
     EXPECT_TRUE(ui->ToShortFormat());
     EXPECT_EQ(ui->GetUIAttributeValue("A", "A.X", "UI_FLAGS"), "100000000010");
     EXPECT_EQ(ui->GetUIAttributeValue("A", "A.X", "UI_LABEL"), "X");
-    EXPECT_EQ(Texts(ui->GetAttributeGroupsAsArray("A").ToArray().At(0)), (std::vector<std::string>{"G", "", "3"}));
+    EXPECT_EQ(Texts(ui->GetAttributeGroupsAsArray("A").ToArray().At(0)), (Strings{"G", "", "3"}));
 }
 
 TEST_F(SmallUiDef, FailuresAreReportedWithTheOperationAndAnswerEmpty) {
@@ -250,7 +248,7 @@ TEST_F(SmallUiDef, LateBoundCallsReachTheSameMembers) {
     Variant visible, customizable;
     Arguments args{Variant("PART"), visible, customizable};
     ui->Invoke("getLinksObjectsforCustomization", InvokeKind::Method, args);
-    EXPECT_EQ(Texts(args[2]), (std::vector<std::string>{"USES"}));
+    EXPECT_EQ(Texts(args[2]), (Strings{"USES"}));
     EXPECT_EQ(ui->Call("GETUIATTRIBUTEVALUE", "PART", "PART.NAME", "UI_REQUIRED").ToString(), "1");
     ui->Let("xmlString", Variant("<UI_DEF/>"));
     EXPECT_THAT(ui->Get("xmlString").ToString(), HasSubstr("<UI_DEF"));
