@@ -80,13 +80,11 @@ TEST(ControlInit, MakesTheGridNamedAfterSectionAndTypeAndGivesItItsLook) {
     affected.control->Init(Variant(affected.Section("AFFECTED_ITEMS")));
     EXPECT_EQ(affected.Grid().GetLook("SelectionMode").ToLong(), 1) << "single rows only";
     EXPECT_FALSE(affected.Grid().GetLook("AllowSelection").ToBool());
-}
 
-TEST(ControlInit, ASectionWithoutIntNameNamesThePaneAfterItself) {
-    ControlWorld w;
-    w.control->Init(Variant(w.SectionFromXml("<MY_PANE><BASE_CLASS>ITEM</BASE_CLASS></MY_PANE>")));
-    EXPECT_EQ(w.control->IntName(), "MY_PANE");
-    EXPECT_TRUE(w.site->Control("fg_MY_PANE_ITEM"));
+    ControlWorld own;  // a section without INT_NAME names the pane after itself
+    own.control->Init(Variant(own.SectionFromXml("<MY_PANE><BASE_CLASS>ITEM</BASE_CLASS></MY_PANE>")));
+    EXPECT_EQ(own.control->IntName(), "MY_PANE");
+    EXPECT_TRUE(own.site->Control("fg_MY_PANE_ITEM"));
 }
 
 TEST(ControlInit, ASectionWithoutBaseClassOrAContainerWithoutCommEndsInitWithTheReport) {

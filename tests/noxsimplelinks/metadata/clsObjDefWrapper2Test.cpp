@@ -141,6 +141,11 @@ TEST_F(ObjDefWrapperTest, OmittedOptionalArgumentsTravelAsMissing) {
     EXPECT_EQ(fake->calls.back().args.size(), 3u);
     EXPECT_TRUE(fake->calls.back().args[2].IsMissing());
     EXPECT_THROW(facade.Call("getObjectKeys"), AutomationError);  // a required string left out
+    // Internal operations forward too but are not on the automation interface.
+    EXPECT_EQ(facade.getCategoryAttr("ELECTRICAL", Variant("VOLTAGE"), "TYPE"), "1");
+    EXPECT_EQ(fake->calls.back().args, (Arguments{Variant("ELECTRICAL"), Variant("VOLTAGE"), Variant("TYPE")}));
+    for (const char* internal : {"getCategoryAtrrs", "getCategoryAttr", "getObjectAttrType"})
+        EXPECT_FALSE(facade.Describe(internal).exists) << internal;
 }
 
 TEST_F(ObjDefWrapperTest, FailuresAndWrongResultsReachTheCaller) {
@@ -164,14 +169,6 @@ TEST_F(ObjDefWrapperTest, GetObjectDefaultValuesOnlyTellsWhereTheFunctionWent) {
     EXPECT_EQ(world.Ui().Messages()[0].flags, 0);
     EXPECT_EQ(world.Ui().Messages()[0].title, "");
     EXPECT_TRUE(fake->calls.empty());
-}
-
-TEST_F(ObjDefWrapperTest, InternalOperationsForwardTooButAreNotOnTheAutomationInterface) {
-    clsObjDefWrapper2 facade;
-    EXPECT_EQ(facade.getCategoryAttr("ELECTRICAL", Variant("VOLTAGE"), "TYPE"), "1");
-    EXPECT_EQ(fake->calls.back().args, (Arguments{Variant("ELECTRICAL"), Variant("VOLTAGE"), Variant("TYPE")}));
-    for (const char* internal : {"getCategoryAtrrs", "getCategoryAttr", "getObjectAttrType"})
-        EXPECT_FALSE(facade.Describe(internal).exists) << internal;
 }
 
 TEST_F(ObjDefWrapperTest, GetObjectKeyNamesAsksAFreshFacadeAndGivesEmptyOnFailure) {

@@ -94,9 +94,7 @@ TEST_F(SmallUiDef, SingleValuesReadFlagsByPositionAndPropertiesByShortName) {
     EXPECT_FALSE(ui->IsVirtualObject("TOOL"));
     EXPECT_FALSE(ui->IsVirtualObject("NOTHING"));
     EXPECT_FALSE(ui->isAttrViewable(Variant("PART"), Variant("PART.NUMBER")));
-}
-
-TEST_F(SmallUiDef, QueriesWrittenAsXPathByHostsStillWork) {
+    // Queries written as XPath by hosts still work.
     EXPECT_EQ(ui->getobjectGroupLabel("PART", "GROUP[@ID='MORE']/@UI_L"), "More");
     EXPECT_EQ(ui->GetObjectLabelByObjectType("NONE' or @ID='TOOL"), "LBL_TOOL");
     EXPECT_EQ(ui->GetUIAttributeValue("PART", "PART.NONE' or @ID='PART.NAME", "UI_LABEL"), "Name");
@@ -238,13 +236,10 @@ TEST(UiDefFormats, AnAbsentFlagAttributeCountsAsZeroInTheShortFormat) {
     EXPECT_EQ(Texts(ui->GetAttributeGroupsAsArray("A").ToArray().At(0)), (Strings{"G", "", "3"}));
 }
 
-TEST_F(SmallUiDef, FailuresAreReportedWithTheOperationAndAnswerEmpty) {
+TEST_F(SmallUiDef, LateBoundCallsReachTheSameMembersAndFailuresAreReportedWithTheOperation) {
     EXPECT_EQ(ui->getAttrNodeAsString(Variant::Nothing(), "ID"), "");
     ASSERT_EQ(world.world.Ui().Messages().size(), 1u);
     EXPECT_THAT(world.world.Ui().Messages()[0].text, HasSubstr("clsUI_DefWrapper:getAttrNodeAsString"));
-}
-
-TEST_F(SmallUiDef, LateBoundCallsReachTheSameMembers) {
     Variant visible, customizable;
     Arguments args{Variant("PART"), visible, customizable};
     ui->Invoke("getLinksObjectsforCustomization", InvokeKind::Method, args);
