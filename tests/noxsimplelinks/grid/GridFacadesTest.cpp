@@ -3,11 +3,9 @@
 
 #include <pugixml.hpp>
 
-#include "../../automation/ErrorOf.h"
 #include "GridWorld.h"
 #include "components/noxAttrs/IclsAttributes.h"
 #include "components/noxcomm2/ConnectionSettings.h"
-#include "components/noxgrid/IclsGrid.h"
 #include "noxsimplelinks/comm/clsCommWrapper2.h"
 #include "noxsimplelinks/grid/clsAttrsWrapper.h"
 #include "noxsimplelinks/grid/clsGrid.h"
@@ -23,70 +21,33 @@ using testing::UnorderedElementsAre;
 
 namespace {
 
-// Records the calls that reach it and answers 1 (a number, which the facades convert).
+// Records the arguments of the calls that reach it, writes back into the first and answers 1 (a
+// number, which the grid facade converts to the operation's type).
 class RecordingComponent : public Dispatch {
 public:
-    Variant Invoke(std::string_view name, InvokeKind kind, Arguments& args) override {
-        calls.push_back({std::string(name), kind, args});
+    Variant Invoke(std::string_view, InvokeKind, Arguments& args) override {
+        calls.push_back(args);
         if (!args.empty()) args.front() = "written back";
         return Variant(int32_t{1});
     }
     std::string TypeName() const override { return "RecordingComponent"; }
-    struct Call {
-        std::string name;
-        InvokeKind kind;
-        Arguments args;
-    };
-    std::vector<Call> calls;
+    std::vector<Arguments> calls;
 };
 
 }  // namespace
 
-TEST(GridWrapper, OperationsForwardByReferenceAndAnswerInTheirDeclaredType) {
+TEST(GridFacades, TheGridAndReportFacadesForwardToTheirComponents) {
     testsupport::GridWorld world;
     auto component = std::make_shared<RecordingComponent>();
-    testsupport::ScopedProgId replacement("noxgrid.IclsGrid", [component] { return component; });
-    noxsimplelinks::clsGridWrapper wrapper;
+    testsupport::ScopedProgId grid("noxgrid.IclsGrid", [component] { return component; });
+    testsupport::ScopedProgId print("noxprint.IclsPrint", [component] { return component; });
     Arguments args{Variant("in"), Variant(int32_t{2})};
-    EXPECT_EQ(wrapper.Invoke("InsertHeaders", InvokeKind::Method, args), Variant(true));
+    EXPECT_EQ(noxsimplelinks::clsGridWrapper().Invoke("InsertHeaders", InvokeKind::Method, args), Variant(true));
     EXPECT_EQ(args[0], Variant("written back"));
-    EXPECT_EQ(wrapper.Call("GetGridInArray"), Variant(int32_t{1}));
-    EXPECT_EQ(testsupport::ErrorOf([&] { wrapper.Call("SaveGrid"); }).Number(), errors::kTypeMismatch);
-    wrapper.Set("objUI_Def", Variant(component));
-    ASSERT_EQ(component->calls.back().name, "objUI_Def");
-    EXPECT_EQ(component->calls.back().kind, InvokeKind::PropertySet);
-}
-
-TEST(GridWrapper, TheGridComponentReadsKeyValuesAndNamesWhatItDoesNotDo) {
-    testsupport::GridWorld world;
-    world.WithObjectDefinitions();
-    noxsimplelinks::clsGrid grid;
-    ASSERT_TRUE(grid.LoadGridLayout(world.Grid(), world.Definition(), Variant::Nothing()));
-    ASSERT_TRUE(grid.FillGrid(world.Grid(), testsupport::RowSetText({{"DOC.DOC_ID", "string"}, {"DOC.REVISION", "string"}},
-                                                                    {{"D-1", "B"}})));
-    noxsimplelinks::clsGridWrapper wrapper;
-    Variant keys, values;
-    EXPECT_EQ(wrapper.IGetObjectKeysValues(world.Grid(), "DOC", keys, values, Variant(int32_t{1})), Variant(true));
-    EXPECT_EQ(keys.ToArray().Count(), 2);
-    EXPECT_EQ(values, Variant(SafeArray::Of({Variant("D-1"), Variant("B")})));
-    EXPECT_TRUE(testsupport::Raises([&] { wrapper.Call("ExpandTree", int32_t{1}); }, components::IclsGrid::kNotAvailable,
-                                    "ExpandTree"));
-}
-
-TEST(ReportWrapper, PrintsThroughTheComponentAndLetsItsFailuresPass) {
-    testsupport::GridWorld world;
-    auto component = std::make_shared<RecordingComponent>();
-    {
-        testsupport::ScopedProgId replacement("noxprint.IclsPrint", [component] { return component; });
-        noxsimplelinks::clsReportWrapper report;
-        EXPECT_TRUE(report.printGridContents(world.Grid(), "c", "rh", "ph", "pf", "rf", false, 1, true));
-        ASSERT_EQ(component->calls.size(), 1u);
-        EXPECT_EQ(component->calls[0].args.size(), 9u);
-        EXPECT_EQ(component->calls[0].args[4], Variant("pf"));
-    }
-    noxsimplelinks::clsReportWrapper report;
-    EXPECT_EQ(testsupport::ErrorOf([&] { report.Call("printsaveCategoryAttrs", Variant(), "a"); }).Number(),
-              errors::kNotImplemented);
+    EXPECT_TRUE(noxsimplelinks::clsReportWrapper().printGridContents(world.Grid(), "c", "rh", "ph", "pf", "rf", false, 1, true));
+    ASSERT_EQ(component->calls.size(), 2u);
+    EXPECT_EQ(component->calls[1].size(), 9u);
+    EXPECT_EQ(component->calls[1][4], Variant("pf"));
 }
 
 // --- the attributes facade ---
@@ -171,41 +132,42 @@ TEST_F(AttributesUpdate, SeveralObjectsGoAsOneRequestAndReleasedOnesAreSkipped) 
     EXPECT_EQ(dialog->ShownDialogs()[0].arguments[1], Variant("UI_ENABLED_MULTI"));
 }
 
-TEST_F(AttributesUpdate, WhenEverySelectedObjectIsReleasedNothingIsSent) {
+TEST_F(AttributesUpdate, NothingIsSentWhenEverySelectedObjectIsReleasedOrTheDialogIsCancelled) {
     Select({"D-2", "D-4"});
     dialog->ScriptEdits({{"DOC.TITLE", "Edited"}});
     EXPECT_FALSE(attrs.Update(comm, Variant::Nothing(), Variant()));
-    EXPECT_EQ(server.Requests(), 0);
-    auto messages = world.world.Ui().Messages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_THAT(messages[0].text, HasSubstr("Documents were not updated: D-4, D-2"));
-}
-
-TEST_F(AttributesUpdate, OneObjectIsUpdatedByTheDialogAndACancelSendsNothing) {
-    Select({"D-3"});
-    EXPECT_TRUE(attrs.Update(comm, Variant("host"), Variant()));
-    ASSERT_EQ(dialog->ShownDialogs().size(), 1u);
-    const Arguments& shown = dialog->ShownDialogs()[0].arguments;
-    ASSERT_EQ(shown.size(), 13u);
-    EXPECT_EQ(shown[1], Variant(int32_t{2}));
-    EXPECT_EQ(shown[2], Variant("UI_ENABLED_UPDATE"));
-    EXPECT_EQ(shown[4], Variant("host"));
-    EXPECT_TRUE(shown[5].IsMissing());
-
+    ASSERT_EQ(world.world.Ui().Messages().size(), 1u);
+    EXPECT_THAT(world.world.Ui().Messages()[0].text, HasSubstr("Documents were not updated: D-4, D-2"));
     Select({"D-1", "D-3"});
     dialog->ScriptCancel();
     EXPECT_FALSE(attrs.Update(comm, Variant::Nothing(), Variant()));
     EXPECT_EQ(server.Requests(), 0);
 }
 
-TEST_F(AttributesUpdate, DisplayAndHistoryShowTheDialogAndFailuresAreReported) {
-    Select({"D-1"});
+TEST_F(AttributesUpdate, EachOperationShowsTheDialogInItsModeAndFailuresAreReported) {
+    Select({"D-3"});
+    EXPECT_TRUE(attrs.Update(comm, Variant("host"), Variant()));
     EXPECT_TRUE(attrs.Display(comm, Variant::Nothing()));
     EXPECT_TRUE(attrs.Display2History("DOC", Variant("k"), Variant("v")));
-    EXPECT_EQ(dialog->ShownDialogs()[1].arguments.size(), 5u);
     EXPECT_EQ(attrs.Create(), Variant(true));
-    EXPECT_EQ(dialog->ShownDialogs()[2].arguments[2], Variant("UI_ENABLED_CREATE"));
+    const auto& shown = dialog->ShownDialogs();
+    ASSERT_EQ(shown.size(), 4u);
+    ASSERT_EQ(shown[0].arguments.size(), 13u);
+    EXPECT_EQ(shown[0].arguments[1], Variant(int32_t{2}));
+    EXPECT_EQ(shown[0].arguments[2], Variant("UI_ENABLED_UPDATE"));
+    EXPECT_EQ(shown[0].arguments[4], Variant("host"));
+    EXPECT_TRUE(shown[0].arguments[5].IsMissing());
+    EXPECT_EQ(shown[2].arguments.size(), 5u);
+    EXPECT_EQ(shown[3].arguments[2], Variant("UI_ENABLED_CREATE"));
     attrs.SetGrid(nullptr);
     EXPECT_FALSE(attrs.Update(comm, Variant::Nothing(), Variant()));
     EXPECT_THAT(world.world.Ui().Messages().back().text, HasSubstr("clsAttrsWrapper:Update"));
+}
+
+TEST_F(AttributesUpdate, TheGridFacadeReadsTheKeyValuesOfARow) {
+    noxsimplelinks::clsGridWrapper wrapper;
+    Variant keys, values;
+    EXPECT_EQ(wrapper.IGetObjectKeysValues(world.Grid(), "DOC", keys, values, Variant(int32_t{1})), Variant(true));
+    EXPECT_EQ(keys.ToArray().Count(), 2);
+    EXPECT_EQ(values, Variant(SafeArray::Of({Variant("D-4"), Variant("C")})));
 }
