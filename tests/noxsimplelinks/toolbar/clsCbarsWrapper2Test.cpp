@@ -44,29 +44,19 @@ protected:
     std::shared_ptr<ToolbarControl> toolbar = std::make_shared<ToolbarControl>();
 };
 
+// The file tools the control's tests leave out, with a designer's rights; the view drop-down follows
+// its first enabled view tool.
 TEST_F(FacadeWithSampleBars, FileBarFollowsTheSelectionStateAndTheRights) {
     Build("FILE");
     EXPECT_EQ(facade->ToolBar(), toolbar);  // taken from the build
-    // Enabled in NEW_EMPTY, ROW_SELECTED, MRS for a designer: EDIT_FILE is allowed while in work,
-    // UNLINK_FILE_FROM_DOC and CREATE_OBJECT are allowed, UNLOCK_FILE is refused; the view drop-down
-    // follows its first enabled view tool.
-    const std::pair<const char*, std::string> table[] = {
-        {"ID_Prop_Refresh", "111"},   {"ID_Prop_Find_Files", "111"},  {"ID_Prop_View_File", "010"},
-        {"ID_Prop_Edit_File", "010"}, {"ID_Prop_Delete_File", "011"}, {"ID_Prop_Display_File_Lock_Info", "010"},
-        {"ID_Prop_Lock_File", "011"}, {"ID_Prop_UnLock_File", "000"}, {"ID_Prop_View_Drp", "010"},
-        {"ID_Create_Drp", "111"},
-    };
-    const char* states[] = {"NEW_EMPTY", "ROW_SELECTED", "MRS"};
-    for (int state = 0; state < 3; ++state) {
-        Toggle(states[state]);
-        for (const auto& [tool, enabled] : table) EXPECT_EQ(Enabled(tool), enabled[state] == '1') << states[state] << " " << tool;
-        EXPECT_TRUE(toolbar->Redraw());
+    for (const std::string state : {"NEW_EMPTY", "MRS", "ROW_SELECTED"}) {
+        Toggle(state);
+        EXPECT_TRUE(Enabled("ID_Prop_Find_Files") && Enabled("ID_Create_Drp")) << state;
+        EXPECT_EQ(Enabled("ID_Prop_Display_File_Lock_Info"), state == "ROW_SELECTED") << state;
+        EXPECT_EQ(Enabled("ID_Prop_View_Drp"), state == "ROW_SELECTED") << state;
     }
-    Toggle("ROW_SELECTED");
-    auto view = toolbar->ToolById("ID_Prop_View_Drp");
-    EXPECT_EQ(view->TagVariant().ToString(), "ID_Prop_View_Drp;ID_Prop_View_File;;ID_Prop_View_Menu");
-    EXPECT_EQ(view->Name(), "View");
-    EXPECT_EQ(view->Picture().ToString(), "view_file");
+    EXPECT_EQ(toolbar->ToolById("ID_Prop_View_Drp")->TagVariant().ToString(),
+              "ID_Prop_View_Drp;ID_Prop_View_File;;ID_Prop_View_Menu");
     // A row status takes the place of the parent status when given.
     for (const auto& [parent, row, editable] : {std::tuple("IN_WORK", "RELEASED", false), std::tuple("RELEASED", "", false),
                                                 std::tuple("RELEASED", "IN_WORK", true)}) {
