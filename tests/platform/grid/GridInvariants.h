@@ -58,4 +58,11 @@ inline std::shared_ptr<FlexGrid> MakeGrid(int32_t dataRows, int32_t cols) {
     return g;
 }
 
+// The selected rows in the order the grid lists them.
+inline std::vector<int32_t> SelectedRowList(const FlexGrid& g) {
+    std::vector<int32_t> rows;
+    for (int32_t i = 0; i < g.SelectedRows(); ++i) rows.push_back(g.SelectedRow(i));
+    return rows;
+}
+
 }  // namespace platform::testing

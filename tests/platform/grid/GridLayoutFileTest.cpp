@@ -3,14 +3,15 @@
 #include <filesystem>
 #include <fstream>
 
+#include "automation/ErrorOf.h"
 #include "platform/grid/ControlErrors.h"
 #include "platform/grid/GridInvariants.h"
 
 using namespace platform;
 using platform::testing::GridInvariantsHold;
 using platform::testing::MakeGrid;
-using automation::AutomationError;
 using automation::Variant;
+using testsupport::Raises;
 
 namespace {
 
@@ -115,13 +116,8 @@ TEST_F(GridLayoutFileTest, AFileThatIsNotALayoutRaisesWithItsLineAndChangesNothi
     };
     for (const Case& c : cases) {
         auto g = MakeGrid(2, 2);
-        try {
-            g->LoadGrid(Write("bad.grd", c.text), std::nullopt);
-            ADD_FAILURE() << c.what << " loaded";
-        } catch (const AutomationError& e) {
-            EXPECT_EQ(e.Number(), kInvalidFileFormat) << c.what;
-            EXPECT_NE(e.Description().find(c.mention), std::string::npos) << c.what << ": " << e.Description();
-        }
+        EXPECT_TRUE(Raises([&] { g->LoadGrid(Write("bad.grd", c.text), std::nullopt); }, kInvalidFileFormat, c.mention))
+            << c.what;
         EXPECT_EQ(g->Rows(), 3) << c.what;
         EXPECT_EQ(g->TextMatrix(1, 1), "r1c1") << c.what;
     }
@@ -129,13 +125,8 @@ TEST_F(GridLayoutFileTest, AFileThatIsNotALayoutRaisesWithItsLineAndChangesNothi
 
 TEST_F(GridLayoutFileTest, MissingFilesAndUnwritablePathsRaise) {
     FlexGrid g;
-    try {
-        g.LoadGrid(PathOf("does_not_exist.grd"), std::nullopt);
-        ADD_FAILURE();
-    } catch (const AutomationError& e) {
-        EXPECT_EQ(e.Number(), automation::errors::kFileNotFound);
-    }
-    EXPECT_THROW(g.SaveGrid(PathOf("no/such/dir/x.grd"), std::nullopt, std::nullopt), AutomationError);
+    EXPECT_TRUE(Raises([&] { g.LoadGrid(PathOf("does_not_exist.grd"), std::nullopt); }, automation::errors::kFileNotFound));
+    EXPECT_NE(testsupport::ErrorOf([&] { g.SaveGrid(PathOf("no/such/dir/x.grd"), std::nullopt, std::nullopt); }).Number(), 0);
 }
 
 TEST_F(GridLayoutFileTest, RecordsOfALaterVersionAreSkipped) {

@@ -7,6 +7,7 @@
 using namespace platform;
 using platform::testing::GridInvariantsHold;
 using platform::testing::MakeGrid;
+using platform::testing::SelectedRowList;
 using automation::Arguments;
 using automation::Variant;
 
@@ -27,12 +28,6 @@ public:
     std::function<void(std::string_view, Arguments&)> onEvent;
 };
 
-std::vector<int32_t> SelectedRowList(const FlexGrid& g) {
-    std::vector<int32_t> rows;
-    for (int32_t i = 0; i < g.SelectedRows(); ++i) rows.push_back(g.SelectedRow(i));
-    return rows;
-}
-
 std::shared_ptr<FlexGrid> ListBoxGrid() {
     auto g = MakeGrid(6, 3);
     g->SetLook("SelectionMode", Variant(int32_t{kSelectionListBox}));
@@ -52,54 +47,41 @@ TEST(GridUser, AClickRaisesMouseDownSelectionMouseUpAndClickInThatOrder) {
     EXPECT_EQ(SelectedRowList(*g), (std::vector<int32_t>{2}));
 }
 
-TEST(GridUser, CtrlAndShiftClicksBuildAListBoxSelectionInSelectionOrder) {
-    auto g = ListBoxGrid();
-    GridUser user(*g);
-    user.Click(4, 0);
-    user.Click(2, 0, GridUser::kCtrl);
-    user.Click(6, 0, GridUser::kCtrl);
-    EXPECT_EQ(SelectedRowList(*g), (std::vector<int32_t>{4, 2, 6}));
-    user.Click(2, 0, GridUser::kCtrl);
-    EXPECT_EQ(SelectedRowList(*g), (std::vector<int32_t>{4, 6}));
-    EXPECT_EQ(g->Row(), 2);
-    user.Click(3, 0);
-    user.Click(5, 0, GridUser::kShift);
-    EXPECT_EQ(SelectedRowList(*g), (std::vector<int32_t>{3, 4, 5}));
-    user.Click(1, 0, GridUser::kShift);
-    EXPECT_EQ(SelectedRowList(*g), (std::vector<int32_t>{1, 2, 3}));
-    EXPECT_TRUE(GridInvariantsHold(*g));
-}
-
-TEST(GridUser, WithoutAllowSelectionModifiedClicksSelectOneRow) {
-    auto g = ListBoxGrid();
-    g->SetLook("AllowSelection", Variant(false));
-    GridUser user(*g);
-    user.Click(4, 0);
-    user.Click(2, 0, GridUser::kCtrl);
-    EXPECT_EQ(SelectedRowList(*g), (std::vector<int32_t>{2}));
-}
-
-TEST(GridUser, ShiftClickInRangeModeExtendsFromTheCurrentCell) {
-    auto g = MakeGrid(6, 3);
-    GridUser user(*g);
-    user.Click(2, 0);
-    user.Click(4, 2, GridUser::kShift);
-    EXPECT_EQ(g->Row(), 2);
-    EXPECT_EQ(g->RowSel(), 4);
-    EXPECT_EQ(g->ColSel(), 2);
-    EXPECT_EQ(g->SelectedRows(), 3);
-}
-
-TEST(GridUser, TheClickHandlerSettingRowSelKeepsACtrlClickSelection) {
-    auto g = ListBoxGrid();
-    EventLog log(*g);
-    log.onEvent = [&](std::string_view name, Arguments&) {
-        if (name == "Click" && g->Row() > 0) g->SetRowSel(g->Row());
+// Plain, Ctrl- and Shift-clicks on column 0 (or, in range mode, a Shift-click on the last column)
+// and the rows they leave selected.
+TEST(GridUser, ModifiedClicksBuildTheSelectionTheModeAllows) {
+    constexpr int kCtrl = GridUser::kCtrl, kShift = GridUser::kShift;
+    struct Case {
+        const char* what;
+        int32_t mode;
+        std::vector<std::pair<int32_t, int>> clicks;  // row and modifier keys
+        std::vector<int32_t> selected;
+        int32_t row;  // the current row afterwards
+        bool allowSelection = true, clickHandlerSetsRowSel = false;
+    } cases[] = {
+        {"ctrl adds in order", kSelectionListBox, {{4, 0}, {2, kCtrl}, {6, kCtrl}}, {4, 2, 6}, 6},
+        {"ctrl again removes", kSelectionListBox, {{4, 0}, {2, kCtrl}, {6, kCtrl}, {2, kCtrl}}, {4, 6}, 2},
+        {"shift extends down", kSelectionListBox, {{3, 0}, {5, kShift}}, {3, 4, 5}, 5},
+        {"shift from the anchor up", kSelectionListBox, {{3, 0}, {5, kShift}, {1, kShift}}, {1, 2, 3}, 1},
+        {"no AllowSelection", kSelectionListBox, {{4, 0}, {2, kCtrl}}, {2}, 2, false},
+        {"Click handler sets RowSel", kSelectionListBox, {{1, 0}, {3, kCtrl}}, {1, 3}, 3, true, true},
+        {"range mode shift keeps Row", kSelectionFree, {{2, 0}, {4, kShift}}, {2, 3, 4}, 2},
     };
-    GridUser user(*g);
-    user.Click(1, 0);
-    user.Click(3, 0, GridUser::kCtrl);
-    EXPECT_EQ(g->SelectedRows(), 2);
+    for (const Case& c : cases) {
+        auto g = MakeGrid(6, 3);
+        g->SetLook("SelectionMode", Variant(c.mode));
+        g->SetLook("AllowSelection", Variant(c.allowSelection));
+        EventLog log(*g);
+        if (c.clickHandlerSetsRowSel)
+            log.onEvent = [&](std::string_view name, Arguments&) {
+                if (name == "Click" && g->Row() > 0) g->SetRowSel(g->Row());
+            };
+        GridUser user(*g);
+        for (auto [row, keys] : c.clicks) user.Click(row, keys == kShift ? 2 : 0, keys);
+        EXPECT_EQ(SelectedRowList(*g), c.selected) << c.what;
+        EXPECT_EQ(g->Row(), c.row) << c.what;
+        EXPECT_TRUE(GridInvariantsHold(*g)) << c.what;
+    }
 }
 
 TEST(GridUser, RightClickAndKeysOnlyReportAndLeaveTheSelection) {
