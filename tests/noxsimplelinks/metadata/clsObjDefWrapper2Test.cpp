@@ -129,7 +129,7 @@ TEST_F(ObjDefWrapperTest, ForwardsEveryOperationWithItsArgumentsInOrder) {
     EXPECT_EQ(created, 1);
 }
 
-TEST_F(ObjDefWrapperTest, OmittedOptionalArgumentsTravelAsMissing) {
+TEST_F(ObjDefWrapperTest, OmittedOptionalArgumentsTravelAsMissingAndFailuresReachTheCaller) {
     clsObjDefWrapper2 facade;
     Arguments args{Variant("ITEM"), Variant("DOC"), Variant("REFERENCE_LINK"), Variant()};
     facade.Invoke("getLinkTableBetween2Obj", InvokeKind::Method, args);
@@ -146,10 +146,7 @@ TEST_F(ObjDefWrapperTest, OmittedOptionalArgumentsTravelAsMissing) {
     EXPECT_EQ(fake->calls.back().args, (Arguments{Variant("ELECTRICAL"), Variant("VOLTAGE"), Variant("TYPE")}));
     for (const char* internal : {"getCategoryAtrrs", "getCategoryAttr", "getObjectAttrType"})
         EXPECT_FALSE(facade.Describe(internal).exists) << internal;
-}
 
-TEST_F(ObjDefWrapperTest, FailuresAndWrongResultsReachTheCaller) {
-    clsObjDefWrapper2 facade;
     fake->failure = AutomationError(0x80040501, "not available", "IMetaData");
     EXPECT_TRUE(testsupport::Raises([&] { facade.Call("getAttrDependencies", "ITEM", "STATUS"); },
                                     static_cast<int32_t>(0x80040501), "not available"));

@@ -75,7 +75,7 @@ TEST_F(SmallUiDef, ABadTextOrPathKeepsTheDocument) {
     EXPECT_EQ(ui->GetObjectLabelByObjectType("PART"), "");
 }
 
-TEST_F(SmallUiDef, SingleValuesReadFlagsByPositionAndPropertiesByShortName) {
+TEST_F(SmallUiDef, SingleValuesReadFlagsByPositionAndPropertiesByShortNameAndTheNamesMap) {
     struct Case {
         std::string attr, name, expected;
     } cases[] = {
@@ -98,9 +98,6 @@ TEST_F(SmallUiDef, SingleValuesReadFlagsByPositionAndPropertiesByShortName) {
     EXPECT_EQ(ui->getobjectGroupLabel("PART", "GROUP[@ID='MORE']/@UI_L"), "More");
     EXPECT_EQ(ui->GetObjectLabelByObjectType("NONE' or @ID='TOOL"), "LBL_TOOL");
     EXPECT_EQ(ui->GetUIAttributeValue("PART", "PART.NONE' or @ID='PART.NAME", "UI_LABEL"), "Name");
-}
-
-TEST_F(SmallUiDef, NamesAndFlagPositions) {
     EXPECT_EQ(ui->getShortName("UI_REQUIRED"), "substring (@UI_FLAGS,9,1)='1'");
     EXPECT_EQ(ui->getShortName("UI_QM_EDITOR_ACTION"), "UI_Q_E_A");
     EXPECT_EQ(ui->getLongName("SOMETHING"), "SOMETHING");
@@ -244,7 +241,6 @@ TEST_F(SmallUiDef, LateBoundCallsReachTheSameMembersAndFailuresAreReportedWithTh
     Arguments args{Variant("PART"), visible, customizable};
     ui->Invoke("getLinksObjectsforCustomization", InvokeKind::Method, args);
     EXPECT_EQ(Texts(args[2]), (Strings{"USES"}));
-    EXPECT_EQ(ui->Call("GETUIATTRIBUTEVALUE", "PART", "PART.NAME", "UI_REQUIRED").ToString(), "1");
     ui->Let("xmlString", Variant("<UI_DEF/>"));
     EXPECT_THAT(ui->Get("xmlString").ToString(), HasSubstr("<UI_DEF"));
 }
