@@ -77,12 +77,4 @@ TEST(MessageBox, ConsoleShowsTitleTextAndButtonsWithPlainLineBreaks) {
     EXPECT_EQ(shown.find('\r'), std::string::npos);
 }
 
-TEST(MessageBox, ConsoleKeepsTheMousePointer) {
-    std::istringstream in;
-    std::ostringstream out;
-    ConsoleUi ui(in, out);
-    ui.SetMousePointer(11);
-    EXPECT_EQ(ui.MousePointer(), 11);
-}
-
 }  // namespace
