@@ -13,20 +13,15 @@ namespace plmtest {
 
 namespace {
 
-struct MessageParts {
-    std::vector<std::string> descriptions, codes, data;
-};
-
-MessageParts ReadMessages(pugi::xml_node owner) {
-    MessageParts parts;
+void ReadReply(pugi::xml_node owner, Reply& reply) {
+    reply.code = owner.attribute("ResultCode").value();
     for (pugi::xml_node m : owner.child("Messages").children("Message")) {
-        parts.descriptions.push_back(m.child_value("Description"));
-        parts.codes.push_back(m.attribute("Code").value());
+        reply.messages.push_back(m.child_value("Description"));
+        reply.messageCodes.push_back(m.attribute("Code").value());
         std::ostringstream data;
         if (m.child("Data")) m.child("Data").print(data, "", pugi::format_raw);
-        parts.data.push_back(data.str());
+        reply.messageData.push_back(data.str());
     }
-    return parts;
 }
 
 }  // namespace
@@ -36,21 +31,19 @@ Answer ReadAnswer(const std::string& text) {
     EXPECT_TRUE(doc.load_string(text.c_str())) << text;
     pugi::xml_node root = doc.child("Answer");
     EXPECT_TRUE(root) << text;
-    MessageParts top = ReadMessages(root);
-    Answer answer{root.attribute("ResultCode").value(), top.descriptions, top.codes, {}};
+    Answer answer;
+    ReadReply(root, answer);
     for (pugi::xml_node r : root.child("MethodResponses").children("MethodResponse")) {
-        MessageParts own = ReadMessages(r);
-        MethodAnswer method{r.attribute("Name").value(), r.attribute("ResultCode").value(), own.descriptions, own.codes,
-                            own.data, {}, {}};
+        MethodAnswer& method = answer.methods.emplace_back();
+        ReadReply(r, method);
+        method.name = r.attribute("Name").value();
         pugi::xml_node xml = r.child("Result").child("xml");
         for (pugi::xml_node type : xml.child("s:Schema").child("s:ElementType").children("s:AttributeType"))
             method.columnTypes[type.attribute("name").value()] = type.child("s:datatype").attribute("dt:type").value();
         for (pugi::xml_node row : xml.child("rs:data").children("z:row")) {
-            Row values;
+            Row& values = method.rows.emplace_back();
             for (pugi::xml_attribute a : row.attributes()) values[a.name()] = a.value();
-            method.rows.push_back(values);
         }
-        answer.methods.push_back(method);
     }
     return answer;
 }
@@ -91,18 +84,14 @@ std::string Escape(const std::string& text) {
     return out;
 }
 
-std::string Keys(const std::vector<std::pair<std::string, std::string>>& keys) {
-    std::string out;
+std::string Obj(const std::string& role, const std::string& type, const KeyList& keys) {
+    std::string out = "<" + role + " ID=\"" + type + "\" TYPE=\"\">";
     for (const auto& [name, value] : keys) out += "<" + name + ">" + Escape(value) + "</" + name + ">";
-    return out;
-}
-
-std::string Obj(const std::string& role, const std::string& type,
-                const std::vector<std::pair<std::string, std::string>>& keys) {
-    return "<" + role + " ID=\"" + type + "\" TYPE=\"\">" + Keys(keys) + "</" + role + ">";
+    return out + "</" + role + ">";
 }
 
 std::string Fields(const std::vector<std::string>& fields) {
+    if (fields.empty()) return "";
     std::string out = "<SELECT_FIELDS ID=\"\" TYPE=\"SELECT_FIELDS\">";
     for (const std::string& f : fields) out += "<" + f + "></" + f + ">";
     return out + "</SELECT_FIELDS>";
@@ -116,6 +105,25 @@ std::string Request(const std::string& method, const std::string& objects, const
                     const std::string& user) {
     std::string connection = user.empty() ? "" : "<CONNECTION><USER>" + user + "</USER><PROJECT></PROJECT></CONNECTION>";
     return "<Request>" + connection + "<Method><Name>" + method + "</Name>" + objects + params + "</Method></Request>";
+}
+
+KeyList Step(const std::string& type, const std::string& step) {
+    return {{type + ".EO_ID", "EO-1001"}, {type + ".ROUTE_ID", "R1"}, {type + ".STEP_ID", step}};
+}
+
+std::string ByKeys(const std::string& method, const std::string& type, const KeyList& keys,
+                   const std::vector<std::string>& fields, const std::string& params) {
+    return Request(method, "<OBJECTS>" + Fields(fields) + Obj("IN_OBJECT", type, keys) + "</OBJECTS>", params);
+}
+
+std::string QueryLinks(const std::string& type, const KeyList& keys, const std::vector<std::string>& fields,
+                       const std::string& link, const std::string& params, const std::string& method) {
+    return Request(method, "<OBJECTS>" + Fields(fields) + Obj("IN_OBJECT", type, keys) + Link(link) + "</OBJECTS>", params);
+}
+
+std::string QueryType(const std::string& type, const std::vector<std::string>& fields, const std::string& conditions) {
+    return Request("ZerakQuery", "<OBJECTS>" + Fields(fields) + "<QUERIEID_OBJECTS_LINKS><Object>" + type +
+                                     "</Object></QUERIEID_OBJECTS_LINKS>" + conditions + "</OBJECTS>");
 }
 
 std::string Multi(const std::vector<std::string>& requests, const std::string& name) {

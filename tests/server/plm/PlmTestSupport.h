@@ -12,17 +12,25 @@
 namespace plmtest {
 
 using Row = std::map<std::string, std::string>;
+using KeyList = std::vector<std::pair<std::string, std::string>>;
 
-struct MethodAnswer {
-    std::string name, code;
+// The objects most tests look at.
+inline const KeyList kA100B = {{"ITEM.ITEM_KEY", "A100"}, {"ITEM.REVISION", "B"}};
+inline const KeyList kD100B = {{"DOC.DOC_ID", "D100"}, {"DOC.REVISION", "B"}};
+
+// A result code with its messages: their texts, codes and <Data> as written.
+struct Reply {
+    std::string code;
     std::vector<std::string> messages, messageCodes, messageData;
+};
+
+struct MethodAnswer : Reply {
+    std::string name;
     std::vector<Row> rows;
     std::map<std::string, std::string> columnTypes;  // field name -> dt:type
 };
 
-struct Answer {
-    std::string code;
-    std::vector<std::string> messages, messageCodes;
+struct Answer : Reply {
     std::vector<MethodAnswer> methods;
     const MethodAnswer& Only() const { return methods.at(0); }
 };
@@ -45,14 +53,21 @@ std::shared_ptr<const objdefs::ObjectDefinitions> SampleDefinitions();
 // A store at `path` filled with the sample data set.
 void SeedSample(const std::string& path);
 
-// Fragment builders, as the client writes them.
-std::string Keys(const std::vector<std::pair<std::string, std::string>>& keys);
-std::string Obj(const std::string& role, const std::string& type,
-                const std::vector<std::pair<std::string, std::string>>& keys);
+// Fragment builders, as the client writes them; no fields, no <SELECT_FIELDS>.
+std::string Obj(const std::string& role, const std::string& type, const KeyList& keys);
 std::string Fields(const std::vector<std::string>& fields);
 std::string Link(const std::string& name, const std::string& attributes = {});
 std::string Request(const std::string& method, const std::string& objects, const std::string& params = {},
                     const std::string& user = {});
+// The keys of step `step` of the order EO-1001's route R1, as `type` (EO_ROUTE_STEP or EO_USER_TASK).
+KeyList Step(const std::string& type, const std::string& step);
+// A method on one object; the objects linked to one object; the objects of one type.
+std::string ByKeys(const std::string& method, const std::string& type, const KeyList& keys,
+                   const std::vector<std::string>& fields = {}, const std::string& params = {});
+std::string QueryLinks(const std::string& type, const KeyList& keys, const std::vector<std::string>& fields,
+                       const std::string& link, const std::string& params = {},
+                       const std::string& method = "ZerakQueryLinks");
+std::string QueryType(const std::string& type, const std::vector<std::string>& fields, const std::string& conditions = {});
 // A multi-method request nesting the documents, escaped in PARAMS/RequestBody.
 std::string Multi(const std::vector<std::string>& requests, const std::string& name = "MultiMethodsRequest");
 std::string Escape(const std::string& text);
@@ -62,8 +77,6 @@ class SampleServer {
 public:
     SampleServer();
     Answer Send(const std::string& request) { return ReadAnswer(plm_->Handle(request)); }
-    std::string Raw(const std::string& request) { return plm_->Handle(request); }
-    server::PlmServer& Plm() { return *plm_; }
     // The rows of a one-method query that must succeed.
     std::vector<Row> Rows(const std::string& request);
     // A count of the store's links, objects and history rows, to see that nothing changed.
