@@ -3,6 +3,8 @@
 
 #include <filesystem>
 
+#include <pugixml.hpp>
+
 #include "GridWorld.h"
 #include "automation/VariantText.h"
 #include "noxsimplelinks/env/modRegional.h"
@@ -176,15 +178,14 @@ TEST_F(GridLayout, SavingWritesTheVisibleColumnsAndDropsTheCache) {
     std::string saved = (world.world.Root() / "section.xml").string();
     ASSERT_TRUE(grid.SaveGridLayout(world.Grid(), Variant(world.section), "//GRID_COLS", saved));
 
-    auto written = std::make_shared<platform::XmlDocument>();
-    ASSERT_TRUE(written->Load(saved));
-    auto list = written->SelectNodes("/SECTION/GRID_COLS/*");
+    pugi::xml_document written;
+    ASSERT_TRUE(written.load_file(saved.c_str()));
     std::vector<std::string> names;
-    for (int32_t i = 0; i < list->Get("length").ToLong(); ++i) names.push_back(CallOn(list->Get("Item", i), "nodeName").ToString());
+    for (pugi::xml_node column : written.child("SECTION").child("GRID_COLS").children()) names.push_back(column.name());
     // The hidden title and the columns not shown are left out; "_" children stay.
     EXPECT_THAT(names, ElementsAre("_FILTER", "DOC.CREATION_DATE", "DOC.DOC_ID", "DOC.PAGES", "ITEM_DOC.LINK_DATE"));
     auto attribute = [&](const char* column, const char* name) {
-        return CallOn(written->SelectSingleNode(std::string("//") + column), "getAttribute", name).ToString();
+        return std::string(written.child("SECTION").child("GRID_COLS").child(column).attribute(name).value());
     };
     EXPECT_EQ(attribute("DOC.DOC_ID", "WIDTH"), "2222");
     EXPECT_EQ(attribute("DOC.DOC_ID", "SORT"), "0");

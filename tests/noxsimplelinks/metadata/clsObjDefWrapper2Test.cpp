@@ -157,9 +157,7 @@ TEST_F(ObjDefWrapperTest, OmittedOptionalArgumentsTravelAsMissingAndFailuresReac
 
 TEST_F(ObjDefWrapperTest, GetObjectDefaultValuesOnlyTellsWhereTheFunctionWent) {
     clsObjDefWrapper2 facade;
-    for (Variant argument : {Variant("ITEM"), Variant()}) {
-        EXPECT_TRUE(facade.Call("GetObjectDefaultValues", argument).IsEmpty());
-    }
+    for (Variant argument : {Variant("ITEM"), Variant()}) EXPECT_TRUE(facade.Call("GetObjectDefaultValues", argument).IsEmpty());
     ASSERT_EQ(world.Ui().Messages().size(), 2u);
     EXPECT_EQ(world.Ui().Messages()[0].text,
               "function GetObjectDefaultValues  moved to shared class clsUIDefultsWrapper");
