@@ -21,12 +21,6 @@ protected:
     std::shared_ptr<clsUI_DefWrapper> ui = world.Load();
 };
 
-class SampleUiDef : public testing::Test {
-protected:
-    testsupport::UiDefWorld world;
-    std::shared_ptr<clsUI_DefWrapper> ui = world.Load();
-};
-
 Strings Texts(const Variant& value) {
     std::vector<std::string> texts;
     if (value.IsArray())
@@ -202,7 +196,9 @@ TEST_F(SmallUiDef, TheFieldTableKeepsPlacesAndMarksWhatTheGridDoesNotShow) {
     EXPECT_TRUE(table.At(2, 0).IsEmpty());  // NOTE has no "." and keeps its place empty
 }
 
-TEST_F(SampleUiDef, LongThenShortRestoresTheFlagsAndTheLongTwinIsTheSampleInLongFormat) {
+TEST(UiDefFormats, LongThenShortRestoresTheFlagsAndTheLongTwinIsTheSampleInLongFormat) {
+    testsupport::UiDefWorld world;
+    auto ui = world.Load();
     auto elementXml = [](const std::string& xml) {
         auto document = std::make_shared<platform::XmlDocument>();
         document->LoadXml(xml);
