@@ -28,23 +28,28 @@ public:
     std::function<void(std::string_view, Arguments&)> onEvent;
 };
 
-std::shared_ptr<FlexGrid> ListBoxGrid() {
+// A click raises mouse-down, the selection events, mouse-up and Click in that order; a right click
+// and keys only report and leave the selection as it is.
+TEST(GridUser, ClicksAndKeysRaiseTheirEventsInOrder) {
     auto g = MakeGrid(6, 3);
     g->SetLook("SelectionMode", Variant(int32_t{kSelectionListBox}));
-    return g;
-}
-
-TEST(GridUser, AClickRaisesMouseDownSelectionMouseUpAndClickInThatOrder) {
-    auto g = ListBoxGrid();
     g->SetColWidth(0, 1000);
     EventLog log(*g);
-    GridUser(*g).Click(2, 1);
+    GridUser user(*g);
+    user.Click(2, 1);
     EXPECT_EQ(log.events, (std::vector<std::string>{"MouseDown(1, 0, 1480, 600)", "RowColChange()", "SelChange()",
                                                     "AfterSelChange(-1, -1, 2, 1)", "MouseUp(1, 0, 1480, 600)",
                                                     "Click()"}));
     EXPECT_EQ(g->MouseRow(), 2);
     EXPECT_EQ(g->MouseCol(), 1);
-    EXPECT_EQ(SelectedRowList(*g), (std::vector<int32_t>{2}));
+    user.Click(3, 0, GridUser::kCtrl);
+    log.events.clear();
+    user.RightClick(5, 2, GridUser::kShift);
+    user.PressKey(GridUser::kKeyA, GridUser::kCtrl);
+    EXPECT_EQ(log.events, (std::vector<std::string>{"MouseDown(2, 1, 2440, 1320)", "MouseUp(2, 1, 2440, 1320)",
+                                                    "KeyDown(65, 2)", "KeyUp(65, 2)"}));
+    EXPECT_EQ(g->MouseRow(), 5);
+    EXPECT_EQ(SelectedRowList(*g), (std::vector<int32_t>{2, 3}));
 }
 
 // Plain, Ctrl- and Shift-clicks on column 0 (or, in range mode, a Shift-click on the last column)
@@ -82,20 +87,6 @@ TEST(GridUser, ModifiedClicksBuildTheSelectionTheModeAllows) {
         EXPECT_EQ(g->Row(), c.row) << c.what;
         EXPECT_TRUE(GridInvariantsHold(*g)) << c.what;
     }
-}
-
-TEST(GridUser, RightClickAndKeysOnlyReportAndLeaveTheSelection) {
-    auto g = ListBoxGrid();
-    GridUser user(*g);
-    user.Click(2, 0);
-    user.Click(3, 0, GridUser::kCtrl);
-    EventLog log(*g);
-    user.RightClick(5, 2, GridUser::kShift);
-    user.PressKey(GridUser::kKeyA, GridUser::kCtrl);
-    EXPECT_EQ(log.events, (std::vector<std::string>{"MouseDown(2, 1, 2400, 1320)", "MouseUp(2, 1, 2400, 1320)",
-                                                    "KeyDown(65, 2)", "KeyUp(65, 2)"}));
-    EXPECT_EQ(g->MouseRow(), 5);
-    EXPECT_EQ(SelectedRowList(*g), (std::vector<int32_t>{2, 3}));
 }
 
 TEST(GridUser, MovingAColumnAsksFirstAndReportsAfterwards) {

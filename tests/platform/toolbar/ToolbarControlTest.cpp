@@ -84,8 +84,6 @@ TEST(ToolbarControl, ToolPropertiesByNameAndChangeAll) {
     DispatchPtr tool = toolbar->Tools()->Item(Variant("ID_View_Drp"));
     tool->Let("State", Variant(int16_t{-1}));
     EXPECT_EQ(tool->Get("State").ToLong(), 1);
-    tool->Let("TagVariant", Variant("a;b;c;d"));
-    EXPECT_EQ(tool->Get("TagVariant").ToString(), "a;b;c;d");
     tool->Call("ChangeAll", "Name", "View with redline");
     tool->Call("ChangeAll", int32_t{2}, "redline.bmp");
     tool->Call("ChangeAll", int32_t{3}, "Shows the file with its redlines");
