@@ -1,7 +1,8 @@
 #pragma once
 // What must hold of a grid after every operation: fixed counts inside the size, the current cell,
 // the range and the mouse cell inside the grid, the selected rows distinct data rows that agree with
-// IsSelected, and ColIndex finding the first column of each key.
+// IsSelected, and ColIndex finding the first column of each key. Also the small grids the grid tests
+// build and read.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -56,6 +57,25 @@ inline std::shared_ptr<FlexGrid> MakeGrid(int32_t dataRows, int32_t cols) {
         for (int32_t r = 1; r <= dataRows; ++r) g->SetTextMatrix(r, c, "r" + std::to_string(r) + "c" + std::to_string(c));
     }
     return g;
+}
+
+// A grid of one fixed row and one column per given column of texts.
+inline std::shared_ptr<FlexGrid> GridOf(const std::vector<std::vector<std::string>>& columns) {
+    auto g = std::make_shared<FlexGrid>();
+    g->SetCols(static_cast<int32_t>(columns.size()));
+    g->SetRows(static_cast<int32_t>(columns[0].size()) + 1);
+    g->SetFixedRows(1);
+    for (size_t c = 0; c < columns.size(); ++c)
+        for (size_t r = 0; r < columns[c].size(); ++r)
+            g->SetTextMatrix(static_cast<int32_t>(r + 1), static_cast<int32_t>(c), columns[c][r]);
+    return g;
+}
+
+// The texts of a column's data rows.
+inline std::vector<std::string> Column(const FlexGrid& g, int32_t col) {
+    std::vector<std::string> texts;
+    for (int32_t r = g.FixedRows(); r < g.Rows(); ++r) texts.push_back(g.TextMatrix(r, col));
+    return texts;
 }
 
 // The selected rows in the order the grid lists them.

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
+#include "support/TestWorld.h"
 #include "automation/ErrorOf.h"
 #include "platform/grid/ControlErrors.h"
 #include "platform/grid/GridInvariants.h"
@@ -17,14 +15,9 @@ namespace {
 
 class GridLayoutFileTest : public ::testing::Test {
 protected:
-    std::string PathOf(const std::string& name) {
-        return (std::filesystem::path(::testing::TempDir()) / ("nox_grid_" + name)).string();
-    }
-    std::string Write(const std::string& name, const std::string& text) {
-        std::string path = PathOf(name);
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
-    }
+    std::string PathOf(const std::string& name) { return (world.Root() / name).string(); }
+    std::string Write(const std::string& name, const std::string& text) { return world.WriteFile(name, text).string(); }
+    testsupport::TestWorld world;
 };
 
 TEST_F(GridLayoutFileTest, SaveAndLoadBringBackSizeColumnsLookAndTexts) {

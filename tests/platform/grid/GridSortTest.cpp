@@ -3,28 +3,12 @@
 #include "platform/grid/GridInvariants.h"
 
 using namespace platform;
+using platform::testing::Column;
 using platform::testing::GridInvariantsHold;
+using platform::testing::GridOf;
 using automation::Variant;
 
 namespace {
-
-// A grid of one fixed row and one column per given column of texts.
-std::shared_ptr<FlexGrid> GridOf(const std::vector<std::vector<std::string>>& columns) {
-    auto g = std::make_shared<FlexGrid>();
-    g->SetCols(static_cast<int32_t>(columns.size()));
-    g->SetRows(static_cast<int32_t>(columns[0].size()) + 1);
-    g->SetFixedRows(1);
-    for (size_t c = 0; c < columns.size(); ++c)
-        for (size_t r = 0; r < columns[c].size(); ++r)
-            g->SetTextMatrix(static_cast<int32_t>(r + 1), static_cast<int32_t>(c), columns[c][r]);
-    return g;
-}
-
-std::vector<std::string> Column(const FlexGrid& g, int32_t col) {
-    std::vector<std::string> texts;
-    for (int32_t r = g.FixedRows(); r < g.Rows(); ++r) texts.push_back(g.TextMatrix(r, col));
-    return texts;
-}
 
 TEST(GridSort, EachSettingOrdersAsItsKindSays) {
     const std::vector<std::string> mixed = {"10", "9", "b", "", "B", "a"};

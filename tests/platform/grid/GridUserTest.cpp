@@ -5,7 +5,9 @@
 #include "platform/grid/GridUser.h"
 
 using namespace platform;
+using platform::testing::Column;
 using platform::testing::GridInvariantsHold;
+using platform::testing::GridOf;
 using platform::testing::MakeGrid;
 using platform::testing::SelectedRowList;
 using automation::Arguments;
@@ -128,11 +130,7 @@ TEST(GridUser, ResizingAColumnCanBeCancelled) {
 }
 
 TEST(GridUser, HeaderClicksSortAscendingThenDescendingWhenTheExplorerBarAllows) {
-    auto g = MakeGrid(0, 1);
-    for (const char* text : {"10", "9", "100"}) {
-        g->SetRows(g->Rows() + 1);
-        g->SetTextMatrix(g->Rows() - 1, 0, text);
-    }
+    auto g = GridOf({{"10", "9", "100"}});
     g->SetColDataType(0, 3);
     GridUser user(*g);
     user.Click(0, 0);
@@ -140,8 +138,7 @@ TEST(GridUser, HeaderClicksSortAscendingThenDescendingWhenTheExplorerBarAllows) 
     g->SetLook("ExplorerBar", Variant(int32_t{1}));
     EventLog log(*g);
     user.Click(0, 0);
-    EXPECT_EQ(g->TextMatrix(1, 0), "9");
-    EXPECT_EQ(g->TextMatrix(3, 0), "100");
+    EXPECT_EQ(Column(*g, 0), (std::vector<std::string>{"9", "10", "100"}));
     EXPECT_EQ(log.events, (std::vector<std::string>{"MouseDown(1, 0, 480, 120)", "BeforeSort(0, 1)", "AfterSort(0, 1)",
                                                     "MouseUp(1, 0, 480, 120)", "Click()"}));
     user.Click(0, 0);
