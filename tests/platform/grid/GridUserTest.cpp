@@ -91,7 +91,7 @@ TEST(GridUser, ModifiedClicksBuildTheSelectionTheModeAllows) {
     }
 }
 
-TEST(GridUser, MovingAColumnAsksFirstAndReportsAfterwards) {
+TEST(GridUser, MovingOrResizingAColumnAsksFirstReportsAfterwardsAndCanBeCancelled) {
     auto g = MakeGrid(2, 4);
     GridUser user(*g);
     EXPECT_FALSE(user.MoveColumn(0, 2));  // ExplorerBar does not allow moving
@@ -112,13 +112,10 @@ TEST(GridUser, MovingAColumnAsksFirstAndReportsAfterwards) {
     };
     EXPECT_FALSE(user.MoveColumn(3, 1));
     EXPECT_EQ(log.events.back(), "BeforeMoveColumn(3, 1)");
-}
 
-TEST(GridUser, ResizingAColumnCanBeCancelled) {
-    auto g = MakeGrid(2, 2);
     g->SetLook("AllowUserResizing", Variant(int32_t{1}));
-    EventLog log(*g);
-    GridUser user(*g);
+    log.onEvent = nullptr;
+    log.events.clear();
     EXPECT_TRUE(user.ResizeColumn(1, 2000));
     EXPECT_EQ(g->ColWidth(1), 2000);
     EXPECT_EQ(log.events, (std::vector<std::string>{"BeforeUserResize(-1, 1, False)", "AfterUserResize(-1, 1)"}));
