@@ -24,21 +24,9 @@ std::string Update(const std::string& revision, const std::string& field, const 
 
 std::string PartList(const std::string& params) { return ByKeys("ZerakPartList", "ITEM", kA100B, {}, params); }
 
-std::string OnOrder(const std::string& method, const std::string& item) {
-    return Request(method, "<OBJECTS><IN_OBJECT ID='EO'><EO.EO_ID>EO-1001</EO.EO_ID><EO.ROUTE_ID>R1</EO.ROUTE_ID></IN_OBJECT>" +
-                               Obj("IN_OBJECT1", "ITEM", {{"ITEM.ITEM_KEY", item}, {"ITEM.REVISION", item == "A100" ? "B" : "A"}}) +
-                               "</OBJECTS>",
-                   "<PARAMS><LOCK>false</LOCK></PARAMS>");
-}
-
-std::string StepResponse(const std::string& step, const std::string& item, const std::string& response) {
-    return Request("StepObjectResponse", "<OBJECTS>" + Obj("IN_OBJECT", "EO_USER_TASK", Step("EO_USER_TASK", step)) +
-                                             Obj("IN_OBJECT1", "ITEM", {{"ITEM.ITEM_KEY", item}, {"ITEM.REVISION", "A"}}) + "</OBJECTS>",
-                   "<PARAMS><RESPONSE>" + response + "</RESPONSE></PARAMS>", "jsmith");
-}
-
 std::vector<BadCase> Cases() {
-    const KeyList lockedFile = {{"FILE.FILE_ID", "F1004"}, {"FILE.REVISION", "1"}};
+    const KeyList p110 = {{"ITEM.ITEM_KEY", "P110"}, {"ITEM.REVISION", "A"}};
+    const KeyList p140 = {{"ITEM.ITEM_KEY", "P140"}, {"ITEM.REVISION", "A"}};
     return {
         {"not XML", "<Request><Method>", "E-000100-BAD_REQUEST", "not well-formed"},
         {"empty text", "", "E-000100-BAD_REQUEST", "not well-formed"},
@@ -64,14 +52,14 @@ std::vector<BadCase> Cases() {
         {"multi-method body of text", Request("MultiMethodsRequest", "", "<PARAMS><RequestBody>&lt;Request&gt;</RequestBody></PARAMS>"),
          "E-000100-BAD_REQUEST", "request body"},
         {"update of a released revision", Update("B", "ITEM.DESCRIPTION", "x"), "E-000107-REFUSED", "released and cannot be changed"},
-        {"attach of an object locked on top by another order", OnOrder("EoAttachObjectAllSteps", "P140"), "W-009180-TOP-LOCK-OBJ",
+        {"attach of an object locked on top by another order", OnOrder("EoAttachObjectAllSteps", p140, "false"), "W-009180-TOP-LOCK-OBJ",
          "W-009180-TOP-LOCK-OBJ: the ITEM P140/A is locked on top by engineering order EO-1002"},
-        {"detach of an object locked on top", OnOrder("ZerakEoDetachObjectWithoutInObject", "A100"), "W-009180-TOP-LOCK-OBJ",
+        {"detach of an object locked on top", OnOrder("ZerakEoDetachObjectWithoutInObject", kA100B), "W-009180-TOP-LOCK-OBJ",
          "it cannot be detached"},
-        {"response for an object not on the step", StepResponse("20", "P110", "APPROVE"), "E-000106-NOT_FOUND", "not attached to step"},
-        {"response neither approval nor rejection", StepResponse("10", "A100", "MAYBE"), "E-000104-BAD_VALUE", "\"MAYBE\""},
-        {"delete of a locked file", Request("UnlinkAndDeleteFile", "<OBJECTS>" + Obj("PARENT_OBJECT", "DOC", kD100B) +
-                                                                       Obj("CHILD_OBJECT", "FILE", lockedFile) + Link("REFERENCE_LINK") + "</OBJECTS>"),
+        {"response for an object not on the step", StepResponse("20", p110, "APPROVE"), "E-000106-NOT_FOUND", "not attached to step"},
+        {"response neither approval nor rejection", StepResponse("10", kA100B, "MAYBE"), "E-000104-BAD_VALUE", "\"MAYBE\""},
+        {"delete of a locked file",
+         LinkRequest("UnlinkAndDeleteFile", "DOC", kD100B, "FILE", {{"FILE.FILE_ID", "F1004"}, {"FILE.REVISION", "1"}}, "REFERENCE_LINK"),
          "E-000108-FILE_LOCKED", "locked by jdoe"},
         {"unlock by another user", "<Request><CONNECTION><USER>jsmith</USER></CONNECTION><Method><Name>LockTree</Name><_ACTION>UNLOCK"
                                    "</_ACTION><OBJECT>DATASET</OBJECT><KEY>F1004</KEY><REVISION>1</REVISION></Method></Request>",

@@ -8,22 +8,19 @@ using namespace plmtest;
 
 namespace {
 
-const KeyList kP110 = {{"ITEM.ITEM_KEY", "P110"}, {"ITEM.REVISION", "A"}};
-const KeyList kP140 = {{"ITEM.ITEM_KEY", "P140"}, {"ITEM.REVISION", "A"}};
 const KeyList kA300 = {{"ITEM.ITEM_KEY", "A300"}, {"ITEM.REVISION", "A"}};
-const KeyList kEo = {{"EO.EO_ID", "EO-1001"}};
+const KeyList kA100C = {{"ITEM.ITEM_KEY", "A100"}, {"ITEM.REVISION", "C"}};
 
-std::string LinkRequest(const std::string& method, const std::string& parentType, const KeyList& parent,
-                        const std::string& childType, const KeyList& child, const std::string& link,
-                        const std::string& linkAttributes = {}) {
-    return Request(method, "<OBJECTS>" + Obj("PARENT_OBJECT", parentType, parent) + Obj("CHILD_OBJECT", childType, child) +
-                               Link(link, linkAttributes) + "</OBJECTS>");
+std::string StepItems(const std::string& step, const std::string& field) {
+    return QueryLinks("EO_ROUTE_STEP", Step("EO_ROUTE_STEP", step), {field}, "STEP_ATTACHED");
 }
 
-std::string OnOrder(const std::string& method, const std::string& lock = {}) {
-    return Request(method, "<OBJECTS><IN_OBJECT ID='EO'><EO.EO_ID>EO-1001</EO.EO_ID><EO.ROUTE_ID>R1</EO.ROUTE_ID></IN_OBJECT>" +
-                               Obj("IN_OBJECT1", "ITEM", kA300) + "</OBJECTS>",
-                   lock.empty() ? "" : "<PARAMS><LOCK>" + lock + "</LOCK></PARAMS>");
+std::string UnAuthorize(const std::vector<std::string>& projects) {
+    std::string objects = "<OBJECTS><IN_OBJECT ID='ITEM'><ITEM.ITEM_KEY>A100</ITEM.ITEM_KEY></IN_OBJECT>";
+    for (size_t i = 0; i < projects.size(); ++i)
+        objects += "<Object" + std::to_string(i) + " ID='PROJECT' TYPE='PARAM_ARRAY'><id>" + projects[i] + "</id></Object" +
+                   std::to_string(i) + ">";
+    return Request("UnAuthorizeToProject", objects + "</OBJECTS>", "<PARAMS><Recursive>Yes</Recursive></PARAMS>");
 }
 
 std::string LockTree(const std::string& action) {
@@ -32,123 +29,100 @@ std::string LockTree(const std::string& action) {
            "<DATE>06/03/2024</DATE><LEVELS>1</LEVELS></Method></Request>";
 }
 
-// The value of one field of a file, "<null>" without one, "<no file>" once the file is gone.
-std::string FileField(SampleServer& server, const std::string& file, const std::string& field) {
-    for (const Row& row : server.Rows(QueryType("FILE", {"FILE.FILE_ID", "FILE." + field})))
-        if (row.at("FILE.FILE_ID") == file) return row.count("FILE." + field) ? row.at("FILE." + field) : "<null>";
-    return "<no file>";
-}
+struct ChangeCase {
+    const char* name;
+    std::vector<std::string> changes;  // each answered "OK"
+    std::string query, field, expected;  // the field's Column afterwards
+};
 
-TEST(LinkChanges, DeleteLinkRemovesOneCustomerAndRecordsTheUser) {
-    SampleServer server;
-    std::string request = LinkRequest("DeleteLink", "ITEM", kA100B, "CUSTOMER", {{"CUSTOMER.CUSTOMER_ID", "C-200"}},
-                                      "RELATED_CUSTOMER", "<CUSTOMER_CAT_NO>NW-5512</CUSTOMER_CAT_NO>");
-    request.replace(request.find("<Method>"), 0, "<CONNECTION><USER>akhan</USER></CONNECTION>");
-    EXPECT_EQ(server.Send(request).code, "OK");
-    EXPECT_EQ(Column(server.Rows(QueryLinks("ITEM", kA100B, {"CUSTOMER.CUSTOMER_ID"}, "RELATED_CUSTOMER")), "CUSTOMER.CUSTOMER_ID"),
-              std::vector<std::string>{"C-100"});
-    std::vector<Row> history = server.Rows(
-        ByKeys("QueryObjectVaultHistory", "ITEM", kA100B, {"ITEM_VAULT_HISTORY.CHECK_TYPE", "ITEM_VAULT_HISTORY.USER_NAME"}));
-    EXPECT_EQ(history.back().at("ITEM_VAULT_HISTORY.CHECK_TYPE"), "UNLINK");
-    EXPECT_EQ(history.back().at("ITEM_VAULT_HISTORY.USER_NAME"), "akhan");
-}
+void PrintTo(const ChangeCase& c, std::ostream* out) { *out << c.name; }
 
-// Seen from the part P140 in its where-used pane: the row A100/B is its parent.
-TEST(LinkChanges, FindNumberChoosesOneOfTwoLinksBetweenTheSameItems) {
-    SampleServer server;
-    EXPECT_EQ(server.Send(LinkRequest("DeleteLinkWithoutConnection", "ITEM", kP140, "ITEM", kA100B, "PARENT_LINKS",
-                                      "<PARENT_LINKS.FIND_NO>50</PARENT_LINKS.FIND_NO>")).code, "OK");
-    EXPECT_EQ(Column(server.Rows(ByKeys("ZerakPartList", "ITEM", kA100B, {"CHILD_LINKS.FIND_NO"})), "CHILD_LINKS.FIND_NO"),
-              (std::vector<std::string>{"10", "20", "30", "40"}));
-}
-
-TEST(LinkChanges, UnlinkAndDeleteFileDeletesTheFile) {
-    SampleServer server;
-    EXPECT_EQ(server.Send(LinkRequest("UnlinkAndDeleteFile", "DOC", kD100B, "FILE", {{"FILE.FILE_ID", "F1002"}, {"FILE.REVISION", "1"}},
-                                      "REFERENCE_LINK")).code, "OK");
-    EXPECT_EQ(FileField(server, "F1002", "FILE_NAME"), "<no file>");
-}
-
-TEST(LinkChanges, UnlinkFromTopTakesTheObjectsStructureAlong) {
-    SampleServer server;
+std::vector<ChangeCase> Cases() {
+    const std::string deleteCustomer = LinkRequest("DeleteLink", "ITEM", kA100B, "CUSTOMER", {{"CUSTOMER.CUSTOMER_ID", "C-200"}},
+                                                   "RELATED_CUSTOMER", "<CUSTOMER_CAT_NO>NW-5512</CUSTOMER_CAT_NO>", "akhan");
+    const std::string history =
+        ByKeys("QueryObjectVaultHistory", "ITEM", kA100B, {"ITEM_VAULT_HISTORY.CHECK_TYPE", "ITEM_VAULT_HISTORY.USER_NAME"});
+    const std::string attach = OnOrder("EoAttachObjectAllSteps", kA300, "true");
+    const std::string unlock = OnOrder("EoLockObjectWithoutConnection", kA300, "FALSE");
+    const std::string attached = QueryLinks("EO", {{"EO.EO_ID", "EO-1001"}}, {"ITEM.ITEM_KEY", "ITEM.LOCK_TYPE"}, "EO_ATTACHED");
     const KeyList mod = {{"MODIFICATION.MODIFICATION_ID", "MOD-1"}};
-    EXPECT_EQ(server.Send(Request("UnlinkObjectFromTop", "<OBJECTS>" + Obj("IN_OBJECT1", "MODIFICATION", mod) +
-                                                             Obj("IN_OBJECT2", "ITEM", kA100B) + "</OBJECTS>")).code, "OK");
-    EXPECT_EQ(Column(server.Rows(QueryLinks("MODIFICATION", mod, {"ITEM.ITEM_KEY"}, "AFFECTED_ITEM")), "ITEM.ITEM_KEY"),
-              std::vector<std::string>{"A300"});
+    const std::string a100 = Condition("ITEM", "ITEM.ITEM_KEY", "A100");
+    const std::string heavyA100 = QueryType("ITEM", {"ITEM.DESCRIPTION", "ITEM.WEIGHT", "ITEM.UOM"}, a100 +
+        "<CONDITION1><Relation>AND</Relation><Field>ITEM.WEIGHT</Field><Condition>GRT</Condition><Value>45</Value></CONDITION1>");
+    const std::string update = ByKeys("UpdateCollectionObjectsWC", "ITEM", {kA100C[0], kA100C[1],
+        {"ITEM.DESCRIPTION", "Quiet <pump> & \"more\" 'x'"}, {"ITEM.WEIGHT", "45.75"}, {"VOLTAGE", "230"}});
+    return {
+        {"delete link removes the one customer", {deleteCustomer},
+         QueryLinks("ITEM", kA100B, {"CUSTOMER.CUSTOMER_ID"}, "RELATED_CUSTOMER"), "CUSTOMER.CUSTOMER_ID", "C-100"},
+        {"delete link is recorded", {deleteCustomer}, history, "ITEM_VAULT_HISTORY.CHECK_TYPE", "CHECK_IN,REVISE,CHECK_OUT,UNLINK"},
+        {"delete link records the user", {deleteCustomer}, history, "ITEM_VAULT_HISTORY.USER_NAME", "jsmith,jsmith,mbrown,akhan"},
+        // Seen from the part P140 in its where-used pane: the row A100/B is its parent.
+        {"find number chooses one of two links between the same items",
+         {LinkRequest("DeleteLinkWithoutConnection", "ITEM", {{"ITEM.ITEM_KEY", "P140"}, {"ITEM.REVISION", "A"}}, "ITEM", kA100B,
+                      "PARENT_LINKS", "<PARENT_LINKS.FIND_NO>50</PARENT_LINKS.FIND_NO>")},
+         ByKeys("ZerakPartList", "ITEM", kA100B, {"CHILD_LINKS.FIND_NO"}), "CHILD_LINKS.FIND_NO", "10,20,30,40"},
+        {"unlink and delete file", {LinkRequest("UnlinkAndDeleteFile", "DOC", kD100B, "FILE",
+                                                {{"FILE.FILE_ID", "F1002"}, {"FILE.REVISION", "1"}}, "REFERENCE_LINK")},
+         QueryType("FILE", {"FILE.FILE_ID"}), "FILE.FILE_ID", "F1001,F1003,F1004,F2001"},
+        {"unlink from top takes the object's structure along",
+         {Request("UnlinkObjectFromTop",
+                  "<OBJECTS>" + Obj("IN_OBJECT1", "MODIFICATION", mod) + Obj("IN_OBJECT2", "ITEM", kA100B) + "</OBJECTS>")},
+         QueryLinks("MODIFICATION", mod, {"ITEM.ITEM_KEY"}, "AFFECTED_ITEM"), "ITEM.ITEM_KEY", "A300"},
+        {"unauthorize reaches the parts", {UnAuthorize({"PRJ-1"})},
+         QueryLinks("ITEM", {{"ITEM.ITEM_KEY", "P110"}, {"ITEM.REVISION", "A"}}, {"PROJECT.PROJECT_ID"}, "RELATED_PROJECT"),
+         "PROJECT.PROJECT_ID", ""},
+        {"attach to all steps, the first", {attach}, StepItems("10", "ITEM.ITEM_KEY"), "ITEM.ITEM_KEY", "A100,P110,A300"},
+        {"attach to all steps, the second", {attach}, StepItems("20", "ITEM.ITEM_KEY"), "ITEM.ITEM_KEY", "A100,A300"},
+        {"unlock an attached object", {attach, unlock}, attached, "ITEM.LOCK_TYPE", "Locked,Unlocked,Unlocked"},
+        {"detach of an unlocked object", {attach, unlock, OnOrder("ZerakEoDetachObjectWithoutInObject", kA300)}, attached,
+         "ITEM.ITEM_KEY", "A100,P110"},
+        {"approval is recorded on the step link", {StepResponse("10", kA100B, "REJECT")}, StepItems("10", "STEP_ATTACHED.APPROVAL"),
+         "STEP_ATTACHED.APPROVAL", "REJECTED,APPROVED,NONE"},
+        {"update sets text", {update}, heavyA100, "ITEM.DESCRIPTION", "Quiet <pump> & \"more\" 'x'"},
+        {"update sets numbers", {update}, heavyA100, "ITEM.WEIGHT", "45.75"},
+        {"update finds the object by its method id",
+         {"<Request><Method><Name>UpdateCollectionObjectsWC</Name><METHOD_ID><![CDATA[ID=A100, REV=C]]></METHOD_ID>"
+          "<CATEGORY_METHOD><![CDATA[ELECTRICAL]]></CATEGORY_METHOD><OBJECTS><IN_OBJECT ID=\"ITEM\"><ITEM.UOM>KG</ITEM.UOM>"
+          "</IN_OBJECT></OBJECTS></Method></Request>"},
+         QueryType("ITEM", {"ITEM.UOM"}, a100), "ITEM.UOM", "EA,EA,KG"},
+    };
 }
 
-std::string UnAuthorize(const std::string& item, const std::vector<std::string>& projects) {
-    std::string objects = "<OBJECTS><IN_OBJECT ID='ITEM'><ITEM.ITEM_KEY>" + item + "</ITEM.ITEM_KEY></IN_OBJECT>";
-    for (size_t i = 0; i < projects.size(); ++i)
-        objects += "<Object" + std::to_string(i) + " ID='PROJECT' TYPE='PARAM_ARRAY'><id>" + projects[i] + "</id></Object" +
-                   std::to_string(i) + ">";
-    return Request("UnAuthorizeToProject", objects + "</OBJECTS>", "<PARAMS><Recursive>Yes</Recursive></PARAMS>");
+class ChangeMethods : public ::testing::TestWithParam<ChangeCase> {};
+
+TEST_P(ChangeMethods, ChangeTheSampleRows) {
+    SampleServer server;
+    for (const std::string& change : GetParam().changes) ASSERT_EQ(server.Send(change).code, "OK");
+    EXPECT_EQ(Column(server.Rows(GetParam().query), GetParam().field), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sample, ChangeMethods, ::testing::ValuesIn(Cases()),
+                         [](const auto& info) { return "case" + std::to_string(info.index); });
+
+TEST(ChangeMethod, LockTreeRecordsWhoAndWhenAndUnlockClearsThem) {
+    SampleServer server;
+    const std::string f1001 = QueryType("FILE", {"FILE.LOCKED_BY", "FILE.LOCK_FLAG", "FILE.LOCKED_DATE", "FILE.LOCKED_TIME"},
+                                        Condition("FILE", "FILE.FILE_ID", "F1001"));
+    ASSERT_EQ(server.Send(LockTree("LOCK")).code, "OK");
+    Row locked = server.Rows(f1001).at(0);
+    EXPECT_EQ(locked.at("FILE.LOCKED_BY"), "mbrown");
+    EXPECT_EQ(locked.at("FILE.LOCK_FLAG"), "Y");
+    EXPECT_EQ(locked.at("FILE.LOCKED_DATE").size(), 19u);
+    EXPECT_EQ(locked.at("FILE.LOCKED_TIME").size(), 8u);
+    ASSERT_EQ(server.Send(LockTree("UNLOCK")).code, "OK");
+    EXPECT_EQ(Column(server.Rows(f1001), "FILE.LOCK_FLAG"), "N");
+    EXPECT_EQ(Column(server.Rows(f1001), "FILE.LOCKED_BY"), "<null>");
 }
 
 // Refused on P140's owner project PRJ-2, the request takes back the PRJ-1 it had already removed.
-TEST(LinkChanges, UnAuthorizeRemovesRecursivelyAndRefusesTheOwnerProject) {
+TEST(ChangeMethod, UnAuthorizeRefusesTheOwnerProjectAndChangesNothing) {
     SampleServer server;
     std::string before = server.Fingerprint();
-    Answer refused = server.Send(UnAuthorize("A100", {"PRJ-1", "PRJ-2"}));
+    Answer refused = server.Send(UnAuthorize({"PRJ-1", "PRJ-2"}));
     ASSERT_EQ(refused.Only().code, "FAILED");
     EXPECT_EQ(refused.Only().messageCodes.at(0), "E-140003-ERR_UNAUTH_OWNER_PROJ");
     EXPECT_EQ(refused.Only().messageData.at(0), "<Data><Replace Arg1=\"PRJ-2\" Arg2=\"ITEM\" Arg3=\"P140\"/></Data>");
     EXPECT_EQ(server.Fingerprint(), before);
-
-    EXPECT_EQ(server.Send(UnAuthorize("A100", {"PRJ-1"})).code, "OK");
-    EXPECT_TRUE(server.Rows(QueryLinks("ITEM", kP110, {"PROJECT.PROJECT_ID"}, "RELATED_PROJECT")).empty());
-}
-
-TEST(EngineeringOrders, AttachToAllStepsLockAndDetach) {
-    SampleServer server;
-    ASSERT_EQ(server.Send(OnOrder("EoAttachObjectAllSteps", "true")).code, "OK");
-    for (const char* step : {"10", "20"}) {
-        std::vector<Row> rows = server.Rows(QueryLinks("EO_ROUTE_STEP", Step("EO_ROUTE_STEP", step), {"ITEM.ITEM_KEY"}, "STEP_ATTACHED"));
-        EXPECT_EQ(Column(rows, "ITEM.ITEM_KEY").back(), "A300") << step;
-    }
-    EXPECT_EQ(server.Send(OnOrder("EoLockObjectWithoutConnection", "FALSE")).code, "OK");
-    EXPECT_EQ(Column(server.Rows(QueryLinks("EO", kEo, {"ITEM.LOCK_TYPE"}, "EO_ATTACHED")), "ITEM.LOCK_TYPE").back(), "Unlocked");
-    EXPECT_EQ(server.Send(OnOrder("ZerakEoDetachObjectWithoutInObject")).code, "OK");
-    EXPECT_EQ(server.Rows(QueryLinks("EO", kEo, {"ITEM.ITEM_KEY"}, "EO_ATTACHED")).size(), 2u);
-}
-
-TEST(EngineeringOrders, ApprovalIsRecordedOnTheStepLink) {
-    SampleServer server;
-    EXPECT_EQ(server.Send(Request("StepObjectResponse", "<OBJECTS>" + Obj("IN_OBJECT", "EO_USER_TASK", Step("EO_USER_TASK", "10")) +
-                                                            Obj("IN_OBJECT1", "ITEM", kA100B) + "</OBJECTS>",
-                                  "<PARAMS><RESPONSE>REJECT</RESPONSE></PARAMS>", "jsmith")).code, "OK");
-    std::vector<Row> rows =
-        server.Rows(QueryLinks("EO_ROUTE_STEP", Step("EO_ROUTE_STEP", "10"), {"STEP_ATTACHED.APPROVAL"}, "STEP_ATTACHED"));
-    EXPECT_EQ(rows.at(0).at("STEP_ATTACHED.APPROVAL"), "REJECTED");
-}
-
-TEST(ObjectChanges, UpdateSetsTypedAttributesFoundByKeysOrByMethodId) {
-    SampleServer server;
-    ASSERT_EQ(server.Send(ByKeys("UpdateCollectionObjectsWC", "ITEM", {{"ITEM.ITEM_KEY", "A100"}, {"ITEM.REVISION", "C"},
-        {"ITEM.DESCRIPTION", "Quiet <pump> & \"more\" 'x'"}, {"ITEM.WEIGHT", "45.75"}, {"VOLTAGE", "230"}})).code, "OK");
-    EXPECT_EQ(server.Send("<Request><Method><Name>UpdateCollectionObjectsWC</Name><METHOD_ID><![CDATA[ID=A100, REV=C]]></METHOD_ID>"
-                          "<CATEGORY_METHOD><![CDATA[ELECTRICAL]]></CATEGORY_METHOD><OBJECTS><IN_OBJECT ID=\"ITEM\">"
-                          "<ITEM.UOM>KG</ITEM.UOM></IN_OBJECT></OBJECTS></Method></Request>").code, "OK");
-    std::vector<Row> rows = server.Rows(QueryType("ITEM", {"ITEM.DESCRIPTION", "ITEM.WEIGHT", "ITEM.UOM"},
-        "<CONDITION0><Field>ITEM.ITEM_KEY</Field><Condition>EQU</Condition><Value>A100</Value></CONDITION0><CONDITION1><Relation>AND"
-        "</Relation><Field>ITEM.WEIGHT</Field><Condition>GRT</Condition><Value>45</Value></CONDITION1>"));
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0].at("ITEM.DESCRIPTION"), "Quiet <pump> & \"more\" 'x'");
-    EXPECT_EQ(rows[0].at("ITEM.WEIGHT"), "45.75");
-    EXPECT_EQ(rows[0].at("ITEM.UOM"), "KG");
-}
-
-TEST(ObjectChanges, LockTreeRecordsWhoAndWhen) {
-    SampleServer server;
-    ASSERT_EQ(server.Send(LockTree("LOCK")).code, "OK");
-    EXPECT_EQ(FileField(server, "F1001", "LOCKED_BY"), "mbrown");
-    EXPECT_EQ(FileField(server, "F1001", "LOCK_FLAG"), "Y");
-    EXPECT_EQ(FileField(server, "F1001", "LOCKED_DATE").size(), 19u);
-    EXPECT_EQ(FileField(server, "F1001", "LOCKED_TIME").size(), 8u);
-    ASSERT_EQ(server.Send(LockTree("UNLOCK")).code, "OK");
-    EXPECT_EQ(FileField(server, "F1001", "LOCK_FLAG"), "N");
-    EXPECT_EQ(FileField(server, "F1001", "LOCKED_BY"), "<null>");
 }
 
 }  // namespace

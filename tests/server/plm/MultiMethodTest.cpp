@@ -9,9 +9,7 @@ using namespace plmtest;
 namespace {
 
 std::string DeleteCustomer(const std::string& customer) {
-    return Request("DeleteLinkWithoutConnection", "<OBJECTS>" + Obj("PARENT_OBJECT", "ITEM", kA100B) +
-                                                      Obj("CHILD_OBJECT", "CUSTOMER", {{"CUSTOMER.CUSTOMER_ID", customer}}) +
-                                                      Link("RELATED_CUSTOMER") + "</OBJECTS>");
+    return LinkRequest("DeleteLinkWithoutConnection", "ITEM", kA100B, "CUSTOMER", {{"CUSTOMER.CUSTOMER_ID", customer}}, "RELATED_CUSTOMER");
 }
 
 std::string StripRequestTags(std::string text) {

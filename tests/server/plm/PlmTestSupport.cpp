@@ -72,15 +72,7 @@ void SeedSample(const std::string& path) {
 
 std::string Escape(const std::string& text) {
     std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
-        }
-    }
+    for (char c : text) out += c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '"' ? "&quot;" : std::string(1, c);
     return out;
 }
 
@@ -111,6 +103,24 @@ KeyList Step(const std::string& type, const std::string& step) {
     return {{type + ".EO_ID", "EO-1001"}, {type + ".ROUTE_ID", "R1"}, {type + ".STEP_ID", step}};
 }
 
+std::string LinkRequest(const std::string& method, const std::string& parentType, const KeyList& parent, const std::string& childType,
+                        const KeyList& child, const std::string& link, const std::string& linkAttributes, const std::string& user) {
+    return Request(method, "<OBJECTS>" + Obj("PARENT_OBJECT", parentType, parent) + Obj("CHILD_OBJECT", childType, child) +
+                               Link(link, linkAttributes) + "</OBJECTS>", "", user);
+}
+
+std::string OnOrder(const std::string& method, const KeyList& item, const std::string& lock) {
+    return Request(method, "<OBJECTS><IN_OBJECT ID='EO'><EO.EO_ID>EO-1001</EO.EO_ID><EO.ROUTE_ID>R1</EO.ROUTE_ID></IN_OBJECT>" +
+                               Obj("IN_OBJECT1", "ITEM", item) + "</OBJECTS>",
+                   lock.empty() ? "" : "<PARAMS><LOCK>" + lock + "</LOCK></PARAMS>");
+}
+
+std::string StepResponse(const std::string& step, const KeyList& item, const std::string& response) {
+    return Request("StepObjectResponse", "<OBJECTS>" + Obj("IN_OBJECT", "EO_USER_TASK", Step("EO_USER_TASK", step)) +
+                                             Obj("IN_OBJECT1", "ITEM", item) + "</OBJECTS>",
+                   "<PARAMS><RESPONSE>" + response + "</RESPONSE></PARAMS>", "jsmith");
+}
+
 std::string ByKeys(const std::string& method, const std::string& type, const KeyList& keys,
                    const std::vector<std::string>& fields, const std::string& params) {
     return Request(method, "<OBJECTS>" + Fields(fields) + Obj("IN_OBJECT", type, keys) + "</OBJECTS>", params);
@@ -124,6 +134,11 @@ std::string QueryLinks(const std::string& type, const KeyList& keys, const std::
 std::string QueryType(const std::string& type, const std::vector<std::string>& fields, const std::string& conditions) {
     return Request("ZerakQuery", "<OBJECTS>" + Fields(fields) + "<QUERIEID_OBJECTS_LINKS><Object>" + type +
                                      "</Object></QUERIEID_OBJECTS_LINKS>" + conditions + "</OBJECTS>");
+}
+
+std::string Condition(const std::string& object, const std::string& field, const std::string& value, const std::string& link) {
+    return "<CONDITION0 TYPE=\"SIMPLE_CONDITION\"><Relation></Relation>" + link + "<Object>" + object + "</Object><Field>" + field +
+           "</Field><Condition>EQU</Condition><Value>" + value + "</Value></CONDITION0>";
 }
 
 std::string Multi(const std::vector<std::string>& requests, const std::string& name) {
@@ -153,9 +168,9 @@ std::string SampleServer::Fingerprint() {
     return s.Text(0) + "/" + s.Text(1) + "/" + s.Text(2) + "/" + s.Text(3) + "/" + s.Text(4);
 }
 
-std::vector<std::string> Column(const std::vector<Row>& rows, const std::string& field) {
-    std::vector<std::string> values;
-    for (const Row& row : rows) values.push_back(row.count(field) ? row.at(field) : "<null>");
+std::string Column(const std::vector<Row>& rows, const std::string& field) {
+    std::string values;
+    for (const Row& row : rows) values += (&row == &rows.front() ? "" : ",") + (row.count(field) ? row.at(field) : "<null>");
     return values;
 }
 

@@ -59,6 +59,13 @@ std::string Fields(const std::vector<std::string>& fields);
 std::string Link(const std::string& name, const std::string& attributes = {});
 std::string Request(const std::string& method, const std::string& objects, const std::string& params = {},
                     const std::string& user = {});
+// A change to the link between two objects.
+std::string LinkRequest(const std::string& method, const std::string& parentType, const KeyList& parent, const std::string& childType,
+                        const KeyList& child, const std::string& link, const std::string& linkAttributes = {},
+                        const std::string& user = {});
+// A method of the order EO-1001's route R1 on one item; an approver's response to the item on one step.
+std::string OnOrder(const std::string& method, const KeyList& item, const std::string& lock = {});
+std::string StepResponse(const std::string& step, const KeyList& item, const std::string& response);
 // The keys of step `step` of the order EO-1001's route R1, as `type` (EO_ROUTE_STEP or EO_USER_TASK).
 KeyList Step(const std::string& type, const std::string& step);
 // A method on one object; the objects linked to one object; the objects of one type.
@@ -68,6 +75,8 @@ std::string QueryLinks(const std::string& type, const KeyList& keys, const std::
                        const std::string& link, const std::string& params = {},
                        const std::string& method = "ZerakQueryLinks");
 std::string QueryType(const std::string& type, const std::vector<std::string>& fields, const std::string& conditions = {});
+// The first condition of a query: `field` of `object` (through `link`, given as its element) equals `value`.
+std::string Condition(const std::string& object, const std::string& field, const std::string& value, const std::string& link = {});
 // A multi-method request nesting the documents, escaped in PARAMS/RequestBody.
 std::string Multi(const std::vector<std::string>& requests, const std::string& name = "MultiMethodsRequest");
 std::string Escape(const std::string& text);
@@ -87,7 +96,7 @@ private:
     std::unique_ptr<server::PlmServer> plm_;
 };
 
-// The values of one field over the rows.
-std::vector<std::string> Column(const std::vector<Row>& rows, const std::string& field);
+// The values of one field over the rows, joined with ",", "<null>" where a row has none.
+std::string Column(const std::vector<Row>& rows, const std::string& field);
 
 }  // namespace plmtest
