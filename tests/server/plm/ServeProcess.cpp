@@ -44,12 +44,12 @@ ServeProcess::ServeProcess(const std::string& database) {
     }
     close(pipeEnds[1]);
     output_ = pipeEnds[0];
-    url_ = ReadLine(output_, std::chrono::seconds(20));
-    size_t colon = url_.rfind(':'), slash = url_.find('/', colon);
-    if (url_.rfind("http://", 0) != 0 || colon == std::string::npos || slash == std::string::npos)
-        throw std::runtime_error("the server printed \"" + url_ + "\" instead of its URL");
-    port_ = std::stoi(url_.substr(colon + 1, slash - colon - 1));
-    path_ = url_.substr(slash);
+    std::string url = ReadLine(output_, std::chrono::seconds(20));
+    size_t colon = url.rfind(':'), slash = url.find('/', colon);
+    if (url.rfind("http://", 0) != 0 || colon == std::string::npos || slash == std::string::npos)
+        throw std::runtime_error("the server printed \"" + url + "\" instead of its URL");
+    port_ = std::stoi(url.substr(colon + 1, slash - colon - 1));
+    path_ = url.substr(slash);
 }
 
 ServeProcess::~ServeProcess() {

@@ -13,7 +13,6 @@ public:
     ServeProcess(const ServeProcess&) = delete;
     ServeProcess& operator=(const ServeProcess&) = delete;
 
-    const std::string& Url() const { return url_; }
     int Port() const { return port_; }
     const std::string& Path() const { return path_; }
     // Sends the signal and waits (at most 10 s) for the exit; returns the wait status.
@@ -24,7 +23,7 @@ public:
 private:
     pid_t pid_ = -1;
     int output_ = -1;
-    std::string url_, path_;
+    std::string path_;
     int port_ = 0;
 };
 
