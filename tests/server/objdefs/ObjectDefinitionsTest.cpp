@@ -4,19 +4,29 @@
 #include "objdefs/ObjectDefinitionsReader.h"
 
 using namespace objdefs;
+using ::testing::AllOf;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
 namespace {
 
-const std::string kSample = std::string(NOX_DATA_DIR) + "/allusers/AppData/VARDEN/config/download/objdefs.xml";
-
 std::shared_ptr<const ObjectDefinitions> Sample() {
-    static auto definitions = ObjectDefinitionsReader::ReadFile(kSample);
+    static auto definitions =
+        ObjectDefinitionsReader::ReadFile(std::string(NOX_DATA_DIR) + "/allusers/AppData/VARDEN/config/download/objdefs.xml");
     return definitions;
 }
 
 std::string Wrap(const std::string& body) { return "<OBJECT_DEFINITIONS VERSION='1'>" + body + "</OBJECT_DEFINITIONS>"; }
+
+// What reading the text throws, "accepted" when it throws nothing.
+std::string ReadError(const std::string& text) {
+    try {
+        ObjectDefinitionsReader::ReadText(text, "test.xml");
+    } catch (const DefinitionsError& e) {
+        return e.what();
+    }
+    return "accepted";
+}
 
 }  // namespace
 
@@ -30,14 +40,13 @@ TEST(ObjectDefinitionsSample, DefinesEveryTypeTheControlUsesWithKeys) {
     EXPECT_THAT(Sample()->KeyNames("ITEM"), ElementsAre("ITEM.ITEM_KEY", "ITEM.REVISION"));
     EXPECT_THAT(Sample()->KeyNames("eo_user_task"),
                 ElementsAre("EO_USER_TASK.EO_ID", "EO_USER_TASK.ROUTE_ID", "EO_USER_TASK.STEP_ID"));
-    EXPECT_THAT(Sample()->KeyNames("KEY_GLOSS"), ElementsAre("KEY_GLOSS.KEYWORD", "KEY_GLOSS.KEYWORD_CLASS"));
     EXPECT_TRUE(Sample()->KeyNames("NO_SUCH_TYPE").empty());
     EXPECT_EQ(Sample()->Version(), "2.4");
 }
 
 TEST(ObjectDefinitionsSample, FindsLinksInEitherDirectionAndByType) {
     struct Case {
-        const char *from, *to, *linkType, *expected;
+        const char *from, *to, *linkType, *expected;  // "" for no link
     } cases[] = {
         {"ITEM", "CUSTOMER", "REFERENCE_LINK", "RELATED_CUSTOMER"},
         {"CUSTOMER", "ITEM", "REFERENCE_LINK", "RELATED_CUSTOMER"},
@@ -45,17 +54,15 @@ TEST(ObjectDefinitionsSample, FindsLinksInEitherDirectionAndByType) {
         {"ITEM", "ITEM", "CHILD_LINKS", "CHILD_LINKS"},
         {"ITEM", "ITEM", "PARENT_LINKS", "PARENT_LINKS"},
         {"DOC", "DOC", "LOGICAL_LINK", "DOC_REFERENCE"},
-        {"DOC", "KEY_GLOSS", "REFERENCE_LINK", "RELATED_KEYWORD"},
         {"EO_ROUTE_STEP", "DOC", "REFERENCE_LINK", "STEP_ATTACHED"},
         {"ITEM", "CUSTOMER", "", "RELATED_CUSTOMER"},
+        {"ITEM", "CUSTOMER", "LOGICAL_LINK", ""},
+        {"CUSTOMER", "PROJECT", "", ""},
     };
     for (const Case& c : cases) {
         const LinkDef* link = Sample()->LinkBetween(c.from, c.to, c.linkType);
-        ASSERT_NE(link, nullptr) << c.from << "->" << c.to;
-        EXPECT_EQ(link->name, c.expected);
+        EXPECT_EQ(link ? link->name : "", c.expected) << c.from << "->" << c.to << " " << c.linkType;
     }
-    EXPECT_EQ(Sample()->LinkBetween("ITEM", "CUSTOMER", "LOGICAL_LINK"), nullptr);
-    EXPECT_EQ(Sample()->LinkBetween("CUSTOMER", "PROJECT", ""), nullptr);
 }
 
 TEST(ObjectDefinitionsSample, SharedLinkNamesResolvePerType) {
@@ -87,30 +94,19 @@ TEST(ObjectDefinitionsSample, SelectsByXPath) {
 
 TEST(ObjectDefinitionsReader, RejectsBadFilesWithAReadableReason) {
     struct Case {
-        const char* text;
+        std::string text;
         const char* reason;
     } cases[] = {
         {"<OBJECT_DEFINITIONS>", "not well-formed XML"},
         {"<DEFS/>", "expected <OBJECT_DEFINITIONS>"},
-        {"<OBJECT_DEFINITIONS><TYPES><TYPE LABEL='x'/></TYPES></OBJECT_DEFINITIONS>", "has no NAME"},
-        {"<OBJECT_DEFINITIONS><TYPES><TYPE NAME='A'><ATTR NAME='X' TYPE='blob'/></TYPE></TYPES></OBJECT_DEFINITIONS>",
-         "A.X has the type 'blob'"},
-        {"<OBJECT_DEFINITIONS><TYPES><TYPE NAME='A'/><TYPE NAME='a'/></TYPES></OBJECT_DEFINITIONS>", "defined twice"},
-        {"<OBJECT_DEFINITIONS><TYPES><TYPE NAME='A'/></TYPES><LINKS><LINK NAME='L' TYPE='REFERENCE_LINK' FROM='A' "
-         "TO='B'/></LINKS></OBJECT_DEFINITIONS>",
+        {Wrap("<TYPES><TYPE LABEL='x'/></TYPES>"), "has no NAME"},
+        {Wrap("<TYPES><TYPE NAME='A'><ATTR NAME='X' TYPE='blob'/></TYPE></TYPES>"), "A.X has the type 'blob'"},
+        {Wrap("<TYPES><TYPE NAME='A'/><TYPE NAME='a'/></TYPES>"), "defined twice"},
+        {Wrap("<TYPES><TYPE NAME='A'/></TYPES><LINKS><LINK NAME='L' TYPE='REFERENCE_LINK' FROM='A' TO='B'/></LINKS>"),
          "undefined type 'B'"},
-        {"<OBJECT_DEFINITIONS><TYPES><TYPE NAME='A'><ATTR NAME='K' KEY='-1'/></TYPE></TYPES></OBJECT_DEFINITIONS>",
-         "negative KEY"},
+        {Wrap("<TYPES><TYPE NAME='A'><ATTR NAME='K' KEY='-1'/></TYPE></TYPES>"), "negative KEY"},
     };
-    for (const Case& c : cases) {
-        try {
-            ObjectDefinitionsReader::ReadText(c.text, "test.xml");
-            ADD_FAILURE() << "accepted: " << c.text;
-        } catch (const DefinitionsError& e) {
-            EXPECT_THAT(e.what(), HasSubstr("test.xml: "));
-            EXPECT_THAT(e.what(), HasSubstr(c.reason));
-        }
-    }
+    for (const Case& c : cases) EXPECT_THAT(ReadError(c.text), AllOf(HasSubstr("test.xml: "), HasSubstr(c.reason))) << c.text;
     EXPECT_THROW(ObjectDefinitionsReader::ReadFile("/nonexistent/objdefs.xml"), DefinitionsError);
 }
 
