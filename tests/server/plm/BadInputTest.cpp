@@ -61,9 +61,7 @@ std::vector<BadCase> Cases() {
         {"delete of a locked file",
          LinkRequest("UnlinkAndDeleteFile", "DOC", kD100B, "FILE", {{"FILE.FILE_ID", "F1004"}, {"FILE.REVISION", "1"}}, "REFERENCE_LINK"),
          "E-000108-FILE_LOCKED", "locked by jdoe"},
-        {"unlock by another user", "<Request><CONNECTION><USER>jsmith</USER></CONNECTION><Method><Name>LockTree</Name><_ACTION>UNLOCK"
-                                   "</_ACTION><OBJECT>DATASET</OBJECT><KEY>F1004</KEY><REVISION>1</REVISION></Method></Request>",
-         "E-000108-FILE_LOCKED", "only jdoe can unlock it"},
+        {"unlock by another user", LockTree("UNLOCK", "F1004", "jsmith"), "E-000108-FILE_LOCKED", "only jdoe can unlock it"},
     };
 }
 

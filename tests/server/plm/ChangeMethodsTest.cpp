@@ -15,20 +15,6 @@ std::string StepItems(const std::string& step, const std::string& field) {
     return QueryLinks("EO_ROUTE_STEP", Step("EO_ROUTE_STEP", step), {field}, "STEP_ATTACHED");
 }
 
-std::string UnAuthorize(const std::vector<std::string>& projects) {
-    std::string objects = "<OBJECTS><IN_OBJECT ID='ITEM'><ITEM.ITEM_KEY>A100</ITEM.ITEM_KEY></IN_OBJECT>";
-    for (size_t i = 0; i < projects.size(); ++i)
-        objects += "<Object" + std::to_string(i) + " ID='PROJECT' TYPE='PARAM_ARRAY'><id>" + projects[i] + "</id></Object" +
-                   std::to_string(i) + ">";
-    return Request("UnAuthorizeToProject", objects + "</OBJECTS>", "<PARAMS><Recursive>Yes</Recursive></PARAMS>");
-}
-
-std::string LockTree(const std::string& action) {
-    return "<Request><CONNECTION><USER>mbrown</USER><PROJECT></PROJECT></CONNECTION><Method><Name>LockTree</Name><_ACTION>" +
-           action + "</_ACTION><OBJECT>DATASET</OBJECT><KEY>F1001</KEY><REVISION>1</REVISION>"
-           "<DATE>06/03/2024</DATE><LEVELS>1</LEVELS></Method></Request>";
-}
-
 struct ChangeCase {
     const char* name;
     std::vector<std::string> changes;  // each answered "OK"
@@ -103,13 +89,13 @@ TEST(ChangeMethod, LockTreeRecordsWhoAndWhenAndUnlockClearsThem) {
     SampleServer server;
     const std::string f1001 = QueryType("FILE", {"FILE.LOCKED_BY", "FILE.LOCK_FLAG", "FILE.LOCKED_DATE", "FILE.LOCKED_TIME"},
                                         Condition("FILE", "FILE.FILE_ID", "F1001"));
-    ASSERT_EQ(server.Send(LockTree("LOCK")).code, "OK");
+    ASSERT_EQ(server.Send(LockTree("LOCK", "F1001", "mbrown")).code, "OK");
     Row locked = server.Rows(f1001).at(0);
     EXPECT_EQ(locked.at("FILE.LOCKED_BY"), "mbrown");
     EXPECT_EQ(locked.at("FILE.LOCK_FLAG"), "Y");
     EXPECT_EQ(locked.at("FILE.LOCKED_DATE").size(), 19u);
     EXPECT_EQ(locked.at("FILE.LOCKED_TIME").size(), 8u);
-    ASSERT_EQ(server.Send(LockTree("UNLOCK")).code, "OK");
+    ASSERT_EQ(server.Send(LockTree("UNLOCK", "F1001", "mbrown")).code, "OK");
     EXPECT_EQ(Column(server.Rows(f1001), "FILE.LOCK_FLAG"), "N");
     EXPECT_EQ(Column(server.Rows(f1001), "FILE.LOCKED_BY"), "<null>");
 }

@@ -18,13 +18,6 @@ std::string StripRequestTags(std::string text) {
     return text;
 }
 
-// Removes PRJ-1 from A100 and its parts, then is refused on P140's owner project PRJ-2.
-const std::string kHalfDoneUnauthorize = Request(
-    "UnAuthorizeToProject",
-    "<OBJECTS><IN_OBJECT ID='ITEM'><ITEM.ITEM_KEY>A100</ITEM.ITEM_KEY></IN_OBJECT><Object0 ID='PROJECT' TYPE='PARAM_ARRAY'>"
-    "<id>PRJ-1</id></Object0><Object1 ID='PROJECT' TYPE='PARAM_ARRAY'><id>PRJ-2</id></Object1></OBJECTS>",
-    "<PARAMS><Recursive>Yes</Recursive></PARAMS>");
-
 struct MultiCase {
     const char* name;
     std::string request;
@@ -61,8 +54,9 @@ INSTANTIATE_TEST_SUITE_P(
                   Multi({DeleteCustomer("C-100"), DeleteCustomer("C-999"), DeleteCustomer("C-100")}), "WARNING",
                   {"OK", "FAILED", "FAILED"}, 1},
         MultiCase{"none succeed", Multi({DeleteCustomer("C-999"), Request("NoSuchMethod", "")}), "FAILED", {"FAILED", "FAILED"}, 2},
-        MultiCase{"a failed method's own changes are taken back", Multi({kHalfDoneUnauthorize}, "GeneralRequest"), "FAILED",
-                  {"FAILED"}, 2},
+        // PRJ-1 removed from A100 and its parts, then refused on P140's owner project PRJ-2.
+        MultiCase{"a failed method's own changes are taken back", Multi({UnAuthorize({"PRJ-1", "PRJ-2"})}, "GeneralRequest"),
+                  "FAILED", {"FAILED"}, 2},
         MultiCase{"request tags stripped from the body", Multi({StripRequestTags(DeleteCustomer("C-100") + DeleteCustomer("C-200"))}),
                   "OK", {"OK", "OK"}, 0},
         MultiCase{"a nested multi-method request is refused", Multi({Multi({DeleteCustomer("C-100")})}), "FAILED", {"FAILED"}, 2}),

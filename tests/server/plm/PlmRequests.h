@@ -69,6 +69,22 @@ inline std::string StepResponse(const std::string& step, const KeyList& item, co
                    "<PARAMS><RESPONSE>" + response + "</RESPONSE></PARAMS>", "jsmith");
 }
 
+// A recursive removal of projects from A100 and its structure.
+inline std::string UnAuthorize(const std::vector<std::string>& projects) {
+    std::string objects = "<OBJECTS><IN_OBJECT ID='ITEM'><ITEM.ITEM_KEY>A100</ITEM.ITEM_KEY></IN_OBJECT>";
+    for (size_t i = 0; i < projects.size(); ++i)
+        objects += "<Object" + std::to_string(i) + " ID='PROJECT' TYPE='PARAM_ARRAY'><id>" + projects[i] + "</id></Object" +
+                   std::to_string(i) + ">";
+    return Request("UnAuthorizeToProject", objects + "</OBJECTS>", "<PARAMS><Recursive>Yes</Recursive></PARAMS>");
+}
+
+// A lock or unlock of a file by a user.
+inline std::string LockTree(const std::string& action, const std::string& file, const std::string& user) {
+    return "<Request><CONNECTION><USER>" + user + "</USER><PROJECT></PROJECT></CONNECTION><Method><Name>LockTree</Name><_ACTION>" +
+           action + "</_ACTION><OBJECT>DATASET</OBJECT><KEY>" + file + "</KEY><REVISION>1</REVISION>"
+           "<DATE>06/03/2024</DATE><LEVELS>1</LEVELS></Method></Request>";
+}
+
 // A method on one object; the objects linked to one object; the objects of one type.
 inline std::string ByKeys(const std::string& method, const std::string& type, const KeyList& keys,
                           const std::vector<std::string>& fields = {}, const std::string& params = {}) {

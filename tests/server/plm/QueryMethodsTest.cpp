@@ -98,8 +98,6 @@ std::vector<QueryCase> Cases() {
          QueryLinks("ITEM", kA100B, {"DOC.DOC_ID"}, "ITEM_DOC",
                     "<PARAMS><LINK_CRITERIA>" + Escape(Condition("DOC", "DOC.DOC_TYPE", "SPEC")) + "</LINK_CRITERIA></PARAMS>"),
          "DOC.DOC_ID", "D200"},
-        {"markup in a value", QueryLinks("ITEM", kA100B, {"CUSTOMER.CUSTOMER_ID", "RELATED_CUSTOMER.CUST_ITEM_DES"}, "RELATED_CUSTOMER"),
-         "RELATED_CUSTOMER.CUST_ITEM_DES", "Pump <HF> & \"quiet\" option,Water pump HF"},
         {"text beyond ASCII", QueryLinks("ITEM", kA100B, {"CUSTOMER.CITY"}, "RELATED_CUSTOMER"), "CUSTOMER.CITY", "Dayton,Malmö"},
         {"a field of another object is Null: no attribute", QueryLinks("ITEM", kA100B, {"DOC.DOC_ID", "ITEM.WEIGHT"}, "ITEM_DOC"),
          "ITEM.WEIGHT", "<null>,<null>"},

@@ -61,15 +61,13 @@ int ServeProcess::Stop(int signal) {
     int status = -1;
     if (pid_ <= 0) return status;
     kill(pid_, signal);
-    for (int i = 0; i < 200; ++i) {
-        if (waitpid(pid_, &status, WNOHANG) == pid_) {
-            pid_ = -1;
-            return status;
-        }
+    pid_t ended = 0;
+    for (int i = 0; i < 200 && (ended = waitpid(pid_, &status, WNOHANG)) == 0; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    if (ended == 0) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, &status, 0);
     }
-    kill(pid_, SIGKILL);
-    waitpid(pid_, &status, 0);
     pid_ = -1;
     return status;
 }
