@@ -1,5 +1,5 @@
 #pragma once
-// Fakes for the toolbar tests: an authorization object that records its calls, and a command-bars
+// Fakes for the toolbar tests: an authorization object that records its calls as text, and a command-bars
 // component that hands out the state tables a test gives it.
 #include <functional>
 #include <string>
@@ -15,12 +15,14 @@ class RecordingAuth : public automation::Dispatch {
 public:
     automation::Variant Invoke(std::string_view name, automation::InvokeKind, automation::Arguments& args) override {
         if (!automation::SameName(name, "IAuthorization_Authorize")) automation::Raise(automation::errors::kObjectDoesNotSupportMember);
-        calls.push_back(args);
+        std::string call;
+        for (size_t i = 0; i < args.size(); ++i) call += (i ? "|" : "") + args[i].TextOr("?");
+        calls.push_back(call);
         return automation::Variant(answer(args[1].TextOr("")));
     }
     std::string TypeName() const override { return "RecordingAuth"; }
 
-    std::vector<automation::Arguments> calls;
+    std::vector<std::string> calls;  // the arguments of each call joined by "|", "?" for one left out
     std::function<bool(const std::string& action)> answer = [](const std::string&) { return true; };
 };
 

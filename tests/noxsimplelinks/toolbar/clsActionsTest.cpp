@@ -21,6 +21,7 @@ namespace {
 // class it is given and reports the result and error the test chose.
 class Fake : public automation::Dispatch {
 public:
+    explicit Fake(std::string lastResult = {}, std::string lastError = {}) : result(std::move(lastResult)), error(std::move(lastError)) {}
     Variant Invoke(std::string_view name, InvokeKind kind, Arguments& args) override {
         if (name == "LastResult") return Variant(result);
         if (name == "lastError") return Variant(error);
@@ -61,9 +62,7 @@ protected:
     std::string result, error;          // what the next action object reports
     std::vector<std::weak_ptr<Fake>> made;  // the action objects, in the order made
     ScopedProgId action{"test.Action", [this] {
-                            auto fake = std::make_shared<Fake>();
-                            fake->result = result;
-                            fake->error = error;
+                            auto fake = std::make_shared<Fake>(result, error);
                             made.push_back(fake);
                             return fake;
                         }};
@@ -71,22 +70,18 @@ protected:
     clsActions actions;
 };
 
-TEST_F(ActionsTest, InternalActionsCallTheCallingClassByNameAndAlwaysSucceed) {
-    EXPECT_TRUE(actions.ExecuteAction("ID_Internal"));
-    EXPECT_TRUE(actions.ExecuteAction("ID_Internal_Fails"));
+// The first row of an exact id runs; an internal action calls the calling class by name and counts
+// as done whatever the call does, and so does an object that cannot be created.
+TEST_F(ActionsTest, TheFirstRowOfAnExactIdRunsAndOtherIdsAndTypesAreNotDone) {
+    for (const auto& [id, done] : {std::pair("ID_Internal", true), std::pair("ID_Internal_Fails", true), std::pair("ID_Nowhere", true),
+                                   std::pair("", false), std::pair("ACTION_MAPPING", false), std::pair("id_internal", false),
+                                   std::pair("ID_Unknown", false), std::pair("ID_Odd", false)})
+        EXPECT_EQ(actions.ExecuteAction(id), done) << id;
     EXPECT_EQ(pane->calls, (Calls{"Refresh", "Fail"}));
-    EXPECT_EQ(actions.ActionType(), "InternalAction");
+    EXPECT_EQ(actions.ActionType(), "ShellAction");
+    EXPECT_TRUE(world.Ui().Messages().empty());
     actions.SetCallingClass(nullptr);
     EXPECT_TRUE(actions.ExecuteAction("ID_Internal"));
-}
-
-TEST_F(ActionsTest, LookupIsExactAndSkipsTheHeaderRow) {
-    for (const char* id : {"", "ACTION_MAPPING", "id_internal", "ID_Unknown", "ID_Odd"})
-        EXPECT_FALSE(actions.ExecuteAction(id)) << id;
-    EXPECT_EQ(actions.ActionType(), "ShellAction");
-    EXPECT_TRUE(pane->calls.empty());
-    EXPECT_TRUE(actions.ExecuteAction("ID_Nowhere")) << "an object that cannot be created counts as done";
-    EXPECT_TRUE(world.Ui().Messages().empty());
     actions.SetActionMapping(Variant("not a table"));
     EXPECT_FALSE(actions.ExecuteAction("ID_Internal"));
 }
@@ -119,12 +114,6 @@ TEST_F(ActionsTest, AnExeActionGetsTheCallingClassAndTheParameterAndLivesUntilTh
     EXPECT_EQ(exe.lock()->calls, Calls{"Start"});
     EXPECT_TRUE(actions.ExecuteAction("ID_Internal"));
     EXPECT_FALSE(exe.expired());
-    {
-        clsActions other;
-        other.SetActionMapping(actions.ActionMapping());
-        other.ExecuteAction("ID_Exe");
-    }
-    EXPECT_TRUE(made.back().expired()) << "released with its own clsActions";
     EXPECT_TRUE(actions.ExecuteAction("ID_Dll"));
     EXPECT_TRUE(exe.expired());
 
@@ -136,13 +125,10 @@ TEST_F(ActionsTest, AnExeActionGetsTheCallingClassAndTheParameterAndLivesUntilTh
     EXPECT_EQ(made.back().lock()->calls, Calls{"Run"}) << "no parameter column: no argument";
 }
 
-TEST_F(ActionsTest, TheMappingIsReadFromTheDefinitionFile) {
+// The sample mapping is read and run by the control's own tests; here a file without one and a
+// broken file.
+TEST_F(ActionsTest, AFileWithoutAMappingGivesNoneAndABrokenFileRaisesWithItsPath) {
     ScopedProgId xml = ScopedProgId::Of<components::IXmlUtil>("noxxmlutil.IXmlUtil");
-    actions.LoadActionMapping(std::string(NOX_DATA_DIR) + "/allusers/AppData/VARDEN/config/settings/simplelinks_toolbars.xml");
-    EXPECT_TRUE(actions.ExecuteAction("ID_Prop_Edit_File"));
-    EXPECT_TRUE(actions.ExecuteAction("ID_Prop_Rev_Effective"));
-    EXPECT_FALSE(actions.ExecuteAction("ID_Prop_Get_File"));  // left to the host
-    EXPECT_EQ(pane->calls, (Calls{"ShowEditFileDlg", "FilterEffective"}));
     actions.LoadActionMapping(world.WriteFile("plain.xml", "<COMMANDBARS/>").string());
     EXPECT_TRUE(actions.ActionMapping().IsEmpty());
     const std::string broken = world.WriteFile("broken.xml", "<COMMANDBARS>").string();
