@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "automation/ObjectFactory.h"
+#include "automation/SafeArray.h"
 #include "components/Registration.h"
 #include "embedded/EmbeddedPlm.h"
 #include "platform/xml/XmlDocument.h"
@@ -11,35 +12,14 @@ namespace controltest {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-void RegisterOnce() {
-    static const bool registered = [] {
-        components::RegisterAll();
-        return true;
-    }();
-    (void)registered;
-}
-
-}  // namespace
-
-Variant FixedFields::Invoke(std::string_view name, automation::InvokeKind, automation::Arguments&) {
-    if (name != "getFieldsForRequest") automation::Raise(automation::errors::kObjectDoesNotSupportMember);
-    automation::SafeArray table(automation::Bounds{0, static_cast<int32_t>(fields_.size()) - 1}, automation::Bounds{0, 1});
-    for (size_t i = 0; i < fields_.size(); ++i) {
-        table.At(static_cast<int32_t>(i), 0) = Variant(fields_[i]);
-        table.At(static_cast<int32_t>(i), 1) = Variant(std::string());
-    }
-    return Variant(std::move(table));
-}
-
 Variant List(std::vector<std::string> values) {
     std::vector<Variant> items(values.begin(), values.end());
     return Variant(automation::SafeArray::Of(std::move(items)));
 }
 
 ControlWorld::ControlWorld() {
-    RegisterOnce();
+    static const bool registered = (components::RegisterAll(), true);  // once for all worlds
+    (void)registered;
     fs::copy(fs::path(NOX_DATA_DIR) / "allusers" / "AppData", world.AllUsersFolder() / "AppData",
              fs::copy_options::recursive);
     site = std::make_shared<platform::ControlSite>();

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "automation/Collection.h"
-#include "automation/SafeArray.h"
 #include "noxsimplelinks/control/ctlSimpleLinks.h"
 #include "platform/grid/FlexGrid.h"
 #include "platform/site/ControlSite.h"
@@ -17,17 +16,6 @@ namespace controltest {
 
 using automation::DispatchPtr;
 using automation::Variant;
-
-// A UI-definition object that asks for a fixed list of fields.
-class FixedFields : public automation::Dispatch {
-public:
-    explicit FixedFields(std::vector<std::string> fields) : fields_(std::move(fields)) {}
-    Variant Invoke(std::string_view name, automation::InvokeKind, automation::Arguments&) override;
-    std::string TypeName() const override { return "FixedFields"; }
-
-private:
-    std::vector<std::string> fields_;
-};
 
 class ControlWorld {
 public:

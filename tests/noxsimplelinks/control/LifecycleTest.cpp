@@ -35,7 +35,7 @@ TEST(ControlInterface, EveryMemberIsReachableByNameAndACommandNotInThisBuildRais
     EXPECT_THROW(w.control->Get("SelectedKeys"), automation::AutomationError);
 }
 
-TEST(ControlProperties, CollaboratorsComeFromTheContainerOrAreTheControlsOwn) {
+TEST(ControlProperties, CollaboratorsComeFromTheContainerOrAreTheControlsOwnAndDatesAndModesFromTheParams) {
     ControlWorld own;
     own.control->SetContainer(Variant::Nothing());
     EXPECT_EQ(own.control->Comm()->TypeName(), "clsCommWrapper2");
@@ -49,10 +49,8 @@ TEST(ControlProperties, CollaboratorsComeFromTheContainerOrAreTheControlsOwn) {
     w.site->SetCbars(Variant(DispatchPtr(cbars)));
     EXPECT_EQ(w.control->Host(), host);
     EXPECT_EQ(w.control->Cbars(), cbars);
-}
 
-TEST(ControlProperties, TreeEffDateAndWorkspaceModeReadTheParams) {
-    ControlWorld w;
+    // TreeEffDate and WorkspaceMode read the Params.
     w.control->Let("TreeEffDate", Variant(std::string("01/02/2020")));
     EXPECT_EQ(w.control->Get("TreeEffDate").ToString(), "") << "the Params value, not the one put";
     w.Param("EffectivityDate", Variant(std::string("03/04/2021")));

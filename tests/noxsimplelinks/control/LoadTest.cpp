@@ -60,18 +60,13 @@ TEST(AsynchronousLoad, ArrivesWhenTheHostPumpsRefusesASecondRefreshMeanwhileAndK
     ControlWorld w;
     w.UseSampleServer();
     w.Show("FILES", "DOC", kDocKeys, {"D100", "B"});
-    int requests = 0;
-    auto inner = EmbeddedServer::Current();
-    EmbeddedServer::Register([&, inner](const std::string& request) {
-        ++requests;
-        return inner(request);
-    });
+    testsupport::ScopedEmbeddedServer counting([inner = EmbeddedServer::Current()](const std::string& r) { return inner(r); });
     EXPECT_FALSE(w.control->Refresh());
     EXPECT_TRUE(w.control->RequestPending());
     EXPECT_TRUE(w.control->Refresh()) << "refused while the answer is awaited";
     ASSERT_TRUE(PumpUntilLoaded(w));
     EXPECT_EQ(w.Rows(), 3);
-    EXPECT_EQ(requests, 1);
+    EXPECT_EQ(counting.Requests(), 1);
 
     testsupport::ScopedEmbeddedServer broken([](const std::string&) -> std::string {
         throw std::runtime_error("the line went down");
@@ -93,30 +88,37 @@ TEST(Refresh, AnUnknownParentTypeOrAMissingKeyValueSendsNothing) {
     EXPECT_FALSE(w.control->Refresh());
     w.Parent("ITEM", {}, {});
     EXPECT_FALSE(w.control->Refresh());
-    w.control->SetParentValues(Variant());
-    EXPECT_FALSE(w.control->Refresh());
     EXPECT_EQ(counting.Requests(), 0);
     EXPECT_TRUE(w.world.Ui().Messages().empty());
     EXPECT_EQ(w.world.Ui().MousePointer(), 0);
 }
 
-TEST(RevisionFilter, ChangingItLoadsWithItsNameAndTellsTheHost) {
+// The checked filter tool lends the drop-down its name.
+TEST(RevisionFilter, ChangingItLoadsWithItsNameTellsTheHostAndChecksItsTool) {
     ControlWorld w;
+    w.UseSampleServer();
     std::vector<std::string> requests;
-    testsupport::ScopedEmbeddedServer recording([&](const std::string& request) {
+    testsupport::ScopedEmbeddedServer recording([&, inner = EmbeddedServer::Current()](const std::string& request) {
         requests.push_back(request);
-        return std::string(kFailedAnswer);
+        return inner(request);
     });
     w.Synchronous();
     w.Show("DOCUMENTS", "ITEM", {"ITEM.ITEM_KEY", "ITEM.REVISION"}, {"A100", "B"});
     w.executeEvents.clear();
+    auto checked = [&] {
+        return std::to_string(w.Toolbar().ToolById("ID_Prop_Rev_All")->State()) +
+               std::to_string(w.Toolbar().ToolById("ID_Prop_Rev_Effective")->State()) + " " +
+               w.Toolbar().ToolById("ID_Prop_Rev_Filter_DropDown")->Name();
+    };
     w.control->Call("FilterEffective");
     EXPECT_EQ(w.control->FilterOption(), noxsimplelinks::ctlSimpleLinks::REV_EFFECTIVE);
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_NE(requests[0].find("EFFECTIVE"), std::string::npos) << requests[0];
+    EXPECT_EQ(checked(), "01 Effective revision");
     w.control->Call("FilterAll");
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_NE(requests[1].find("ALL_REVISIONS"), std::string::npos) << requests[1];
+    EXPECT_EQ(checked(), "10 All revisions");
     EXPECT_EQ(w.executeEvents, (std::vector<std::string>(2, "<XML><METHOD>FilterOptionChanged</METHOD></XML>")));
 }
 

@@ -1,6 +1,6 @@
 // The tools after a load and after each selection, per pane kind, with the sample toolbar
-// definitions and rights: the file and hard-copy rules, the per-user rules, the project and
-// affected-items rules, and the revision-filter tools.
+// definitions and rights: the file and hard-copy rules, the per-user rules, and the project and
+// affected-items rules; the revision-filter tools are checked with the filter's loads.
 #include <gtest/gtest.h>
 
 #include "ControlWorld.h"
@@ -35,67 +35,69 @@ public:
         GridUser user(Grid());
         for (size_t i = 0; i < rows.size(); ++i) user.Click(Grid().FixedRows() + rows[i] - 1, 0, i == 0 ? 0 : GridUser::kCtrl);
     }
-    // The row whose file id is this (1-based), or 0.
-    int RowOfFile(const std::string& id) {
+    // Selects the rows of these files as Select does.
+    void SelectFiles(const std::vector<std::string>& ids) {
+        std::vector<int> rows;
         const int32_t col = Grid().ColIndex("FILE.FILE_ID");
-        for (int32_t r = Grid().FixedRows(); r < Grid().Rows(); ++r)
-            if (Grid().TextMatrix(r, col) == id) return r - Grid().FixedRows() + 1;
-        return 0;
+        for (const std::string& id : ids)
+            for (int32_t r = Grid().FixedRows(); r < Grid().Rows(); ++r)
+                if (Grid().TextMatrix(r, col) == id) rows.push_back(r - Grid().FixedRows() + 1);
+        ASSERT_EQ(rows.size(), ids.size());
+        Select(rows);
     }
     bool Enabled(const std::string& id) { return Toolbar().ToolById(id)->Enabled(); }
     bool Visible(const std::string& id) { return Toolbar().ToolById(id)->Visible(); }
     // Checks the tools of the list against one expectation.
-    void Expect(std::initializer_list<const char*> tools, bool enabled, const std::string& why) {
+    void Expect(const std::vector<const char*>& tools, bool enabled, const std::string& why) {
         for (const char* tool : tools) EXPECT_EQ(Enabled(tool), enabled) << tool << ": " << why;
     }
 
     std::shared_ptr<components::clshostservices> host = std::make_shared<components::clshostservices>();
 };
 
-TEST(FileTools, ForAnAdministratorTheRowToolsFollowTheSelection) {
-    LoadedPane p("FILES", "jdoe", "GENERAL ADMINISTRATOR");
+// The file tools with no row and then with the rows of a case selected, per user: the single-file
+// tools, the user rules and the rights.
+TEST(FileTools, FollowTheSelectionTheUserAndTheRights) {
+    struct Case {
+        const char *user, *type;
+        std::vector<std::string> files;
+        std::vector<const char*> enabled, disabled;
+    } cases[] = {
+        {"jdoe", "GENERAL ADMINISTRATOR", {"F1001", "F1004"}, {"ID_Prop_Delete_File", "ID_Prop_Lock_File", "ID_Prop_UnLock_File"},
+         {"ID_Prop_View_File", "ID_Prop_Display_File", "ID_Prop_Update_File", "ID_Prop_Edit_File", "ID_Prop_Edit_File_Complete"}},
+        {"jdoe", "DESIGNER", {"F1001"}, {"ID_Prop_View_File", "ID_Prop_Update_File", "ID_Prop_Delete_File"},
+         {"ID_Prop_Lock_File", "ID_Prop_UnLock_File"}},
+    };
+    for (const Case& c : cases) {
+        LoadedPane p("FILES", c.user, c.type);
+        p.Param("DOC.STATUS", Variant(std::string("IN_WORK")));
+        p.host->SetprojectID("PRJ-1");
+        p.LoadD100();
+        p.Expect({"ID_Prop_View_File", "ID_Prop_Display_File", "ID_Prop_Update_File", "ID_Prop_Delete_File",
+                  "ID_Prop_Lock_File", "ID_Prop_UnLock_File", "ID_Prop_Edit_File"},
+                 false, "no row selected");
+        EXPECT_TRUE(p.Enabled("ID_Prop_Refresh"));
+        p.SelectFiles(c.files);
+        EXPECT_EQ(p.control->GetSelectionState(), c.files.size() > 1 ? "MRS" : "ROW_SELECTED");
+        p.Expect(c.enabled, true, c.type);
+        p.Expect(c.disabled, false, c.type);
+    }
+}
+
+// Only an anonymous user completes an edit, of a file among the host's edited files; a markup file is
+// never redlined.
+TEST(FileTools, CompletingAnEditNeedsTheEditedFileAndAMarkupFileIsNeverRedlined) {
+    LoadedPane p("FILES", "", "DESIGNER");
     p.host->SetprojectID("PRJ-1");
     p.LoadD100();
-    EXPECT_EQ(p.control->GetSelectionState(), "NEW_EMPTY");
-    p.Expect({"ID_Prop_View_File", "ID_Prop_Display_File", "ID_Prop_Update_File", "ID_Prop_Delete_File",
-              "ID_Prop_Lock_File", "ID_Prop_UnLock_File", "ID_Prop_Edit_File"},
-             false, "no row selected");
-    EXPECT_TRUE(p.Enabled("ID_Prop_Refresh"));
-    p.Select({1, 3});
-    EXPECT_EQ(p.control->GetSelectionState(), "MRS");
-    p.Expect({"ID_Prop_View_File", "ID_Prop_Display_File", "ID_Prop_Update_File", "ID_Prop_Edit_File"}, false,
-             "single-file tools");
-    p.Expect({"ID_Prop_Delete_File", "ID_Prop_Lock_File", "ID_Prop_UnLock_File"}, true,
-             "an administrator, allowed by the rights and the project");
-    EXPECT_FALSE(p.Enabled("ID_Prop_Edit_File_Complete")) << "a named user never completes an edit";
-
-    p.Select({p.RowOfFile("F1001")});
+    p.SelectFiles({"F1001"});
+    EXPECT_FALSE(p.Enabled("ID_Prop_Edit_File_Complete"));
     EXPECT_TRUE(p.Enabled("ID_Prop_Redline_File"));
+    p.host->GetEditedFiles()->Add("F1001");
     p.Grid().SetTextMatrix(p.Grid().Row(), p.Grid().ColIndex("FILE.FILE_TYPE"), "Markup");
     p.control->UpdateToolStates("ROW_SELECTED");
-    EXPECT_FALSE(p.Enabled("ID_Prop_Redline_File")) << "a markup file is never redlined";
-}
-
-TEST(FileTools, OneRowForADesignerFollowsTheUserRulesAndTheRights) {
-    LoadedPane p("FILES", "jdoe", "DESIGNER");
-    p.Param("DOC.STATUS", Variant(std::string("IN_WORK")));
-    p.host->SetprojectID("PRJ-1");
-    p.LoadD100();
-    p.Select({p.RowOfFile("F1001")});
-    EXPECT_EQ(p.control->GetSelectionState(), "ROW_SELECTED");
-    p.Expect({"ID_Prop_View_File", "ID_Prop_Update_File", "ID_Prop_Delete_File"}, true, "a designer");
-    p.Expect({"ID_Prop_Lock_File", "ID_Prop_UnLock_File"}, false, "only a general administrator locks");
-}
-
-TEST(FileTools, CompletingAnEditNeedsTheFileAmongTheHostsEditedFiles) {
-    LoadedPane p("FILES", "", "DESIGNER");
-    p.LoadD100();
-    const int row = p.RowOfFile("F1001");
-    p.Select({row});
-    EXPECT_FALSE(p.Enabled("ID_Prop_Edit_File_Complete"));
-    p.host->GetEditedFiles()->Add("F1001");
-    p.Select({row});
     EXPECT_TRUE(p.Enabled("ID_Prop_Edit_File_Complete"));
+    EXPECT_FALSE(p.Enabled("ID_Prop_Redline_File"));
 }
 
 TEST(HardCopyTools, FollowTheSelectionAndTheRights) {
@@ -138,19 +140,6 @@ TEST(AffectedItemTools, OnlyTheAuthorOrAnAdministratorMayUnlink) {
         EXPECT_EQ(p.Enabled("ID_UnlinkObjectFromModification"), allowed) << user << " " << type;
         EXPECT_FALSE(p.Visible("ID_DisplayReason"));
     }
-}
-
-TEST(RevisionFilterTools, TheCheckedToolFollowsTheFilterAndLendsTheDropDownItsLook) {
-    LoadedPane p("DOCUMENTS", "jdoe", "DESIGNER");
-    p.Load("ITEM", {"ITEM.ITEM_KEY", "ITEM.REVISION"}, {"A100", "B"});
-    auto state = [&](const char* id) { return p.Toolbar().ToolById(id)->State(); };
-    EXPECT_EQ(state("ID_Prop_Rev_All"), 1);
-    EXPECT_EQ(state("ID_Prop_Rev_Effective"), 0);
-    EXPECT_TRUE(p.Enabled("ID_Prop_Rev_Filter_DropDown"));
-    p.control->FilterEffective();
-    EXPECT_EQ(state("ID_Prop_Rev_All"), 0);
-    EXPECT_EQ(state("ID_Prop_Rev_Effective"), 1);
-    EXPECT_EQ(p.Toolbar().ToolById("ID_Prop_Rev_Filter_DropDown")->Name(), "Effective revision");
 }
 
 TEST(DatasetTools, TheDatasetPaneSetsOnlyTheFilterTools) {
