@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "../../automation/ErrorOf.h"
-#include "ToolbarFakes.h"
+#include "ToolbarTables.h"
 #include "components/noxxmlutil/IXmlUtil.h"
 #include "noxsimplelinks/toolbar/clsActions.h"
 #include "support/ScopedProgId.h"

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "../../automation/ErrorOf.h"
-#include "ToolbarFakes.h"
+#include "ToolbarTables.h"
 #include "components/noxauth/IAuthorization.h"
 #include "components/noxcbars/ICommandBars.h"
 #include "noxsimplelinks/toolbar/clsCbarsWrapper2.h"
@@ -143,6 +145,37 @@ TEST_F(DropDownTest, ShortTagsAndMissingMenusLeaveTheButtonDisabledAndTheOthersR
     EXPECT_EQ(toolbar->ToolById("ID_Late")->TagVariant().ToString(), "x;OP_One;z;ID_Menu");
 }
 
+// An authorization object that records its calls as text, answering as the test chooses.
+class RecordingAuth : public automation::Dispatch {
+public:
+    Variant Invoke(std::string_view name, automation::InvokeKind, automation::Arguments& args) override {
+        if (!automation::SameName(name, "IAuthorization_Authorize")) automation::Raise(automation::errors::kObjectDoesNotSupportMember);
+        std::string call;
+        for (size_t i = 0; i < args.size(); ++i) call += (i ? "|" : "") + args[i].TextOr("?");
+        calls.push_back(call);
+        return Variant(answer(args[1].TextOr("")));
+    }
+    std::string TypeName() const override { return "RecordingAuth"; }
+
+    std::vector<std::string> calls;  // the arguments of each call joined by "|", "?" for one left out
+    std::function<bool(const std::string& action)> answer = [](const std::string&) { return true; };
+};
+
+// A command-bars component that hands out the state tables a test gives it.
+class TablesComponent : public automation::Dispatch {
+public:
+    Variant Invoke(std::string_view name, automation::InvokeKind, automation::Arguments&) override {
+        if (automation::SameName(name, "StaticState")) return staticState;
+        if (automation::SameName(name, "ActionState")) return actionState;
+        if (automation::SameName(name, "BuildToolBar")) return Variant();
+        automation::Raise(automation::errors::kObjectDoesNotSupportMember);
+    }
+    std::string TypeName() const override { return "TablesComponent"; }
+
+    Variant staticState;
+    Variant actionState;
+};
+
 // ToggleState over tables handed out by a fake component.
 class ToggleStateTest : public ::testing::Test {
 protected:
@@ -167,9 +200,9 @@ protected:
     }
 
     static constexpr const char* kTools[] = {"ID_T1", "ID_T2", "ID_T3", "ID_T4", "ID_T5", "ID_Act", "ID_Create_Drp"};
-    std::shared_ptr<toolbartest::TablesComponent> tables = std::make_shared<toolbartest::TablesComponent>();
+    std::shared_ptr<TablesComponent> tables = std::make_shared<TablesComponent>();
     ScopedProgId component{"noxcbars.ICommandBars", [this] { return tables; }};
-    std::shared_ptr<toolbartest::RecordingAuth> auth = std::make_shared<toolbartest::RecordingAuth>();
+    std::shared_ptr<RecordingAuth> auth = std::make_shared<RecordingAuth>();
     std::shared_ptr<ToolbarControl> toolbar = std::make_shared<ToolbarControl>();
     clsCbarsWrapper2 facade;
 };
