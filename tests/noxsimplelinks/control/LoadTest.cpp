@@ -78,10 +78,19 @@ TEST(AsynchronousLoad, ArrivesWhenTheHostPumpsRefusesASecondRefreshMeanwhileAndK
     EXPECT_TRUE(w.world.Ui().Messages().empty());
 }
 
-TEST(Refresh, AnUnknownParentTypeOrAMissingKeyValueSendsNothing) {
+// Before Init an error inside ends it with a box titled by the control; an unknown parent type or a
+// missing key value sends nothing.
+TEST(Refresh, AnErrorEndsItWithABoxAndAParentItCannotLoadSendsNothing) {
     ControlWorld w;
     testsupport::ScopedEmbeddedServer counting([](const std::string&) { return std::string(kFailedAnswer); });
     w.Synchronous();
+    w.Parent("ITEM", {"ITEM.ITEM_KEY"}, {"A100"});
+    EXPECT_FALSE(w.control->Refresh()) << "before Init there is no attributes facade";
+    ASSERT_EQ(w.world.Ui().Messages().size(), 1u);
+    EXPECT_EQ(w.world.Ui().Messages()[0].title, "ctlSimpleLinks");
+    EXPECT_EQ(w.world.Ui().Messages()[0].flags, 16);
+    EXPECT_EQ(w.world.Ui().MousePointer(), 0);
+    w.world.Ui().Reset();
     w.Show("DOCUMENTS", "GADGET", {"GADGET.ID"}, {"G1"});
     EXPECT_FALSE(w.control->Refresh());
     w.Parent("ITEM", {"ITEM.ITEM_KEY", "ITEM.REVISION"}, {"", "A"});
@@ -120,16 +129,6 @@ TEST(RevisionFilter, ChangingItLoadsWithItsNameTellsTheHostAndChecksItsTool) {
     EXPECT_NE(requests[1].find("ALL_REVISIONS"), std::string::npos) << requests[1];
     EXPECT_EQ(checked(), "10 All revisions");
     EXPECT_EQ(w.executeEvents, (std::vector<std::string>(2, "<XML><METHOD>FilterOptionChanged</METHOD></XML>")));
-}
-
-TEST(Refresh, AnErrorInsideEndsItWithABoxTitledByTheControl) {
-    ControlWorld w;
-    w.Parent("ITEM", {"ITEM.ITEM_KEY"}, {"A100"});
-    EXPECT_FALSE(w.control->Refresh()) << "before Init there is no attributes facade";
-    ASSERT_EQ(w.world.Ui().Messages().size(), 1u);
-    EXPECT_EQ(w.world.Ui().Messages()[0].title, "ctlSimpleLinks");
-    EXPECT_EQ(w.world.Ui().Messages()[0].flags, 16);
-    EXPECT_EQ(w.world.Ui().MousePointer(), 0);
 }
 
 // Every pane of the panes file lists objects for the example parent it names.
