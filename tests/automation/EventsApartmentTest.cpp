@@ -2,7 +2,7 @@
 
 #include <thread>
 
-#include "ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "automation/Apartment.h"
 #include "automation/Dispatchable.h"
 #include "automation/EventSource.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "automation/Dispatch.h"
 #include "automation/SafeArray.h"
 #include "automation/VariantText.h"

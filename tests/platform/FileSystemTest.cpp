@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "support/TestWorld.h"
-#include "automation/ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "platform/FileSystem.h"
 
 namespace fs = std::filesystem;

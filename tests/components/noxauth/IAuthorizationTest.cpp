@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../../automation/ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "components/noxauth/AuthorizationErrors.h"
 #include "components/noxauth/IAuthorization.h"
 #include "support/TestWorld.h"

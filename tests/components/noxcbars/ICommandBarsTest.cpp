@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "../../automation/ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "automation/SafeArray.h"
 #include "components/noxcbars/CommandBarsErrors.h"
 #include "components/noxcbars/ICommandBars.h"

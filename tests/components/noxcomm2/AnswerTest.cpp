@@ -3,7 +3,7 @@
 
 #include <fstream>
 
-#include "../../automation/ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "components/noxcomm2/Answer.h"
 #include "components/noxcomm2/CommErrors.h"
 

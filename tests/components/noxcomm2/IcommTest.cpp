@@ -5,7 +5,7 @@
 #include <map>
 #include <thread>
 
-#include "../../automation/ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "automation/Apartment.h"
 #include "components/noxcomm2/CommErrors.h"
 #include "components/noxcomm2/ConnectionSettings.h"

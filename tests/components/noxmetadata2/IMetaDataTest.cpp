@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "../../automation/ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "automation/SafeArray.h"
 #include "components/noxmetadata2/IMetaData.h"
 #include "support/TestWorld.h"

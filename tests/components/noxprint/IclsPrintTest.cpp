@@ -5,7 +5,7 @@
 
 #include <pugixml.hpp>
 
-#include "../../automation/ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "../../noxsimplelinks/metadata/UiDefWorld.h"
 #include "components/noxprint/IclsPrint.h"
 #include "noxsimplelinks/grid/clsReportWrapper.h"

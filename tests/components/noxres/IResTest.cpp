@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "../../automation/ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "automation/SafeArray.h"
 #include "components/noxres/IRes.h"
 #include "components/noxres/Placeholders.h"

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "../../automation/ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "CommTestSupport.h"
 #include "noxsimplelinks/comm/clsUtils.h"
 #include "platform/xml/XmlDocument.h"

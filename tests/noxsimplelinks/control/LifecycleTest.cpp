@@ -4,7 +4,7 @@
 
 #include <regex>
 
-#include "../../automation/ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "ControlWorld.h"
 #include "components/noxhostservices/clshostservices.h"
 #include "support/ScopedProgId.h"

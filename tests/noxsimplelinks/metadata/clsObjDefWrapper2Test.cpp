@@ -4,7 +4,7 @@
 
 #include "automation/Collection.h"
 #include "automation/ObjectFactory.h"
-#include "../../automation/ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "support/ScopedProgId.h"
 #include "noxsimplelinks/env/ModGeneral.h"
 #include "noxsimplelinks/metadata/clsObjDefWrapper2.h"

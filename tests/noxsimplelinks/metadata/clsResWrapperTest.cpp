@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../../automation/ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "automation/SafeArray.h"
 #include "noxsimplelinks/metadata/clsResWrapper.h"
 #include "support/ScopedProgId.h"

@@ -5,7 +5,7 @@
 #include "automation/SafeArray.h"
 #include "noxsimplelinks/metadata/clsUI_DefWrapper.h"
 #include "platform/xml/XmlDocument.h"
-#include "../../automation/ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "UiDefWorld.h"
 
 using namespace automation;

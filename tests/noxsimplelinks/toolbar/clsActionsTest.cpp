@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../../automation/ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "ToolbarTables.h"
 #include "components/noxxmlutil/IXmlUtil.h"
 #include "noxsimplelinks/toolbar/clsActions.h"

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "../../automation/ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "ToolbarTables.h"
 #include "components/noxauth/IAuthorization.h"
 #include "components/noxcbars/ICommandBars.h"

@@ -4,7 +4,7 @@
 
 #include "automation/ObjectFactory.h"
 #include "automation/SafeArray.h"
-#include "automation/ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "platform/grid/GridInvariants.h"
 #include "platform/Registration.h"
 #include "platform/grid/ControlErrors.h"

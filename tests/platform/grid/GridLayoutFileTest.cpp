@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/TestWorld.h"
-#include "automation/ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "platform/grid/ControlErrors.h"
 #include "platform/grid/GridInvariants.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "automation/ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "platform/recordset/Recordset.h"
 #include "platform/recordset/RecordsetReader.h"
 

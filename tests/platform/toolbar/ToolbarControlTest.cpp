@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "automation/ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "automation/ObjectFactory.h"
 #include "platform/Registration.h"
 #include "platform/grid/ControlErrors.h"

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "automation/ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "platform/xml/XmlDocument.h"
 #include "platform/xml/XmlQuery.h"
 
