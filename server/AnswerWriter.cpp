@@ -6,6 +6,17 @@ namespace server {
 
 namespace {
 
+// A message's text is for people: a longer one (a request's huge name quoted in it) is cut.
+constexpr size_t kMaxDescriptionBytes = 1000;
+
+std::string_view Shortened(std::string_view text, bool& cut) {
+    cut = text.size() > kMaxDescriptionBytes;
+    if (!cut) return text;
+    size_t end = kMaxDescriptionBytes;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;  // a whole character
+    return text.substr(0, end);
+}
+
 void AppendMessages(std::string& out, const std::vector<Message>& messages) {
     if (messages.empty()) return;
     out += "<Messages>";
@@ -13,7 +24,9 @@ void AppendMessages(std::string& out, const std::vector<Message>& messages) {
         out += "<Message Code=\"";
         AppendEscaped(out, m.code);
         out += "\"><Description>";
-        AppendEscaped(out, m.description);
+        bool cut = false;
+        AppendEscaped(out, Shortened(m.description, cut));
+        if (cut) out += "\u2026";
         out += "</Description>";
         out += m.data;  // written by the server itself, already escaped
         out += "</Message>";
@@ -43,7 +56,8 @@ std::string AnswerWriter::Finish(const std::string& resultCode, const std::vecto
     out += "<MethodResponses>";
     out += responses_;
     out += "</MethodResponses></Answer>";
-    return out;
+    // Whatever a request or the store held, the answer is UTF-8 of characters XML allows.
+    return FirstBadCharacter(out) == std::string::npos ? out : WithBadCharactersReplaced(out);
 }
 
 }  // namespace server

@@ -1,6 +1,8 @@
 #pragma once
 // Writes an answer document: the overall result code and messages, then one method response per
-// method with its result code, messages and document (a row set under <Result>).
+// method with its result code, messages and document (a row set under <Result>). Whatever the
+// texts hold, the document is well-formed UTF-8: a character XML does not allow becomes U+FFFD, and
+// a message text over 1,000 bytes is cut.
 #include <string>
 #include <vector>
 

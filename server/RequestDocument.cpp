@@ -1,6 +1,9 @@
 #include "RequestDocument.h"
 
+#include <cstdio>
+
 #include "MethodError.h"
+#include "XmlText.h"
 
 namespace server {
 
@@ -13,12 +16,45 @@ std::string UserOf(pugi::xml_node request, const std::string& fallback) {
 
 [[noreturn]] void BadRequest(const std::string& why) { throw MethodError(codes::kBadRequest, why); }
 
+// Refuses text holding a byte that is not part of a UTF-8 character XML allows.
+void RequireCharacters(std::string_view text, const std::string& what) {
+    size_t bad = FirstBadCharacter(text);
+    if (bad == std::string_view::npos) return;
+    char byte[8];
+    std::snprintf(byte, sizeof byte, "0x%02X", static_cast<unsigned char>(text[bad]));
+    BadRequest(what + " is not UTF-8 text of characters XML allows: the byte " + byte + " at offset " +
+               std::to_string(bad) + " is not one");
+}
+
+// Character references may stand for characters XML does not allow (&#1;): every name and value
+// the document gives is checked once more as it was read.
+class CharacterCheck : public pugi::xml_tree_walker {
+public:
+    explicit CharacterCheck(const char* what) : what_(what) {}
+    bool for_each(pugi::xml_node& node) override {
+        Check(node.name());
+        Check(node.value());
+        for (pugi::xml_attribute attribute : node.attributes()) {
+            Check(attribute.name());
+            Check(attribute.value());
+        }
+        return true;
+    }
+
+private:
+    void Check(std::string_view text) { RequireCharacters(text, std::string("A text of ") + what_); }
+    const char* what_;
+};
+
 void Parse(pugi::xml_document& document, std::string_view text, const char* what) {
+    RequireCharacters(text, what);
     pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_ws_pcdata_single,
                                                          pugi::encoding_utf8);
     if (!parsed)
         BadRequest(std::string(what) + " is not well-formed XML: " + parsed.description() + " at offset " +
                    std::to_string(parsed.offset));
+    CharacterCheck check(what);
+    document.traverse(check);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "RowQuery.h"
 
+#include <algorithm>
+
 #include "PlmNames.h"
 
 namespace server {
@@ -11,8 +13,11 @@ RowQuery::RowQuery(MethodContext& context, std::vector<std::string> fields)
 
 std::vector<std::string> RowQuery::SelectedFields(const MethodCall& call) {
     std::vector<std::string> fields;
-    for (pugi::xml_node node : call.Role("SELECT_FIELDS").children())
-        if (node.type() == pugi::node_element) fields.emplace_back(node.name());
+    for (pugi::xml_node node : call.Role("SELECT_FIELDS").children()) {
+        // A field asked for twice is answered once: a row cannot name an attribute twice.
+        if (node.type() == pugi::node_element && std::find(fields.begin(), fields.end(), node.name()) == fields.end())
+            fields.emplace_back(node.name());
+    }
     return fields;
 }
 

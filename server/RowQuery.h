@@ -47,7 +47,7 @@ public:
     void TopAffected(const LinkPath& affected, int64_t modification);
     std::string Finish();
 
-    // The field names of the method's <SELECT_FIELDS> (in <OBJECTS>).
+    // The field names of the method's <SELECT_FIELDS> (in <OBJECTS>), each once.
     static std::vector<std::string> SelectedFields(const MethodCall& call);
 
 private:

@@ -53,7 +53,8 @@ void SeedSample(const std::string& path);
 class SampleServer {
 public:
     SampleServer();
-    Answer Send(const std::string& request) { return ReadAnswer(plm_->Handle(request)); }
+    Answer Send(const std::string& request) { return ReadAnswer(Handle(request)); }
+    std::string Handle(const std::string& request) { return plm_->Handle(request); }
     // The rows of a one-method query that must succeed.
     std::vector<Row> Rows(const std::string& request);
     // A count of the store's links, objects and history rows, to see that nothing changed.
