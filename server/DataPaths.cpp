@@ -1,6 +1,8 @@
 #include "DataPaths.h"
 
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 
 namespace server {
 
@@ -9,6 +11,18 @@ namespace {
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
+}
+
+// A short digest of the files' bytes (FNV-1a), as eight hexadecimal digits.
+std::string Digest(std::initializer_list<std::string> paths) {
+    uint32_t hash = 2166136261u;
+    for (const std::string& path : paths) {
+        std::ifstream in(path, std::ios::binary);
+        for (char c; in.get(c);) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    }
+    char text[16];
+    std::snprintf(text, sizeof text, "%08x", hash);
+    return text;
 }
 
 }  // namespace
@@ -27,7 +41,8 @@ std::string DefaultStorePath() {
     if (!configured.empty()) return configured;
     std::string cache = Environment("XDG_CACHE_HOME");
     if (cache.empty()) cache = Environment("HOME").empty() ? "/tmp" : Environment("HOME") + "/.cache";
-    return cache + "/noxsimplelinks/plm-sample.db";
+    // A sample or definitions changed since the store was made get a store of their own.
+    return cache + "/noxsimplelinks/plm-sample-" + Digest({SampleFile(), DefinitionsFile()}) + ".db";
 }
 
 }  // namespace server

@@ -68,11 +68,17 @@ void RowQuery::Linked(const LinkPath& path, int64_t anchor, const RowFilter& fil
     sql << " AND " << (revisions ? "x" : "o") << ".type = ";
     sql.Value(path.otherType);
     // The revisions of an object come once, however many of its revisions are linked (a part used by
-    // two revisions of one assembly); a line linking the very same object again stays.
+    // two revisions of one assembly); in a part list a line linking the very same object again stays
+    // (another find number), where used names each parent once however many lines hold the object.
+    const bool parentOnce = SameText(path.link->linkType, names::kParentLinks);
     if (revisions)
         sql << " AND NOT EXISTS (SELECT 1 FROM links e JOIN objects y ON y.id = e." << path.OtherColumn()
             << " WHERE e.link_table = l.link_table AND e." << path.AnchorColumn() << " = l." << path.AnchorColumn()
-            << " AND e.id < l.id AND y.type = x.type AND y.k1 = x.k1 AND y.id <> x.id)";
+            << " AND e.id < l.id AND y.type = x.type AND y.k1 = x.k1" << (parentOnce ? ")" : " AND y.id <> x.id)");
+    else if (parentOnce)
+        sql << " AND NOT EXISTS (SELECT 1 FROM links e WHERE e.link_table = l.link_table AND e." << path.AnchorColumn()
+            << " = l." << path.AnchorColumn() << " AND e." << path.OtherColumn() << " = l." << path.OtherColumn()
+            << " AND e.id < l.id)";
     AppendObjectFilter(path.otherType, filter, source, sql);
     sql << (revisions ? " ORDER BY l.id, o.k2, o.k3" : " ORDER BY l.id");
     Run(source, sql);

@@ -8,6 +8,7 @@ using namespace plmtest;
 namespace {
 
 const KeyList kP110 = {{"ITEM.ITEM_KEY", "P110"}, {"ITEM.REVISION", "A"}};
+const KeyList kP140 = {{"ITEM.ITEM_KEY", "P140"}, {"ITEM.REVISION", "A"}};
 
 struct QueryCase {
     const char* name;
@@ -55,6 +56,18 @@ std::vector<QueryCase> Cases() {
         {"document part list", ByKeys("ZerakPartList", "DOC", kD100B, {"DOC.DOC_ID"}), "DOC.DOC_ID", "D210"},
         {"where used", ByKeys("ZerakWhereUsed", "ITEM", kP110, {"ITEM.ITEM_KEY", "ITEM.REVISION", "PARENT_LINKS.FIND_NO"}),
          "ITEM.REVISION", "A,B"},
+        // A100/B holds P140 on two lines (find numbers 40 and 50): it is one parent.
+        {"where used names a parent once", ByKeys("ZerakWhereUsed", "ITEM", kP140, {"ITEM.REVISION", "PARENT_LINKS.FIND_NO"}),
+         "PARENT_LINKS.FIND_NO", "40"},
+        {"where used names each revision of a parent once",
+         ByKeys("ZerakWhereUsed", "ITEM", kP140, {"ITEM.REVISION"}, PartListParams("WIP", "", "ALL_REVISIONS")), "ITEM.REVISION",
+         "A,B,C"},
+        {"items related to an item", QueryLinks("ITEM", kA100B, {"ITEM.ITEM_KEY", "RELATED_ITEM.RELATION_TYPE"}, "REFERENCE_LINK"),
+         "RELATED_ITEM.RELATION_TYPE", "Service kit,Spare part"},
+        {"the objects of an approval step, asked for as its route step",
+         QueryLinks("EO_ROUTE_STEP", Step("EO_ROUTE_STEP", "20"), {"ITEM.ITEM_KEY"}, "STEP_ATTACHED", "",
+                    "QueryStepRelatedObjects"),
+         "ITEM.ITEM_KEY", "A100"},
         {"where used, all revisions of each parent once",
          QueryLinks("ITEM", kP110, {"ITEM.REVISION"}, "PARENT_LINKS", PartListParams("WIP", "", "ALL_REVISIONS")),
          "ITEM.REVISION", "A,B,C"},
