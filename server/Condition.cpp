@@ -67,25 +67,33 @@ std::vector<Condition> Condition::ReadText(const std::string& text) {
     return ReadAll(document.document_element());
 }
 
-void Condition::AppendSql(const std::vector<Condition>& conditions, const RowSource& source, bool ignoreCase,
-                          SqlText& sql) {
+void Condition::AppendSql(const std::vector<Condition>& conditions, const RowSource& source, const Dialect& dialect,
+                          bool ignoreCase, SqlText& sql) {
     if (conditions.empty()) return;
     sql << " AND (";
     for (size_t i = 0; i < conditions.size(); ++i) {
         const Condition& c = conditions[i];
         if (i > 0) sql << (objdefs::SameText(c.relation, "OR") ? " OR " : " AND ");
-        const char* op = OperatorSql(c.op);
+        const std::string op = OperatorSql(c.op);
+        const Column column = source.Resolve(c.field);
+        const bool folded = ignoreCase && column.type == objdefs::DataType::Text;
         SqlText expression;
-        Column column = source.Resolve(c.field, expression);
+        source.Write(column, expression, op == " LIKE " || folded ? AttributeForm::Text : AttributeForm::Compared);
         sql << "(";
-        if (c.value.empty() && (std::strcmp(op, " = ") == 0 || std::strcmp(op, " <> ") == 0)) {
-            sql.Append(expression) << (std::strcmp(op, " = ") == 0 ? " IS NULL" : " IS NOT NULL");
+        if (c.value.empty() && (op == " = " || op == " <> ")) {
+            sql.Append(expression) << (op == " = " ? " IS NULL" : " IS NOT NULL");
+        } else if (op == " LIKE ") {
+            dialect.Like(sql, expression, LikePattern(c.value));
+        } else if (SqlValue value = StoredValue(column.type, c.value, c.field); folded && !c.value.empty()) {
+            sql << "lower(";
+            sql.Append(expression) << ")" << op;
+            dialect.FoldedValue(sql, c.value);
         } else {
-            bool like = std::strcmp(op, " LIKE ") == 0;
-            SqlValue value = like ? SqlValue(LikePattern(c.value)) : StoredValue(column.type, c.value, c.field);
             sql.Append(expression) << op;
-            sql.Value(std::move(value));
-            if (ignoreCase && column.type == objdefs::DataType::Text && !like) sql << " COLLATE NOCASE";
+            if (column.read == Column::Read::Attribute)
+                dialect.ComparedValue(sql, column.type, std::move(value));
+            else
+                sql.Value(std::move(value));
         }
         sql << ")";
     }

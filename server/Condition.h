@@ -25,8 +25,8 @@ struct Condition {
     static std::vector<Condition> ReadText(const std::string& text);
     // " AND (...)" for the conditions, nothing when there are none. Raises MethodError for an
     // unknown operator or a value that is not of the field's type.
-    static void AppendSql(const std::vector<Condition>& conditions, const RowSource& source, bool ignoreCase,
-                          SqlText& sql);
+    static void AppendSql(const std::vector<Condition>& conditions, const RowSource& source, const Dialect& dialect,
+                          bool ignoreCase, SqlText& sql);
 };
 
 }  // namespace server

@@ -1,6 +1,7 @@
 #pragma once
-// Fills a store with a large synthetic data set for benchmarks: items with revisions and a part
-// structure between them, one probe item with a known number of children, all in one transaction.
+// Fills an empty store with a large synthetic data set for benchmarks: items and a part structure
+// between them, one probe item with a known number of children, all in one transaction and in
+// bulk (a million links in seconds), then has the database gather its statistics.
 #include <cstdint>
 #include <string>
 

@@ -5,7 +5,9 @@
 
 namespace server {
 
-void JsonObject::AppendString(std::string& out, std::string_view text) {
+namespace {
+
+void AppendString(std::string& out, std::string_view text) {
     out += '"';
     for (unsigned char c : text) {
         switch (c) {
@@ -27,22 +29,34 @@ void JsonObject::AppendString(std::string& out, std::string_view text) {
     out += '"';
 }
 
+void AppendValue(std::string& out, const SqlValue& value) {
+    if (const auto* text = std::get_if<std::string>(&value)) {
+        AppendString(out, *text);
+    } else if (const auto* integer = std::get_if<int64_t>(&value)) {
+        out += std::to_string(*integer);
+    } else if (const auto* real = std::get_if<double>(&value); real && std::isfinite(*real)) {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%.17g", *real);
+        out += buffer;
+    } else {
+        out += "null";
+    }
+}
+
+}  // namespace
+
 JsonObject& JsonObject::Add(std::string_view name, const SqlValue& value) {
     if (!body_.empty()) body_ += ',';
     AppendString(body_, name);
     body_ += ':';
-    if (const auto* text = std::get_if<std::string>(&value)) {
-        AppendString(body_, *text);
-    } else if (const auto* integer = std::get_if<int64_t>(&value)) {
-        body_ += std::to_string(*integer);
-    } else if (const auto* real = std::get_if<double>(&value); real && std::isfinite(*real)) {
-        char buffer[32];
-        std::snprintf(buffer, sizeof buffer, "%.17g", *real);
-        body_ += buffer;
-    } else {
-        body_ += "null";
-    }
+    AppendValue(body_, value);
     return *this;
+}
+
+std::string JsonValue(const SqlValue& value) {
+    std::string out;
+    AppendValue(out, value);
+    return out;
 }
 
 }  // namespace server

@@ -15,8 +15,10 @@ public:
     std::string Text() const { return "{" + body_ + "}"; }
 
 private:
-    static void AppendString(std::string& out, std::string_view text);
     std::string body_;
 };
+
+// The JSON text of one value: a string, a number, or null (Null, or a number that is not finite).
+std::string JsonValue(const SqlValue& value);
 
 }  // namespace server

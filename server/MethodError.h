@@ -16,6 +16,7 @@ inline constexpr const char* kUnknownName = "E-000105-UNKNOWN_NAME";
 inline constexpr const char* kNotFound = "E-000106-NOT_FOUND";
 inline constexpr const char* kRefused = "E-000107-REFUSED";
 inline constexpr const char* kFileLocked = "E-000108-FILE_LOCKED";
+inline constexpr const char* kConflict = "E-000109-CONFLICT";
 inline constexpr const char* kInternal = "E-000199-INTERNAL";
 inline constexpr const char* kOwnerProject = "E-140003-ERR_UNAUTH_OWNER_PROJ";
 inline constexpr const char* kTopLock = "W-009180-TOP-LOCK-OBJ";

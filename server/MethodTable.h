@@ -12,12 +12,17 @@ namespace server {
 
 class MethodTable {
 public:
-    using Method = std::function<MethodResult(MethodContext&)>;
+    using Run = std::function<MethodResult(MethodContext&)>;
+    // A method: what it does, and whether it only reads (a query) or changes the store.
+    struct Method {
+        Run run;
+        Access access = Access::Changes;
+    };
 
     // Every method of the server.
     static const MethodTable& Instance();
 
-    void Add(const std::string& name, Method method) { methods_[name] = std::move(method); }
+    void Add(const std::string& name, Run run, Access access = Access::Changes) { methods_[name] = {std::move(run), access}; }
     // Null when the server has no method of that name.
     const Method* Find(const std::string& name) const;
     std::vector<std::string> Names() const;

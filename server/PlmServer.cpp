@@ -4,6 +4,11 @@
 #include "MethodError.h"
 #include "MethodTable.h"
 #include "RequestDocument.h"
+#include "StoreError.h"
+
+#include <chrono>
+#include <random>
+#include <thread>
 
 namespace server {
 
@@ -15,8 +20,8 @@ std::string ErrorAnswer(const std::string& code, const std::string& description)
 
 }  // namespace
 
-PlmServer::PlmServer(std::shared_ptr<const objdefs::ObjectDefinitions> defs, const std::string& databasePath)
-    : defs_(std::move(defs)), store_(databasePath) {}
+PlmServer::PlmServer(std::shared_ptr<const objdefs::ObjectDefinitions> defs, const std::string& storeLocation)
+    : defs_(std::move(defs)), store_(storeLocation) {}
 
 std::string PlmServer::Handle(std::string_view request) {
     if (request.size() > kMaxRequestBytes)
@@ -61,16 +66,37 @@ PlmServer::Outcome PlmServer::Execute(const MethodCall& call, bool nested) {
             throw MethodError(codes::kBadRequest, "A multi-method request cannot nest another one");
         const MethodTable::Method* method = MethodTable::Instance().Find(call.Name());
         if (!method) throw MethodError(codes::kUnknownMethod, "The server has no method \"" + call.Name() + "\"");
-        Transaction transaction(store_.Db());
-        MethodContext context(store_, *defs_, call);
-        MethodResult result = (*method)(context);
-        transaction.Commit();
-        return {true, std::move(result)};
+        for (int attempt = 1;; ++attempt) {
+            try {
+                return {true, RunInTransaction(*method, call)};
+            } catch (const StoreConflict& e) {
+                if (attempt == kMaxAttempts)
+                    throw MethodError(codes::kConflict, call.Name() + " met changes of another server " +
+                                                            std::to_string(kMaxAttempts) +
+                                                            " times and changed nothing; send it again (" + e.what() + ")");
+                WaitBeforeAttempt(attempt + 1);
+            }
+        }
     } catch (const MethodError& e) {
         return {false, {{}, {{e.Code(), e.what(), e.Data()}}}};
     } catch (const std::exception& e) {
         return {false, {{}, {{codes::kInternal, call.Name() + " failed in the server: " + e.what(), {}}}}};
     }
+}
+
+MethodResult PlmServer::RunInTransaction(const MethodTable::Method& method, const MethodCall& call) {
+    Transaction transaction(store_.Db(), method.access);
+    MethodContext context(store_, *defs_, call);
+    MethodResult result = method.run(context);
+    transaction.Commit();
+    return result;
+}
+
+// A few milliseconds, more for each attempt and a little at random, so that two servers that met
+// do not meet again.
+void PlmServer::WaitBeforeAttempt(int attempt) {
+    static thread_local std::minstd_rand random(std::random_device{}());
+    std::this_thread::sleep_for(std::chrono::microseconds(1000 * attempt + random() % 5000));
 }
 
 }  // namespace server

@@ -86,14 +86,14 @@ MethodResult TopAffected(MethodContext& context) {
 }  // namespace
 
 void AddQueryMethods(MethodTable& table) {
-    table.Add("ZerakQueryLinks", QueryLinks);
-    table.Add("ZerakQueryLinkWithCondition", QueryLinks);
-    table.Add("QueryStepRelatedObjects", QueryLinks);
-    table.Add("QueryTaskRelatedObjects", QueryLinks);
-    table.Add("ZerakWhereUsed", WhereUsed);
-    table.Add("ZerakPartList", PartList);
-    table.Add("ZerakQuery", Query);
-    table.Add("TopAffectedObjects", TopAffected);
+    table.Add("ZerakQueryLinks", QueryLinks, Access::Reads);
+    table.Add("ZerakQueryLinkWithCondition", QueryLinks, Access::Reads);
+    table.Add("QueryStepRelatedObjects", QueryLinks, Access::Reads);
+    table.Add("QueryTaskRelatedObjects", QueryLinks, Access::Reads);
+    table.Add("ZerakWhereUsed", WhereUsed, Access::Reads);
+    table.Add("ZerakPartList", PartList, Access::Reads);
+    table.Add("ZerakQuery", Query, Access::Reads);
+    table.Add("TopAffectedObjects", TopAffected, Access::Reads);
 }
 
 }  // namespace server

@@ -21,6 +21,8 @@ std::vector<std::string> RowQuery::SelectedFields(const MethodCall& call) {
     return fields;
 }
 
+const Dialect& RowQuery::Sql() const { return context_.store.Db().Sql(); }
+
 void RowQuery::Run(const RowSource& source, const SqlText& fromWhere) {
     std::vector<std::string> fields = fields_.empty() ? context_.defs.KeyNames(source.ObjectType()) : fields_;
     SqlText sql;
@@ -28,31 +30,48 @@ void RowQuery::Run(const RowSource& source, const SqlText& fromWhere) {
     std::vector<Column> columns;
     for (size_t i = 0; i < fields.size(); ++i) {
         if (i) sql << ", ";
-        columns.push_back(source.Resolve(fields[i], sql));
+        columns.push_back(source.Resolve(fields[i]));
+        source.Write(columns.back(), sql);
     }
     if (fields.empty()) sql << "NULL";
     sql.Append(fromWhere);
     if (!writer_) writer_ = std::make_unique<RowSetWriter>(std::move(columns));
+    sql << " LIMIT ";
+    sql.Value(static_cast<int64_t>(kMaxRows - writer_->RowCount()));
     writer_->AddRows(sql.Prepare(context_.store.Db()), kMaxRows);
+}
+
+// An attribute of the object as text, for the filters.
+void RowQuery::ObjectText(SqlText& sql, const char* attribute) const {
+    Sql().Attribute(sql, "o", attribute, AttributeForm::Text, objdefs::DataType::Text);
 }
 
 void RowQuery::AppendObjectFilter(const std::string& type, const RowFilter& filter, const RowSource& source,
                                   SqlText& sql) {
-    if (SameText(filter.mode, "RELEASED") && context_.defs.TypeAttribute(type, names::kStatus))
-        sql << " AND json_extract(o.attrs, '$.STATUS') IN ('RELEASED', 'UNDER_CHANGE')";
+    if (SameText(filter.mode, "RELEASED") && context_.defs.TypeAttribute(type, names::kStatus)) {
+        sql << " AND ";
+        ObjectText(sql, names::kStatus);
+        sql << " IN ('RELEASED', 'UNDER_CHANGE')";
+    }
     if (SameText(filter.revision, "EFFECTIVE")) {
         std::string day = (filter.date.empty() ? context_.now : filter.date).substr(0, 10) + "T23:59:59";
-        sql << " AND json_extract(o.attrs, '$.DATE_EFF_FROM') <= ";
+        sql << " AND ";
+        ObjectText(sql, kEffectiveFrom);
+        sql << " <= ";
         sql.Value(day);
-        sql << " AND (json_extract(o.attrs, '$.DATE_EFF_THRU') IS NULL OR json_extract(o.attrs, '$.DATE_EFF_THRU') > ";
+        sql << " AND (";
+        ObjectText(sql, kEffectiveThru);
+        sql << " IS NULL OR ";
+        ObjectText(sql, kEffectiveThru);
+        sql << " > ";
         sql.Value(day);
         sql << ")";
     }
-    Condition::AppendSql(filter.conditions, source, filter.ignoreCase, sql);
+    Condition::AppendSql(filter.conditions, source, Sql(), filter.ignoreCase, sql);
 }
 
 void RowQuery::Linked(const LinkPath& path, int64_t anchor, const RowFilter& filter) {
-    RowSource source(context_.defs, path.otherType);
+    RowSource source(context_.defs, Sql(), path.otherType);
     source.WithLink(*path.link);
     bool revisions = SameText(filter.revision, "ALL_REVISIONS") || SameText(filter.revision, "EFFECTIVE");
     SqlText sql;
@@ -85,7 +104,7 @@ void RowQuery::Linked(const LinkPath& path, int64_t anchor, const RowFilter& fil
 }
 
 void RowQuery::Objects(const std::string& type, const RowFilter& filter) {
-    RowSource source(context_.defs, type);
+    RowSource source(context_.defs, Sql(), type);
     SqlText sql;
     sql << " FROM objects o WHERE o.type = ";
     sql.Value(type);
@@ -96,7 +115,7 @@ void RowQuery::Objects(const std::string& type, const RowFilter& filter) {
 
 void RowQuery::History(const HistoryKind& kind, const std::string& type, const std::string& key, bool activeVersion,
                        bool ignoreCase) {
-    RowSource source(context_.defs, type);
+    RowSource source(context_.defs, Sql(), type);
     source.WithHistory(kind.name, kind.attributes, kind.dateAttribute);
     SqlText sql;
     sql << " FROM history h LEFT JOIN objects o ON ";
@@ -108,15 +127,19 @@ void RowQuery::History(const HistoryKind& kind, const std::string& type, const s
     sql.Value(kind.kind);
     sql << " AND h.type = ";
     sql.Value(type);
-    sql << " AND h.k1 = ";
-    sql.Value(key);
-    if (ignoreCase) sql << " COLLATE NOCASE";
+    if (ignoreCase) {
+        sql << " AND lower(h.k1) = ";
+        Sql().FoldedValue(sql, key);
+    } else {
+        sql << " AND h.k1 = ";
+        sql.Value(key);
+    }
     sql << " ORDER BY h.at, h.id";
     Run(source, sql);
 }
 
 void RowQuery::TopAffected(const LinkPath& affected, int64_t modification) {
-    RowSource source(context_.defs, affected.otherType);
+    RowSource source(context_.defs, Sql(), affected.otherType);
     source.WithLink(*affected.link);
     SqlText sql;
     sql << " FROM links l JOIN objects o ON o.id = l." << affected.OtherColumn() << " WHERE l.link_table = ";

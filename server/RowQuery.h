@@ -51,7 +51,9 @@ public:
     static std::vector<std::string> SelectedFields(const MethodCall& call);
 
 private:
+    const Dialect& Sql() const;
     void Run(const RowSource& source, const SqlText& fromWhere);
+    void ObjectText(SqlText& sql, const char* attribute) const;
     void AppendObjectFilter(const std::string& type, const RowFilter& filter, const RowSource& source, SqlText& sql);
 
     MethodContext& context_;

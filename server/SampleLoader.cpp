@@ -120,7 +120,7 @@ void SampleLoader::LoadText(Store& store, const objdefs::ObjectDefinitions& defs
     pugi::xml_document document;
     pugi::xml_parse_result parsed = document.load_string(text.c_str());
     if (!parsed) throw StoreError(std::string("The data set is not XML: ") + parsed.description());
-    Transaction transaction(store.Db());
+    Transaction transaction(store.Db(), Access::Changes);
     Loader(store, defs).Load(document.document_element());
     transaction.Commit();
 }

@@ -1,56 +1,53 @@
 #pragma once
-// One prepared SQLite statement: values are bound by position, rows are stepped and read by column.
-// The only way the server talks to SQLite, so that no value ever becomes part of SQL text.
+// One prepared statement of the store's database: values are bound by position, rows are stepped
+// and read by column. The only way the server talks to its database, so that no value ever becomes
+// part of SQL text. Each backend has its own (SqliteStatement, PostgresStatement).
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <variant>
 
-struct sqlite3;
-struct sqlite3_stmt;
-
 namespace server {
 
-// A value to bind: Null, integer, real or text.
+// A value to bind or read: Null, integer, real or text.
 using SqlValue = std::variant<std::monostate, int64_t, double, std::string>;
 
 class Statement {
 public:
-    Statement(sqlite3* db, const std::string& sql);
-    ~Statement();
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
+    virtual ~Statement() = default;
 
     // Resets the statement and clears its bindings, ready for a new run.
-    Statement& Reset();
-    Statement& Bind(int index, std::string_view text);
-    Statement& Bind(int index, const std::string& text) { return Bind(index, std::string_view(text)); }
-    Statement& Bind(int index, const char* text) { return Bind(index, std::string_view(text)); }
-    Statement& Bind(int index, int64_t value);
-    Statement& Bind(int index, double value);
-    Statement& BindNull(int index);
+    virtual Statement& Reset() = 0;
+    virtual Statement& BindText(int index, std::string_view text) = 0;
+    virtual Statement& BindInt(int index, int64_t value) = 0;
+    virtual Statement& BindReal(int index, double value) = 0;
+    virtual Statement& BindNull(int index) = 0;
+    Statement& Bind(int index, std::string_view text) { return BindText(index, text); }
+    Statement& Bind(int index, const std::string& text) { return BindText(index, text); }
+    Statement& Bind(int index, const char* text) { return BindText(index, text); }
+    Statement& Bind(int index, int64_t value) { return BindInt(index, value); }
+    Statement& Bind(int index, double value) { return BindReal(index, value); }
     Statement& Bind(int index, const SqlValue& value);
 
     // Advances to the next row; false when there is none.
-    bool Step();
+    virtual bool Step() = 0;
     // Runs a statement that returns no rows.
-    void Run();
+    void Run() {
+        while (Step()) {
+        }
+    }
 
-    int ColumnCount() const;
-    bool IsNull(int column) const;
-    bool IsInteger(int column) const;
-    bool IsReal(int column) const;
-    int64_t Int(int column) const;
-    double Real(int column) const;
-    std::string Text(int column) const;
-    std::string_view TextView(int column) const;
-
-private:
-    [[noreturn]] void Fail(const char* what) const;
-
-    sqlite3* db_;
-    sqlite3_stmt* stmt_ = nullptr;
-    std::string sql_;
+    // A column of the current row. A number is an integer or a real as the database holds it (an
+    // attribute's JSON number too); TextView of a text stays valid until the next Step or Reset.
+    virtual bool IsNull(int column) const = 0;
+    virtual bool IsInteger(int column) const = 0;
+    virtual bool IsReal(int column) const = 0;
+    virtual int64_t Int(int column) const = 0;
+    virtual double Real(int column) const = 0;
+    virtual std::string_view TextView(int column) const = 0;
+    std::string Text(int column) const { return std::string(TextView(column)); }
+    // The column as a value: Null, integer, real or text.
+    SqlValue Value(int column) const;
 };
 
 }  // namespace server

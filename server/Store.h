@@ -1,9 +1,11 @@
 #pragma once
-// The PLM store in SQLite: objects of every type (type, up to three key values, attributes as a JSON
-// object), links between objects (the link's table name, its two ends, its attributes) and history
-// rows. The schema does not depend on the object definitions; they only say which types, links and
-// attributes a request may name. Every statement is prepared with bound values.
+// The PLM store: objects of every type (type, up to three key values, attributes as a JSON object),
+// links between objects (the link's table name, its two ends, its attributes) and history rows, in
+// a database of either backend (Database). The schema does not depend on the object definitions;
+// they only say which types, links and attributes a request may name. Every statement is prepared
+// with bound values.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,9 +39,17 @@ class Store {
 public:
     static constexpr int kMaxKeys = 3;
 
-    explicit Store(const std::string& path);
+    // Opens the store at `location` (a SQLite file, or a PostgreSQL URL), creating its schema
+    // when it has none. Raises StoreError.
+    explicit Store(const std::string& location);
 
-    Database& Db() { return db_; }
+    Database& Db() { return *db_; }
+    // Whether the schema was created just now: a store that holds nothing yet.
+    bool IsNew() const { return isNew_; }
+    // Whether any object, link or history row is stored.
+    bool HoldsData();
+    // Removes every object, link and history row.
+    void Clear();
 
     int64_t InsertObject(const std::string& type, const std::vector<std::string>& keys, const std::string& attributes);
     // The objects of the type whose first keys equal the given ones, the latest revision (highest
@@ -71,24 +81,12 @@ public:
 
 private:
     std::vector<StoredLink> ReadLinks(Statement& statement);
-    Database db_;
+    SqlValue ReadAttribute(const char* table, int64_t id, const std::string& name);
+    void WriteAttribute(const char* table, int64_t id, const std::string& name, const SqlValue& value);
+    int64_t Count(const char* sql, std::optional<int64_t> id = {});
+
+    std::unique_ptr<Database> db_;
+    bool isNew_ = false;
 };
-
-// One write transaction (BEGIN IMMEDIATE); rolled back unless committed.
-class Transaction {
-public:
-    explicit Transaction(Database& db);
-    ~Transaction();
-    Transaction(const Transaction&) = delete;
-    Transaction& operator=(const Transaction&) = delete;
-    void Commit();
-
-private:
-    Database& db_;
-    bool open_ = true;
-};
-
-// The JSON path of an attribute name, "$." + the name quoted.
-std::string AttributePath(const std::string& name);
 
 }  // namespace server

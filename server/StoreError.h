@@ -1,6 +1,7 @@
 #pragma once
-// A failure of the store itself (SQLite could not open, prepare or run a statement); the text names
-// the statement's purpose and SQLite's own message.
+// A failure of the store itself (its database could not open, prepare or run a statement); the
+// text names the statement and the database's own message. StoreConflict is the failure of a
+// transaction that met another server's changes (or locks) and may be run again.
 #include <stdexcept>
 
 namespace server {
@@ -8,6 +9,11 @@ namespace server {
 class StoreError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+};
+
+class StoreConflict : public StoreError {
+public:
+    using StoreError::StoreError;
 };
 
 }  // namespace server

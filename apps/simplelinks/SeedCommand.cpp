@@ -1,9 +1,10 @@
 #include "SeedCommand.h"
 
-#include <filesystem>
 #include <iostream>
 
 #include "DataGenerator.h"
+#include "DataPaths.h"
+#include "SampleLoader.h"
 #include "ServerStore.h"
 
 namespace simplelinks {
@@ -18,23 +19,28 @@ struct SeedOptions {
 };
 
 void Seed(const SeedOptions& options) {
-    if (std::filesystem::exists(options.store.database)) {
-        if (!options.replace) throw std::runtime_error(options.store.database + " exists; --replace to recreate it");
-        for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(options.store.database + suffix);
+    auto plm = OpenServerStore(options.store, false);
+    server::Store& store = plm->GetStore();
+    if (store.HoldsData()) {
+        if (!options.replace) throw std::runtime_error(store.Db().Location() + " holds data; --replace to recreate it");
+        store.Clear();
     }
-    auto plm = OpenServerStore(options.store, !options.generate);
-    if (options.generate) server::DataGenerator::Generate(plm->GetStore(), plm->Definitions(), options.generator);
-    std::cout << options.store.database << ": " << plm->GetStore().CountObjects() << " objects, "
-              << plm->GetStore().CountLinks() << " links\n";
+    if (options.generate)
+        server::DataGenerator::Generate(store, plm->Definitions(), options.generator);
+    else
+        server::SampleLoader::LoadFile(store, plm->Definitions(), server::SampleFile());
+    std::cout << store.Db().Location() << ": " << store.CountObjects() << " objects, "
+              << store.CountLinks() << " links\n";
 }
 
 }  // namespace
 
 void AddSeedCommand(CLI::App& app) {
     auto options = std::make_shared<SeedOptions>();
-    CLI::App* seed = app.add_subcommand("seed", "Create a server store from the sample data set or the generator");
-    seed->add_option("--db", options->store.database, "The store to create")->required();
-    seed->add_flag("--replace", options->replace, "Replace an existing store");
+    CLI::App* seed = app.add_subcommand("seed", "Fill a server store from the sample data set or the generator");
+    seed->add_option("--db", options->store.database, "The store to fill: a SQLite file or postgresql://user@host/db")
+        ->required();
+    seed->add_flag("--replace", options->replace, "Empty a store that holds data first");
     seed->add_option("--objdefs", options->store.definitions, "The object-definitions file");
     seed->add_flag("--generate", options->generate, "A generated data set instead of the sample");
     seed->add_option("--items", options->generator.items, "Generated items")->capture_default_str();

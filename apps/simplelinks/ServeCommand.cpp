@@ -48,7 +48,9 @@ void Serve(const ServeOptions& options) {
 void AddServeCommand(CLI::App& app) {
     auto options = std::make_shared<ServeOptions>();
     CLI::App* serve = app.add_subcommand("serve", "Serve the reference PLM server over HTTP");
-    serve->add_option("--db", options->store.database, "The store (created from the sample when missing)")->required();
+    serve->add_option("--db", options->store.database,
+                      "The store: a SQLite file or postgresql://user@host/db (filled from the sample when new)")
+        ->required();
     serve->add_option("--port", options->port, "The port; 0 picks a free one")->capture_default_str();
     serve->add_option("--host", options->host, "The address to listen on")->capture_default_str();
     serve->add_option("--path", options->path, "The path requests are POSTed to")->capture_default_str();

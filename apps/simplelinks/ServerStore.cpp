@@ -1,6 +1,5 @@
 #include "ServerStore.h"
 
-#include <filesystem>
 #include <iostream>
 
 #include <CLI/CLI.hpp>
@@ -12,11 +11,10 @@
 namespace simplelinks {
 
 std::unique_ptr<server::PlmServer> OpenServerStore(const StoreOptions& options, bool sampleWhenNew) {
-    bool fresh = !std::filesystem::exists(options.database);
     auto defs = objdefs::ObjectDefinitionsReader::ReadFile(options.definitions.empty() ? server::DefinitionsFile()
                                                                                        : options.definitions);
     auto plm = std::make_unique<server::PlmServer>(defs, options.database);
-    if (fresh && sampleWhenNew) server::SampleLoader::LoadFile(plm->GetStore(), *defs, server::SampleFile());
+    if (plm->GetStore().IsNew() && sampleWhenNew) server::SampleLoader::LoadFile(plm->GetStore(), *defs, server::SampleFile());
     return plm;
 }
 

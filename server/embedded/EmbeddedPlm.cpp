@@ -13,11 +13,10 @@ namespace server {
 
 std::string InstallEmbeddedServer(const std::string& databasePath) {
     std::string path = databasePath.empty() ? DefaultStorePath() : databasePath;
-    bool fresh = !std::filesystem::exists(path);
-    if (fresh && std::filesystem::path(path).has_parent_path())
+    if (!IsPostgresUrl(path) && std::filesystem::path(path).has_parent_path())
         std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     auto server = std::make_shared<PlmServer>(objdefs::ObjectDefinitionsReader::ReadFile(DefinitionsFile()), path);
-    if (fresh) SampleLoader::LoadFile(server->GetStore(), server->Definitions(), SampleFile());
+    if (server->GetStore().IsNew()) SampleLoader::LoadFile(server->GetStore(), server->Definitions(), SampleFile());
     components::EmbeddedServer::Register([server](const std::string& request) { return server->Handle(request); });
     return path;
 }

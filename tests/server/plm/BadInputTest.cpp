@@ -78,6 +78,12 @@ TEST_P(BadInput, IsAnsweredWithErrorAndChangesNothing) {
     EXPECT_EQ(server.Fingerprint(), before);
 }
 
+TEST(Backends, RefuseAlike) {
+    std::vector<std::string> requests;
+    for (const BadCase& c : Cases()) requests.push_back(c.request);
+    ExpectSameAnswersOnBothBackends({requests});
+}
+
 INSTANTIATE_TEST_SUITE_P(Table, BadInput, ::testing::ValuesIn(Cases()),
                          [](const auto& info) { return "case" + std::to_string(info.index); });
 

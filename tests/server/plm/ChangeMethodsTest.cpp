@@ -85,6 +85,15 @@ TEST_P(ChangeMethods, ChangeTheSampleRows) {
 INSTANTIATE_TEST_SUITE_P(Sample, ChangeMethods, ::testing::ValuesIn(Cases()),
                          [](const auto& info) { return "case" + std::to_string(info.index); });
 
+TEST(Backends, AnswerTheChangesAlike) {
+    std::vector<std::vector<std::string>> series;
+    for (const ChangeCase& c : Cases()) {
+        series.push_back(c.changes);
+        series.back().push_back(c.query);
+    }
+    ExpectSameAnswersOnBothBackends(series);
+}
+
 TEST(ChangeMethod, LockTreeRecordsWhoAndWhenAndUnlockClearsThem) {
     SampleServer server;
     const std::string f1001 = QueryType("FILE", {"FILE.LOCKED_BY", "FILE.LOCK_FLAG", "FILE.LOCKED_DATE", "FILE.LOCKED_TIME"},

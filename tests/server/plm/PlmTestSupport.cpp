@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 
+#include <cstdlib>
 #include <random>
 #include <sstream>
 
+#include "PostgresCluster.h"
 #include "SampleLoader.h"
 #include "objdefs/ObjectDefinitionsReader.h"
 
@@ -24,7 +26,52 @@ void ReadReply(pugi::xml_node owner, Reply& reply) {
     }
 }
 
+std::unique_ptr<PostgresCluster> cluster;
+
+// Starts the cluster before the first test of a PostgreSQL run, stops it after the last.
+class PostgresRun : public ::testing::Environment {
+public:
+    void SetUp() override {
+        if (!OnPostgres()) return;
+        const char* skip = std::getenv("NOX_SKIP_POSTGRESQL");
+        const char* ci = std::getenv("CI");
+        if (skip && std::string(skip) == "1" && !(ci && *ci)) GTEST_SKIP() << "NOX_SKIP_POSTGRESQL=1: the PostgreSQL run is skipped";
+        try {
+            cluster = std::make_unique<PostgresCluster>();
+        } catch (const std::exception& e) {
+            FAIL() << "PostgreSQL cannot be started for the tests: " << e.what();
+        }
+    }
+    void TearDown() override { cluster.reset(); }
+};
+
+[[maybe_unused]] ::testing::Environment* const kPostgresRun = ::testing::AddGlobalTestEnvironment(new PostgresRun);
+
 }  // namespace
+
+bool OnPostgres() {
+    const char* store = std::getenv("NOX_TEST_STORE");
+    return store && std::string(store) == "postgresql";
+}
+
+std::string NewStore(const TempFolder& folder) {
+    if (!OnPostgres()) return folder.Path("plm.db");
+    if (!cluster) throw std::runtime_error("the PostgreSQL cluster of the tests is not running");
+    return cluster->NewStore();
+}
+
+std::string Scalar(server::Database& db, const server::SqlText& sql) {
+    server::Statement& s = sql.Prepare(db);
+    std::string value = s.Step() ? s.Text(0) : "<no row>";
+    s.Reset();
+    return value;
+}
+
+std::string Scalar(server::Database& db, const std::string& sql) {
+    server::SqlText text;
+    text << sql;
+    return Scalar(db, text);
+}
 
 Answer ReadAnswer(const std::string& text) {
     pugi::xml_document doc;
@@ -65,15 +112,15 @@ std::shared_ptr<const objdefs::ObjectDefinitions> SampleDefinitions() {
     return defs;
 }
 
-void SeedSample(const std::string& path) {
-    server::PlmServer plm(SampleDefinitions(), path);
+void SeedSample(const std::string& location) {
+    server::PlmServer plm(SampleDefinitions(), location);
     server::SampleLoader::LoadFile(plm.GetStore(), *SampleDefinitions(), std::string(NOX_DATA_DIR) + "/server/sample.xml");
 }
 
-SampleServer::SampleServer() {
-    std::string path = folder_.Path("plm.db");
-    SeedSample(path);
-    plm_ = std::make_unique<server::PlmServer>(SampleDefinitions(), path);
+SampleServer::SampleServer(bool onPostgres) {
+    std::string location = onPostgres ? NewStore(folder_) : folder_.Path("plm.db");
+    SeedSample(location);
+    plm_ = std::make_unique<server::PlmServer>(SampleDefinitions(), location);
 }
 
 std::vector<Row> SampleServer::Rows(const std::string& request) {
@@ -84,11 +131,22 @@ std::vector<Row> SampleServer::Rows(const std::string& request) {
 
 std::string SampleServer::Fingerprint() {
     server::Database& db = plm_->GetStore().Db();
-    server::Statement& s = db.Prepare(
-        "SELECT (SELECT count(*) FROM objects), (SELECT count(*) FROM links), (SELECT count(*) FROM history), "
-        "(SELECT total(length(attrs)) FROM objects), (SELECT total(length(attrs)) FROM links)");
-    s.Step();
-    return s.Text(0) + "/" + s.Text(1) + "/" + s.Text(2) + "/" + s.Text(3) + "/" + s.Text(4);
+    std::string print = Scalar(db, "SELECT count(*) FROM objects") + "/" + Scalar(db, "SELECT count(*) FROM links") + "/" +
+                        Scalar(db, "SELECT count(*) FROM history");
+    for (const char* sql : {"SELECT attrs FROM objects ORDER BY id", "SELECT attrs FROM links ORDER BY id"}) {
+        size_t hash = 0;
+        for (server::Statement& s = db.Prepare(sql); s.Step();) hash = hash * 31 + std::hash<std::string_view>()(s.TextView(0));
+        print += "/" + std::to_string(hash);
+    }
+    return print;
+}
+
+void ExpectSameAnswersOnBothBackends(const std::vector<std::vector<std::string>>& series) {
+    if (!OnPostgres()) GTEST_SKIP() << "compared on the PostgreSQL run";
+    for (const std::vector<std::string>& requests : series) {
+        SampleServer postgres(true), sqlite(false);
+        for (const std::string& request : requests) EXPECT_EQ(postgres.Handle(request), sqlite.Handle(request)) << request;
+    }
 }
 
 std::string Column(const std::vector<Row>& rows, const std::string& field) {

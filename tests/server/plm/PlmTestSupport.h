@@ -1,6 +1,8 @@
 #pragma once
 // The reference server over a fresh copy of the sample data set, and its answers read into plain
-// values.
+// values. The stores are SQLite files, or, when NOX_TEST_STORE is "postgresql", schemas of a
+// PostgreSQL cluster the test program starts once (PostgresCluster); NOX_SKIP_POSTGRESQL=1 skips
+// that run outside CI, where PostgreSQL that cannot start fails every test.
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -9,6 +11,7 @@
 
 #include "PlmRequests.h"
 #include "PlmServer.h"
+#include "SqlText.h"
 
 namespace plmtest {
 
@@ -46,13 +49,20 @@ private:
 };
 
 std::shared_ptr<const objdefs::ObjectDefinitions> SampleDefinitions();
-// A store at `path` filled with the sample data set.
-void SeedSample(const std::string& path);
+// Whether the stores of this run are PostgreSQL's.
+bool OnPostgres();
+// The location of a new, empty store: a file in `folder`, or a schema of the cluster.
+std::string NewStore(const TempFolder& folder);
+// A store at `location` filled with the sample data set.
+void SeedSample(const std::string& location);
+// The first column of the first row the store answers to the SQL, as text ("<no row>" without one).
+std::string Scalar(server::Database& db, const std::string& sql);
+std::string Scalar(server::Database& db, const server::SqlText& sql);
 
-// The sample server of one test.
+// The sample server of one test, on the run's backend or on SQLite.
 class SampleServer {
 public:
-    SampleServer();
+    explicit SampleServer(bool onPostgres = OnPostgres());
     Answer Send(const std::string& request) { return ReadAnswer(Handle(request)); }
     std::string Handle(const std::string& request) { return plm_->Handle(request); }
     // The rows of a one-method query that must succeed.
@@ -64,6 +74,10 @@ private:
     TempFolder folder_;
     std::unique_ptr<server::PlmServer> plm_;
 };
+
+// On the PostgreSQL run: sends each series of requests to a PostgreSQL and a SQLite sample
+// server, and expects the very same answer text from both, request by request. Skips otherwise.
+void ExpectSameAnswersOnBothBackends(const std::vector<std::vector<std::string>>& series);
 
 // The values of one field over the rows, joined with ",", "<null>" where a row has none.
 std::string Column(const std::vector<Row>& rows, const std::string& field);

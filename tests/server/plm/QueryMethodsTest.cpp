@@ -137,6 +137,12 @@ TEST_P(QueryMethods, AnswerTheSampleRows) {
 INSTANTIATE_TEST_SUITE_P(Sample, QueryMethods, ::testing::ValuesIn(Cases()),
                          [](const auto& info) { return "case" + std::to_string(info.index); });
 
+TEST(Backends, AnswerTheQueriesAlike) {
+    std::vector<std::string> requests;
+    for (const QueryCase& c : Cases()) requests.push_back(c.request);
+    ExpectSameAnswersOnBothBackends({requests});
+}
+
 TEST(QueryAnswer, TypesItsColumnsAndWritesDatesInFull) {
     SampleServer server;
     Answer typed = server.Send(QueryLinks("ITEM", kA100B, {"DOC.DOC_ID", "DOC.CREATION_DATE", "DOC.PAGES"}, "ITEM_DOC"));

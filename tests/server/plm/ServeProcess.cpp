@@ -32,14 +32,14 @@ std::string ReadLine(int fd, std::chrono::milliseconds timeout) {
 
 }  // namespace
 
-ServeProcess::ServeProcess(const std::string& database) {
+ServeProcess::ServeProcess(const std::string& store) {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0) throw std::runtime_error("pipe failed");
     pid_ = fork();
     if (pid_ == 0) {
         dup2(pipeEnds[1], STDOUT_FILENO);
         close(pipeEnds[0]);
-        execl(NOX_SIMPLELINKS, NOX_SIMPLELINKS, "serve", "--db", database.c_str(), "--port", "0", static_cast<char*>(nullptr));
+        execl(NOX_SIMPLELINKS, NOX_SIMPLELINKS, "serve", "--db", store.c_str(), "--port", "0", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(pipeEnds[1]);

@@ -8,7 +8,8 @@ namespace plmtest {
 
 class ServeProcess {
 public:
-    explicit ServeProcess(const std::string& database);
+    // Serves the store at `store` (a SQLite file or a PostgreSQL URL).
+    explicit ServeProcess(const std::string& store);
     ~ServeProcess();
     ServeProcess(const ServeProcess&) = delete;
     ServeProcess& operator=(const ServeProcess&) = delete;

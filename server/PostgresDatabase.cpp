@@ -1,0 +1,170 @@
+#include "PostgresDatabase.h"
+
+#include <libpq-fe.h>
+
+#include <cstdio>
+
+namespace server {
+
+namespace {
+
+// The SQL text with its "?" placeholders numbered as PostgreSQL wants them ($1, $2, …), outside
+// quotes; `count` is how many there are.
+std::string Numbered(const std::string& sql, int& count) {
+    std::string out;
+    char quote = 0;
+    for (char c : sql) {
+        if (quote) {
+            quote = c == quote ? 0 : quote;
+        } else if (c == '\'' || c == '"') {
+            quote = c;
+        } else if (c == '?') {
+            out += "$" + std::to_string(++count);
+            continue;
+        }
+        out += c;
+    }
+    return out;
+}
+
+// A value in COPY's text format.
+void AppendCopyValue(std::string& out, const SqlValue& value) {
+    if (std::holds_alternative<std::monostate>(value)) {
+        out += "\\N";
+    } else if (const auto* integer = std::get_if<int64_t>(&value)) {
+        out += std::to_string(*integer);
+    } else if (const auto* real = std::get_if<double>(&value)) {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%.17g", *real);
+        out += buffer;
+    } else {
+        for (char c : std::get<std::string>(value)) {
+            switch (c) {
+                case '\\': out += "\\\\"; break;
+                case '\t': out += "\\t"; break;
+                case '\n': out += "\\n"; break;
+                case '\r': out += "\\r"; break;
+                default: out += c;
+            }
+        }
+    }
+}
+
+// Rows sent with COPY … FROM STDIN, a megabyte at a time.
+class PostgresBulkInsert : public BulkInsert {
+public:
+    PostgresBulkInsert(const PostgresDatabase& db, const std::string& table, const std::vector<std::string>& columns)
+        : db_(db) {
+        std::string names;
+        for (const std::string& column : columns) names += (names.empty() ? "" : ", ") + column;
+        what_ = "cannot copy rows into " + table;
+        PGresult* result = PQexec(db_.Connection(), ("COPY " + table + "(" + names + ") FROM STDIN").c_str());
+        if (PQresultStatus(result) != PGRES_COPY_IN) db_.Check(result, what_);
+        PQclear(result);
+        copying_ = true;
+    }
+    ~PostgresBulkInsert() override {
+        if (copying_) End("abandoned");
+    }
+    void Add(const std::vector<SqlValue>& row) override {
+        for (size_t i = 0; i < row.size(); ++i) {
+            if (i) buffer_ += '\t';
+            AppendCopyValue(buffer_, row[i]);
+        }
+        buffer_ += '\n';
+        if (buffer_.size() > (1 << 20)) Send();
+    }
+    void Finish() override {
+        Send();
+        copying_ = false;
+        End(nullptr);
+    }
+
+private:
+    void Send() {
+        if (!buffer_.empty() && PQputCopyData(db_.Connection(), buffer_.data(), static_cast<int>(buffer_.size())) != 1)
+            throw StoreError("The store " + what_ + ": " + PQerrorMessage(db_.Connection()));
+        buffer_.clear();
+    }
+    void End(const char* failure) {
+        PQputCopyEnd(db_.Connection(), failure);
+        PGresult* result = PQgetResult(db_.Connection());
+        if (!failure) PQclear(db_.Check(result, what_));
+        else PQclear(result);
+        while ((result = PQgetResult(db_.Connection()))) PQclear(result);
+    }
+
+    const PostgresDatabase& db_;
+    std::string what_, buffer_;
+    bool copying_ = false;
+};
+
+void Quiet(void*, const char*) {}  // "relation already exists, skipping" and other notices
+
+}  // namespace
+
+std::string WithoutPassword(const std::string& url) {
+    size_t start = url.find("://"), at = url.find('@');
+    if (start == std::string::npos || at == std::string::npos) return url;
+    size_t colon = url.find(':', start + 3);
+    return colon < at ? url.substr(0, colon) + url.substr(at) : url;
+}
+
+PostgresDatabase::PostgresDatabase(const std::string& url) : Database(WithoutPassword(url)) {
+    const char* keywords[] = {"dbname", "client_encoding", "fallback_application_name", nullptr};
+    const char* values[] = {url.c_str(), "UTF8", "simplelinks", nullptr};
+    conn_ = PQconnectdbParams(keywords, values, 1);
+    if (PQstatus(conn_) != CONNECTION_OK) {
+        std::string why = conn_ ? PQerrorMessage(conn_) : "out of memory";
+        PQfinish(conn_);
+        while (!why.empty() && (why.back() == '\n' || why.back() == ' ')) why.pop_back();
+        throw StoreError("The store cannot connect to " + Location() + ": " + why);
+    }
+    PQsetNoticeProcessor(conn_, Quiet, nullptr);
+    std::string encoding = PQparameterStatus(conn_, "server_encoding") ? PQparameterStatus(conn_, "server_encoding") : "";
+    if (encoding != "UTF8") {
+        PQfinish(conn_);
+        throw StoreError("The database at " + Location() + " is in the encoding " + encoding + "; the store needs UTF8");
+    }
+}
+
+PostgresDatabase::~PostgresDatabase() {
+    ForgetStatements();
+    PQfinish(conn_);
+}
+
+PGresult* PostgresDatabase::Check(PGresult* result, const std::string& what) const {
+    ExecStatusType status = PQresultStatus(result);
+    if (result && (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK || status == PGRES_EMPTY_QUERY)) return result;
+    std::string state = result && PQresultErrorField(result, PG_DIAG_SQLSTATE) ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : "";
+    std::string why = result ? PQresultErrorMessage(result) : PQerrorMessage(conn_);
+    PQclear(result);
+    while (!why.empty() && (why.back() == '\n' || why.back() == ' ')) why.pop_back();
+    std::string message = "The store " + what + ": " + why;
+    // A serialization failure or a deadlock: another server's transaction changed the same rows.
+    if (state == "40001" || state == "40P01") throw StoreConflict(message);
+    throw StoreError(message);
+}
+
+void PostgresDatabase::Exec(const std::string& sql) {
+    if (PQstatus(conn_) == CONNECTION_BAD) {
+        ForgetStatements();  // prepared on the connection that was lost
+        PQreset(conn_);
+        if (PQstatus(conn_) != CONNECTION_OK)
+            throw StoreError("The store lost its connection to " + Location() + " and cannot open it again: " +
+                             PQerrorMessage(conn_));
+    }
+    PQclear(Check(PQexec(conn_, sql.c_str()), "cannot run \"" + sql + "\""));
+}
+
+std::unique_ptr<Statement> PostgresDatabase::NewStatement(const std::string& sql) {
+    int parameters = 0;
+    std::string numbered = Numbered(sql, parameters);
+    return std::make_unique<PostgresStatement>(*this, "s" + std::to_string(++prepared_), numbered, parameters);
+}
+
+std::unique_ptr<BulkInsert> PostgresDatabase::Bulk(const std::string& table, const std::vector<std::string>& columns) {
+    return std::make_unique<PostgresBulkInsert>(*this, table, columns);
+}
+
+}  // namespace server
