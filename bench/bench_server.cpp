@@ -1,6 +1,9 @@
-// The reference server's performance: link queries in small and large stores (the indexes at
-// work) and the cost of answering 10,000 rows against the bare SELECT of the same rows. After the
-// benchmarks it prints the two ratios with their limits (index: at most 2, answer: at most 3).
+// The reference server's performance on each backend of its store (SQLite; PostgreSQL on a cluster
+// of its own, PostgresCluster): the link query of a parent with 100 links in stores of 1,000 and
+// 1,000,000 links, and the 10,000-row answer, each against the bare SELECT of the same rows on the
+// same backend. The stores are generated once per run, in bulk. After the benchmarks it prints
+// the ratios: answer to bare SELECT (limits 2 for 100 rows, 3 for 10,000) and large to small store
+// (the indexes at work, limit 2).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -12,9 +15,13 @@
 #include <memory>
 #include <vector>
 
+#include <unistd.h>
+
 #include "DataGenerator.h"
 #include "DataPaths.h"
+#include "Dialect.h"
 #include "PlmServer.h"
+#include "PostgresCluster.h"
 #include "objdefs/ObjectDefinitionsReader.h"
 
 namespace {
@@ -22,27 +29,6 @@ namespace {
 std::shared_ptr<const objdefs::ObjectDefinitions> Definitions() {
     static auto defs = objdefs::ObjectDefinitionsReader::ReadFile(server::DefinitionsFile());
     return defs;
-}
-
-// A generated store, kept in the temporary folder between runs (generating a million links takes
-// a while).
-server::PlmServer& Store(int64_t links, int64_t probeChildren) {
-    static std::map<std::pair<int64_t, int64_t>, std::unique_ptr<server::PlmServer>> stores;
-    auto& slot = stores[{links, probeChildren}];
-    if (slot) return *slot;
-    std::filesystem::path folder = std::filesystem::temp_directory_path() / "nox-bench-server";
-    std::filesystem::create_directories(folder);
-    std::string path = (folder / ("links-" + std::to_string(links) + "-probe-" + std::to_string(probeChildren) + ".db")).string();
-    bool fresh = !std::filesystem::exists(path);
-    slot = std::make_unique<server::PlmServer>(Definitions(), path);
-    if (fresh) {
-        server::GeneratorOptions options;
-        options.items = std::max<int64_t>(probeChildren, links / 100);
-        options.links = links;
-        options.probeChildren = probeChildren;
-        server::DataGenerator::Generate(slot->GetStore(), *Definitions(), options);
-    }
-    return *slot;
 }
 
 const char* kFields =
@@ -56,40 +42,70 @@ const std::string kProbeQuery = std::string("<Request><Method><Name>ZerakQueryLi
                                 "<ITEM.REVISION>A</ITEM.REVISION></IN_OBJECT><LINK1 ID=\"CHILD_LINKS\"></LINK1></OBJECTS>"
                                 "</Method></Request>";
 
-// The same rows read straight from SQLite: the statement the server runs, every column read.
-size_t BareSelect(server::PlmServer& plm) {
-    server::Statement& s = plm.GetStore().Db().Prepare(
-        "SELECT o.k1, o.k2, json_extract(o.attrs, '$.\"DESCRIPTION\"'), json_extract(o.attrs, '$.\"STATUS\"'), "
-        "json_extract(o.attrs, '$.\"WEIGHT\"'), json_extract(o.attrs, '$.\"CREATION_DATE\"'), "
-        "json_extract(l.attrs, '$.\"FIND_NO\"'), json_extract(l.attrs, '$.\"QUANTITY\"') FROM links l JOIN objects o "
-        "ON o.id = l.to_id WHERE l.link_table = 'ZR_ITEM_STRUCTURE' AND l.from_id = (SELECT id FROM objects WHERE "
-        "type = 'ITEM' AND k1 = 'PROBE' AND k2 = 'A' AND k3 = '') AND o.type = 'ITEM' ORDER BY l.id");
-    size_t bytes = 0;
-    while (s.Step())
-        for (int c = 0; c < 8; ++c) bytes += s.TextView(c).size();
-    return bytes;
+// A generated store: the server over it and the bare SELECT of the probe's rows, the statement the
+// server runs without the answer around it, every column read.
+class BenchStore {
+public:
+    BenchStore(const std::string& location, int64_t links, int64_t probeChildren)
+        : plm_(Definitions(), location) {
+        server::GeneratorOptions options;
+        options.items = std::max<int64_t>(probeChildren, links / 100);
+        options.links = links;
+        options.probeChildren = probeChildren;
+        server::DataGenerator::Generate(plm_.GetStore(), *Definitions(), options);
+        probe_ = plm_.GetStore().FindObjects("ITEM", {server::DataGenerator::kProbeItem, "A"}).at(0);
+        const server::Dialect& sql = plm_.GetStore().Db().Sql();
+        bare_ << "SELECT o.k1, o.k2";
+        for (const char* attribute : {"DESCRIPTION", "STATUS", "WEIGHT", "CREATION_DATE"}) Column(sql, "o", attribute);
+        for (const char* attribute : {"FIND_NO", "QUANTITY"}) Column(sql, "l", attribute);
+        bare_ << " FROM links l JOIN objects o ON o.id = l.to_id WHERE l.link_table = 'ZR_ITEM_STRUCTURE' AND l.from_id = ";
+        bare_.Value(probe_);
+        bare_ << " AND o.type = 'ITEM' ORDER BY l.id";
+    }
+
+    std::string Query() { return plm_.Handle(kProbeQuery); }
+    size_t BareSelect() {
+        server::Statement& s = bare_.Prepare(plm_.GetStore().Db());
+        size_t bytes = 0;
+        while (s.Step())
+            for (int c = 0; c < 8; ++c) bytes += s.TextView(c).size();
+        return bytes;
+    }
+
+private:
+    void Column(const server::Dialect& sql, const char* alias, const char* attribute) {
+        bare_ << ", ";
+        sql.Attribute(bare_, alias, attribute, server::AttributeForm::Value, objdefs::DataType::Text);
+    }
+
+    server::PlmServer plm_;
+    int64_t probe_ = 0;
+    server::SqlText bare_;
+};
+
+// The three stores of a backend.
+struct Backend {
+    std::string name;
+    std::unique_ptr<BenchStore> small, large, rows;
+};
+
+std::unique_ptr<plmtest::PostgresCluster> cluster;
+
+std::string SqliteFile(const std::string& name) {
+    return (std::filesystem::temp_directory_path() / ("nox-bench-" + name + "-" + std::to_string(getpid()) + ".db")).string();
 }
 
-void BM_QueryLinks100(benchmark::State& state) {
-    server::PlmServer& plm = Store(state.range(0), 100);
-    for (auto _ : state) benchmark::DoNotOptimize(plm.Handle(kProbeQuery));
-    state.SetLabel(std::to_string(state.range(0)) + " links in the store");
+Backend MakeBackend(const std::string& name, const std::function<std::string(const std::string&)>& newStore) {
+    auto started = std::chrono::steady_clock::now();
+    Backend backend;
+    backend.name = name;
+    backend.small = std::make_unique<BenchStore>(newStore("small"), 1000, 100);
+    backend.large = std::make_unique<BenchStore>(newStore("large"), 1000000, 100);
+    backend.rows = std::make_unique<BenchStore>(newStore("rows"), 10000, 10000);
+    std::printf("%s: the stores generated in %.1f s\n", name.c_str(),
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+    return backend;
 }
-BENCHMARK(BM_QueryLinks100)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
-
-void BM_Answer10000Rows(benchmark::State& state) {
-    server::PlmServer& plm = Store(10000, 10000);
-    for (auto _ : state) benchmark::DoNotOptimize(plm.Handle(kProbeQuery));
-    state.SetItemsProcessed(state.iterations() * 10000);
-}
-BENCHMARK(BM_Answer10000Rows)->Unit(benchmark::kMillisecond);
-
-void BM_BareSelect10000Rows(benchmark::State& state) {
-    server::PlmServer& plm = Store(10000, 10000);
-    for (auto _ : state) benchmark::DoNotOptimize(BareSelect(plm));
-    state.SetItemsProcessed(state.iterations() * 10000);
-}
-BENCHMARK(BM_BareSelect10000Rows)->Unit(benchmark::kMillisecond);
 
 // The median time of a run, in microseconds.
 double Median(const std::function<void()>& run, int times) {
@@ -103,26 +119,57 @@ double Median(const std::function<void()>& run, int times) {
     return samples[samples.size() / 2];
 }
 
-void PrintRatios() {
-    server::PlmServer& small = Store(1000, 100);
-    server::PlmServer& large = Store(1000000, 100);
-    double smallTime = Median([&] { small.Handle(kProbeQuery); }, 201);
-    double largeTime = Median([&] { large.Handle(kProbeQuery); }, 201);
-    server::PlmServer& rows = Store(10000, 10000);
-    double answer = Median([&] { rows.Handle(kProbeQuery); }, 31);
-    double bare = Median([&] { BareSelect(rows); }, 31);
-    std::printf("index ratio (100 links, 1,000,000 vs 1,000 links in the store): %.2f (limit 2)  [%.0f us vs %.0f us]\n",
-                largeTime / smallTime, largeTime, smallTime);
-    std::printf("answer ratio (ZerakQueryLinks vs bare SELECT, 10,000 rows): %.2f (limit 3)  [%.1f ms vs %.1f ms]\n",
+void Register(Backend& b) {
+    auto add = [&](const std::string& what, const std::function<void()>& run, int64_t rows) {
+        benchmark::RegisterBenchmark((what + "/" + b.name).c_str(), [run, rows](benchmark::State& state) {
+            for (auto _ : state) run();
+            state.SetItemsProcessed(state.iterations() * rows);
+        })->Unit(rows > 1000 ? benchmark::kMillisecond : benchmark::kMicrosecond);
+    };
+    add("QueryLinks100_in_1000_links", [&b] { benchmark::DoNotOptimize(b.small->Query()); }, 100);
+    add("QueryLinks100_in_1000000_links", [&b] { benchmark::DoNotOptimize(b.large->Query()); }, 100);
+    add("BareSelect100_in_1000000_links", [&b] { benchmark::DoNotOptimize(b.large->BareSelect()); }, 100);
+    add("Answer10000Rows", [&b] { benchmark::DoNotOptimize(b.rows->Query()); }, 10000);
+    add("BareSelect10000Rows", [&b] { benchmark::DoNotOptimize(b.rows->BareSelect()); }, 10000);
+}
+
+void PrintRatios(Backend& b) {
+    double small = Median([&] { b.small->Query(); }, 201);
+    double large = Median([&] { b.large->Query(); }, 201);
+    double bareLarge = Median([&] { b.large->BareSelect(); }, 201);
+    double answer = Median([&] { b.rows->Query(); }, 31);
+    double bare = Median([&] { b.rows->BareSelect(); }, 31);
+    std::printf("%s: 100 links in 1,000,000, ZerakQueryLinks vs bare SELECT: %.2f (limit 2)  [%.0f us vs %.0f us]\n",
+                b.name.c_str(), large / bareLarge, large, bareLarge);
+    std::printf("%s: 10,000 rows, ZerakQueryLinks vs bare SELECT: %.2f (limit 3)  [%.1f ms vs %.1f ms]\n", b.name.c_str(),
                 answer / bare, answer / 1000, bare / 1000);
+    std::printf("%s: index, 100 links in 1,000,000 vs in 1,000 links: %.2f (limit 2)  [%.0f us vs %.0f us]\n",
+                b.name.c_str(), large / small, large, small);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
+    std::vector<Backend> backends;
+    std::vector<std::string> files;
+    backends.push_back(MakeBackend("sqlite", [&](const std::string& name) {
+        files.push_back(SqliteFile(name));
+        return files.back();
+    }));
+    try {
+        cluster = std::make_unique<plmtest::PostgresCluster>();
+        backends.push_back(MakeBackend("postgresql", [](const std::string&) { return cluster->NewStore(); }));
+    } catch (const std::exception& e) {
+        std::printf("postgresql: not measured: %s\n", e.what());
+    }
+    for (Backend& backend : backends) Register(backend);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    PrintRatios();
+    for (Backend& backend : backends) PrintRatios(backend);
+    backends.clear();
+    cluster.reset();
+    for (const std::string& file : files)
+        for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(file + suffix);
     return 0;
 }
