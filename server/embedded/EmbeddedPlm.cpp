@@ -11,8 +11,8 @@
 
 namespace server {
 
-std::string InstallEmbeddedServer(const std::string& databasePath) {
-    std::string path = databasePath.empty() ? DefaultStorePath() : databasePath;
+std::string InstallEmbeddedServer(const std::string& location) {
+    std::string path = location.empty() ? DefaultStorePath() : location;
     if (!IsPostgresUrl(path) && std::filesystem::path(path).has_parent_path())
         std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     auto server = std::make_shared<PlmServer>(objdefs::ObjectDefinitionsReader::ReadFile(DefinitionsFile()), path);

@@ -5,10 +5,10 @@
 
 namespace server {
 
-// Opens the store at `databasePath` (DefaultStorePath() when empty), creating it from the sample
-// data set when the file does not exist, and registers it; returns the path used. Raises
-// std::runtime_error when the store or the definitions cannot be opened.
-std::string InstallEmbeddedServer(const std::string& databasePath = {});
+// Opens the store at `location` (a SQLite file or a PostgreSQL URL; DefaultStorePath() when
+// empty), filling a new one from the sample data set, and registers it; returns the location used.
+// Raises std::runtime_error when the store or the definitions cannot be opened.
+std::string InstallEmbeddedServer(const std::string& location = {});
 void UninstallEmbeddedServer();
 
 }  // namespace server
