@@ -34,6 +34,8 @@ std::string DataDirectory() {
 
 std::string DefinitionsFile() { return DataDirectory() + "/allusers/AppData/VARDEN/config/download/objdefs.xml"; }
 
+std::string RightsFile() { return DataDirectory() + "/allusers/AppData/VARDEN/config/settings/noxrights.xml"; }
+
 std::string SampleFile() { return DataDirectory() + "/server/sample.xml"; }
 
 std::string DefaultStorePath() {

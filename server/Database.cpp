@@ -3,6 +3,7 @@
 #include "Dialect.h"
 #include "PostgresDatabase.h"
 #include "SqliteDatabase.h"
+#include "StoreError.h"
 
 namespace server {
 
@@ -16,6 +17,7 @@ std::unique_ptr<Database> OpenDatabase(const std::string& location) {
 }
 
 Statement& Database::Prepare(const std::string& sql) {
+    if (deadline_ && std::chrono::steady_clock::now() > *deadline_) throw StoreTimeout("The request's time is up");
     auto it = statements_.find(sql);
     if (it == statements_.end()) it = statements_.emplace(sql, NewStatement(sql)).first;
     return it->second->Reset();
@@ -25,10 +27,21 @@ void Database::ResetStatements() {
     for (auto& entry : statements_) entry.second->Reset();
 }
 
-Transaction::Transaction(Database& db, Access access) : db_(db) { db_.Exec(db_.Sql().Begin(access)); }
+Transaction::Transaction(Database& db, Access access) : db_(db) {
+    db_.Exec(db_.Sql().Begin(access));
+    try {
+        db_.LimitTransaction();
+    } catch (...) {
+        RollBack();
+        throw;
+    }
+}
 
 Transaction::~Transaction() {
-    if (!open_) return;
+    if (open_) RollBack();
+}
+
+void Transaction::RollBack() noexcept {
     try {
         db_.ResetStatements();
         db_.Exec("ROLLBACK");

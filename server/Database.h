@@ -3,7 +3,9 @@
 // the default) and PostgreSQL (a connection URL, for several server processes on one database).
 // Statements are prepared from SQL text with "?" placeholders and cached by their text; what the
 // backends write differently is asked of the Dialect. Not thread-safe: one owner at a time.
+#include <chrono>
 #include <map>
+#include <optional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -48,6 +50,15 @@ public:
     // Where the database is, as given (a URL without its password).
     const std::string& Location() const { return location_; }
 
+    using Deadline = std::optional<std::chrono::steady_clock::time_point>;
+    // Statements started after the deadline, and those still running at it, fail with StoreTimeout;
+    // transaction control is never stopped. None: no limit.
+    void SetDeadline(Deadline deadline) { deadline_ = deadline; }
+    const Deadline& GetDeadline() const { return deadline_; }
+    // Bounds the statements of a transaction just begun by the time left (PostgreSQL stops a
+    // statement on its side; SQLite checks the deadline while a statement runs).
+    virtual void LimitTransaction() {}
+
 protected:
     explicit Database(std::string location) : location_(std::move(location)) {}
     virtual std::unique_ptr<Statement> NewStatement(const std::string& sql) = 0;
@@ -57,6 +68,7 @@ protected:
 private:
     std::string location_;
     std::map<std::string, std::unique_ptr<Statement>> statements_;
+    Deadline deadline_;
 };
 
 // A PostgreSQL connection URL ("postgresql://…" or "postgres://…") rather than a SQLite file.
@@ -76,6 +88,8 @@ public:
     void Commit();
 
 private:
+    void RollBack() noexcept;
+
     Database& db_;
     bool open_ = true;
 };

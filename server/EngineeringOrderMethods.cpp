@@ -161,14 +161,26 @@ MethodResult StepResponse(MethodContext& context) {
     return {};
 }
 
+// The right to act on the object of <IN_OBJECT1> within the order, step or task of <IN_OBJECT>.
+RightOf OnAttached(const char* action) {
+    return [action](MethodContext& context) {
+        ObjectSpec in = context.ReadObject(context.call.RequireRole("IN_OBJECT"));
+        return context.RightOn(action, context.ReadObject(context.call.RequireRole("IN_OBJECT1")), &in);
+    };
+}
+
+Right ResponseRight(MethodContext& context) {
+    return OnAttached(SameText(context.call.Param("RESPONSE"), "REJECT") ? "REJECT" : "APPROVE")(context);
+}
+
 }  // namespace
 
 void AddEngineeringOrderMethods(MethodTable& table) {
-    table.Add("ZerakEoDetachObjectWithoutInObject", Detach);
-    table.Add("EoAttachObjectAllSteps", AttachAllSteps);
-    table.Add("EoLockObjectWithoutConnection", Lock);
-    table.Add("StepObjectResponse", StepResponse);
-    table.Add("StepObjectResponseWithoutConnection", StepResponse);
+    table.AddChange("ZerakEoDetachObjectWithoutInObject", Detach, OnAttached("UNLINK_ATTACHED_OBJECT"));
+    table.AddChange("EoAttachObjectAllSteps", AttachAllSteps, OnAttached("ATTACH_TO_STEP"));
+    table.AddChange("EoLockObjectWithoutConnection", Lock, OnAttached("LOCK_ATTACHED_OBJECT"));
+    table.AddChange("StepObjectResponse", StepResponse, ResponseRight);
+    table.AddChange("StepObjectResponseWithoutConnection", StepResponse, ResponseRight);
 }
 
 }  // namespace server

@@ -55,9 +55,9 @@ MethodResult QueryHistory(MethodContext& context) {
 }  // namespace
 
 void AddHistoryMethods(MethodTable& table) {
-    table.Add("QueryObjectVaultHistory", QueryHistory<VaultKind>, Access::Reads);
-    table.Add("QueryRollupHistory", QueryHistory<RollupKind>, Access::Reads);
-    table.Add("QuerySendToErpHistory", QueryHistory<SendToErpKind>, Access::Reads);
+    table.AddQuery("QueryObjectVaultHistory", QueryHistory<VaultKind>);
+    table.AddQuery("QueryRollupHistory", QueryHistory<RollupKind>);
+    table.AddQuery("QuerySendToErpHistory", QueryHistory<SendToErpKind>);
 }
 
 }  // namespace server

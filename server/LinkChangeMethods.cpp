@@ -178,15 +178,48 @@ MethodResult UnAuthorize(MethodContext& context) {
     return {};
 }
 
+// Removing a link: by the link's kind (structure children or parents), else by what it leads to.
+Right UnlinkRight(MethodContext& context) {
+    ObjectSpec parent = context.ReadObject(context.call.RequireRole("PARENT_OBJECT"));
+    ObjectSpec child = context.ReadObject(context.call.RequireRole("CHILD_OBJECT"));
+    std::string name = Trimmed(context.call.Role("LINK1").attribute("ID").value());
+    const std::string& kind = LinkPath::Require(context.defs, parent.type, name, child.type).front().link->linkType;
+    const char* action = SameText(kind, names::kChildLinks)    ? "UNLINK_CHILD"
+                         : SameText(kind, names::kParentLinks) ? "UNLINK_PARENT"
+                         : SameText(child.type, names::kKeyword)  ? "REMOVE_KEYWORD"
+                         : SameText(child.type, names::kCustomer) ? "UNLINK_CUSTOMER"
+                                                                  : "UNLINK_REFERENCE";
+    return context.RightOn(action, child, &parent);
+}
+
+// Deleting a file or hard copy from its document, or another object.
+Right DeleteRight(MethodContext& context) {
+    ObjectSpec parent = context.ReadObject(context.call.RequireRole("PARENT_OBJECT"));
+    ObjectSpec child = context.ReadObject(context.call.RequireRole("CHILD_OBJECT"));
+    const char* action = SameText(child.type, names::kFile)       ? "UNLINK_FILE_FROM_DOC"
+                         : SameText(child.type, names::kHardCopy) ? "UNLINK_HARD_COPY_FROM_DOC"
+                                                                  : "DELETE_OBJECT";
+    return context.RightOn(action, child, &parent);
+}
+
+Right UnlinkFromTopRight(MethodContext& context) {
+    ObjectSpec top = context.ReadObject(context.call.RequireRole("IN_OBJECT1"));
+    return context.RightOn("UNLINK_AFF_OBJ", context.ReadObject(context.call.RequireRole("IN_OBJECT2")), &top);
+}
+
+Right UnAuthorizeRight(MethodContext& context) {
+    return context.RightOn("UNLINK_FROM_PROJECT", context.ReadObject(context.call.RequireRole("IN_OBJECT")));
+}
+
 }  // namespace
 
 void AddLinkChangeMethods(MethodTable& table) {
-    table.Add("DeleteLink", DeleteLink);
-    table.Add("DeleteLinkWithoutConnection", DeleteLink);
-    table.Add("UnlinkAndDeleteFile", UnlinkAndDelete);
-    table.Add("UnlinkAndDeleteObject", UnlinkAndDelete);
-    table.Add("UnlinkObjectFromTop", UnlinkFromTop);
-    table.Add("UnAuthorizeToProject", UnAuthorize);
+    table.AddChange("DeleteLink", DeleteLink, UnlinkRight);
+    table.AddChange("DeleteLinkWithoutConnection", DeleteLink, UnlinkRight);
+    table.AddChange("UnlinkAndDeleteFile", UnlinkAndDelete, DeleteRight);
+    table.AddChange("UnlinkAndDeleteObject", UnlinkAndDelete, DeleteRight);
+    table.AddChange("UnlinkObjectFromTop", UnlinkFromTop, UnlinkFromTopRight);
+    table.AddChange("UnAuthorizeToProject", UnAuthorize, UnAuthorizeRight);
 }
 
 }  // namespace server

@@ -4,6 +4,7 @@
 
 #include "JsonObject.h"
 #include "MethodError.h"
+#include "PlmNames.h"
 #include "Values.h"
 
 namespace server {
@@ -113,6 +114,17 @@ int64_t MethodContext::FindOne(const ObjectSpec& object, bool ignoreCase) const 
     std::vector<int64_t> ids = FindAll(object, ignoreCase);
     if (ids.empty()) throw MethodError(codes::kNotFound, "There is no " + object.Describe());
     return ids.front();
+}
+
+Right MethodContext::RightOn(const std::string& action, const ObjectSpec& object, const ObjectSpec* parent) const {
+    auto statusOf = [&](const ObjectSpec& spec) {
+        std::vector<int64_t> ids = FindAll(spec);
+        SqlValue status = ids.empty() ? SqlValue() : store.Attribute(ids.front(), names::kStatus);
+        return std::holds_alternative<std::string>(status) ? std::get<std::string>(status) : std::string();
+    };
+    std::string status = statusOf(object);
+    if (status.empty() && parent) status = statusOf(*parent);
+    return {action, object.type, status, object.Describe()};
 }
 
 void MethodContext::RecordHistory(int64_t objectId, const std::string& checkType, const std::string& comment) const {

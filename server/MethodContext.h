@@ -10,6 +10,7 @@
 
 #include "MethodCall.h"
 #include "ObjectSpec.h"
+#include "Right.h"
 #include "Store.h"
 #include "objdefs/ObjectDefinitions.h"
 
@@ -40,6 +41,10 @@ public:
     const objdefs::TypeDef& Type(const std::string& name) const;
     // A link definition by name, raising "unknown name" when there is none.
     const objdefs::LinkDef& Link(const std::string& name, const std::string& type = {}) const;
+
+    // The right to do `action` on the object: its type and status (the parent's status when the object
+    // has none). An object the store does not hold has no status; the change itself then fails.
+    Right RightOn(const std::string& action, const ObjectSpec& object, const ObjectSpec* parent = nullptr) const;
 
     // Appends a vault-history row for the object: what happened, by the request's user, now.
     void RecordHistory(int64_t objectId, const std::string& checkType, const std::string& comment = {}) const;

@@ -1,5 +1,7 @@
 #pragma once
-// The methods the server carries out, by name (compared exactly, as the catalogue spells them).
+// The methods the server carries out, by name (compared exactly, as the catalogue spells them). A
+// method that changes the store is registered with the right it needs, which the server checks
+// for an authenticated user before the change.
 #include <functional>
 #include <map>
 #include <string>
@@ -7,22 +9,28 @@
 
 #include "MethodContext.h"
 #include "MethodResult.h"
+#include "Right.h"
 
 namespace server {
 
 class MethodTable {
 public:
     using Run = std::function<MethodResult(MethodContext&)>;
-    // A method: what it does, and whether it only reads (a query) or changes the store.
+    // A method: what it does, whether it only reads (a query) or changes the store, and for a
+    // change the right it needs.
     struct Method {
         Run run;
         Access access = Access::Changes;
+        RightOf right;
     };
 
     // Every method of the server.
     static const MethodTable& Instance();
 
-    void Add(const std::string& name, Run run, Access access = Access::Changes) { methods_[name] = {std::move(run), access}; }
+    void AddQuery(const std::string& name, Run run) { methods_[name] = {std::move(run), Access::Reads, {}}; }
+    void AddChange(const std::string& name, Run run, RightOf right) {
+        methods_[name] = {std::move(run), Access::Changes, std::move(right)};
+    }
     // Null when the server has no method of that name.
     const Method* Find(const std::string& name) const;
     std::vector<std::string> Names() const;

@@ -80,9 +80,8 @@ struct LockTarget {
     int64_t id;
 };
 
-// The file with the dataset's keys, and the dataset itself when the store has it.
-std::vector<LockTarget> LockTargets(MethodContext& context) {
-    std::string type = context.Type(context.call.RequireText("OBJECT")).name;
+// The keys of the dataset a lock request names.
+std::vector<std::string> LockKeys(MethodContext& context, const std::string& type) {
     std::vector<std::string> keys;
     for (const std::string& key : context.defs.KeyNames(type)) {
         std::string shortName = key.substr(key.find('.') + 1);
@@ -91,6 +90,13 @@ std::vector<LockTarget> LockTargets(MethodContext& context) {
         keys.push_back(value);
     }
     if (keys.empty()) throw MethodError(codes::kMissing, "The lock request names no key of " + type);
+    return keys;
+}
+
+// The file with the dataset's keys, and the dataset itself when the store has it.
+std::vector<LockTarget> LockTargets(MethodContext& context) {
+    std::string type = context.Type(context.call.RequireText("OBJECT")).name;
+    std::vector<std::string> keys = LockKeys(context, type);
     std::vector<LockTarget> targets;
     for (const std::string& targetType : {std::string(names::kFile), type}) {
         if (!context.defs.FindType(targetType)) continue;
@@ -125,11 +131,20 @@ MethodResult LockTree(MethodContext& context) {
     return {};
 }
 
+Right UpdateRight(MethodContext& context) { return context.RightOn("UPDATE_OBJECT", UpdatedObject(context)); }
+
+// Locking the file with the dataset's keys.
+Right LockRight(MethodContext& context) {
+    std::vector<std::string> keys = LockKeys(context, context.Type(context.call.RequireText("OBJECT")).name);
+    bool unlock = SameText(context.call.Text("_ACTION"), "UNLOCK");
+    return context.RightOn(unlock ? "UNLOCK_FILE" : "LOCK_FILE", context.MakeObject(names::kFile, keys));
+}
+
 }  // namespace
 
 void AddObjectChangeMethods(MethodTable& table) {
-    table.Add("UpdateCollectionObjectsWC", UpdateObjects);
-    table.Add("LockTree", LockTree);
+    table.AddChange("UpdateCollectionObjectsWC", UpdateObjects, UpdateRight);
+    table.AddChange("LockTree", LockTree, LockRight);
 }
 
 }  // namespace server

@@ -15,6 +15,9 @@ inline constexpr const char* kModification = "MODIFICATION";
 inline constexpr const char* kProject = "PROJECT";
 inline constexpr const char* kFile = "FILE";
 inline constexpr const char* kDataset = "DATASET";
+inline constexpr const char* kHardCopy = "HARD_COPY";
+inline constexpr const char* kKeyword = "KEY_GLOSS";
+inline constexpr const char* kCustomer = "CUSTOMER";
 
 inline constexpr const char* kChildLinks = "CHILD_LINKS";
 inline constexpr const char* kParentLinks = "PARENT_LINKS";

@@ -7,6 +7,7 @@
 #include "StoreError.h"
 
 #include <chrono>
+#include <cstdio>
 #include <random>
 #include <thread>
 
@@ -18,49 +19,79 @@ std::string ErrorAnswer(const std::string& code, const std::string& description)
     return AnswerWriter().Finish("ERROR", {{code, description, {}}});
 }
 
+// The HTTP status of a request that failed as a whole with the message code.
+int StatusOf(const std::string& code) {
+    if (code == codes::kOtherUser || code == codes::kNoRight) return 403;
+    if (code == codes::kTimeLimit) return 503;
+    return 200;
+}
+
+PlmServer::Reply Refusal(const std::string& code, const std::string& description) {
+    return {StatusOf(code), ErrorAnswer(code, description)};
+}
+
+// "30 s", "0.5 s".
+std::string Seconds(std::chrono::milliseconds limit) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g s", static_cast<double>(limit.count()) / 1000);
+    return text;
+}
+
 }  // namespace
 
 PlmServer::PlmServer(std::shared_ptr<const objdefs::ObjectDefinitions> defs, const std::string& storeLocation)
     : defs_(std::move(defs)), store_(storeLocation) {}
 
-std::string PlmServer::Handle(std::string_view request) {
+PlmServer::Reply PlmServer::Serve(std::string_view request, const Caller& caller) {
     if (request.size() > kMaxRequestBytes)
-        return ErrorAnswer(codes::kTooLarge, "The request has " + std::to_string(request.size()) +
-                                                 " bytes; the server reads at most " +
-                                                 std::to_string(kMaxRequestBytes));
-    std::lock_guard<std::mutex> lock(mutex_);
-    try {
-        return HandleLocked(request);
-    } catch (const MethodError& e) {
-        return ErrorAnswer(e.Code(), e.what());
-    } catch (const std::exception& e) {
-        return ErrorAnswer(codes::kInternal, std::string("The server failed: ") + e.what());
+        return Refusal(codes::kTooLarge, "The request has " + std::to_string(request.size()) + " bytes; the server reads at most " +
+                                             std::to_string(kMaxRequestBytes));
+    std::unique_lock<std::timed_mutex> lock(mutex_, std::defer_lock);
+    Database::Deadline deadline;
+    if (caller.timeLimit) {
+        deadline = std::chrono::steady_clock::now() + *caller.timeLimit;
+        if (!lock.try_lock_until(*deadline))
+            return Refusal(codes::kTimeLimit, "The request waited " + Seconds(*caller.timeLimit) +
+                                                  ", the server's limit for one request, for the requests before it; it was not carried out");
+    } else {
+        lock.lock();
     }
+    store_.Db().SetDeadline(deadline);
+    Reply reply;
+    try {
+        reply = HandleLocked(request, caller);
+    } catch (const MethodError& e) {
+        reply = Refusal(e.Code(), e.what());
+    } catch (const std::exception& e) {
+        reply = Refusal(codes::kInternal, std::string("The server failed: ") + e.what());
+    }
+    store_.Db().SetDeadline({});
+    return reply;
 }
 
-std::string PlmServer::HandleLocked(std::string_view text) {
-    RequestDocument request(text);
+PlmServer::Reply PlmServer::HandleLocked(std::string_view text, const Caller& caller) {
+    RequestDocument request(text, caller.account ? &caller.account->name : nullptr);
     AnswerWriter answer;
     if (!request.IsMultiMethod()) {
-        Outcome outcome = Execute(request.Call(), false);
+        Outcome outcome = Execute(request.Call(), false, caller);
         const std::vector<Message>& messages = outcome.result.messages;
         answer.AddMethodResponse(request.Call().Name(), outcome.ok ? "OK" : "FAILED", messages, outcome.result.document);
-        return answer.Finish(outcome.ok ? "OK" : "ERROR", messages);
+        return {outcome.ok || messages.empty() ? 200 : StatusOf(messages.front().code), answer.Finish(outcome.ok ? "OK" : "ERROR", messages)};
     }
     std::vector<MethodCall> calls = request.NestedCalls();
     size_t failed = 0;
     for (const MethodCall& call : calls) {
-        Outcome outcome = Execute(call, true);
+        Outcome outcome = Execute(call, true, caller);
         failed += outcome.ok ? 0 : 1;
         answer.AddMethodResponse(call.Name(), outcome.ok ? "OK" : "FAILED", outcome.result.messages,
                                  outcome.result.document);
     }
-    if (failed == 0) return answer.Finish("OK", {});
+    if (failed == 0) return {200, answer.Finish("OK", {})};
     std::string summary = std::to_string(failed) + " of " + std::to_string(calls.size()) + " methods failed";
-    return answer.Finish(failed == calls.size() ? "FAILED" : "WARNING", {{codes::kPartial, summary, {}}});
+    return {200, answer.Finish(failed == calls.size() ? "FAILED" : "WARNING", {{codes::kPartial, summary, {}}})};
 }
 
-PlmServer::Outcome PlmServer::Execute(const MethodCall& call, bool nested) {
+PlmServer::Outcome PlmServer::Execute(const MethodCall& call, bool nested, const Caller& caller) {
     try {
         if (nested && (call.Name() == "MultiMethodsRequest" || call.Name() == "GeneralRequest"))
             throw MethodError(codes::kBadRequest, "A multi-method request cannot nest another one");
@@ -68,7 +99,7 @@ PlmServer::Outcome PlmServer::Execute(const MethodCall& call, bool nested) {
         if (!method) throw MethodError(codes::kUnknownMethod, "The server has no method \"" + call.Name() + "\"");
         for (int attempt = 1;; ++attempt) {
             try {
-                return {true, RunInTransaction(*method, call)};
+                return {true, RunInTransaction(*method, call, caller)};
             } catch (const StoreConflict& e) {
                 if (attempt == kMaxAttempts)
                     throw MethodError(codes::kConflict, call.Name() + " met changes of another server " +
@@ -79,17 +110,27 @@ PlmServer::Outcome PlmServer::Execute(const MethodCall& call, bool nested) {
         }
     } catch (const MethodError& e) {
         return {false, {{}, {{e.Code(), e.what(), e.Data()}}}};
+    } catch (const StoreTimeout&) {
+        return {false, {{}, {{codes::kTimeLimit, call.Name() + " took longer than " + Seconds(caller.timeLimit.value_or(std::chrono::milliseconds{})) +
+                                                     ", the server's limit for one request, and was stopped; it changed nothing", {}}}}};
     } catch (const std::exception& e) {
         return {false, {{}, {{codes::kInternal, call.Name() + " failed in the server: " + e.what(), {}}}}};
     }
 }
 
-MethodResult PlmServer::RunInTransaction(const MethodTable::Method& method, const MethodCall& call) {
+MethodResult PlmServer::RunInTransaction(const MethodTable::Method& method, const MethodCall& call, const Caller& caller) {
     Transaction transaction(store_.Db(), method.access);
     MethodContext context(store_, *defs_, call);
+    if (caller.account && method.right) RequireRight(*caller.account, method.right(context));
     MethodResult result = method.run(context);
     transaction.Commit();
     return result;
+}
+
+void PlmServer::RequireRight(const Account& account, const Right& right) const {
+    if (rights_.Authorize(account.userType, right.action, right.objectType, right.status)) return;
+    throw MethodError(codes::kNoRight, "The user " + account.name + " (" + account.userType + ") has no right to " + right.action +
+                                           " on " + right.object + (right.status.empty() ? "" : " in the status " + right.status));
 }
 
 // A few milliseconds, more for each attempt and a little at random, so that two servers that met

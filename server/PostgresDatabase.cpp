@@ -2,6 +2,7 @@
 
 #include <libpq-fe.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace server {
@@ -143,6 +144,8 @@ PGresult* PostgresDatabase::Check(PGresult* result, const std::string& what) con
     std::string message = "The store " + what + ": " + why;
     // A serialization failure or a deadlock: another server's transaction changed the same rows.
     if (state == "40001" || state == "40P01") throw StoreConflict(message);
+    // Stopped by the statement time-out: the request's time was up.
+    if (state == "57014") throw StoreTimeout(message);
     throw StoreError(message);
 }
 
@@ -155,6 +158,15 @@ void PostgresDatabase::Exec(const std::string& sql) {
                              PQerrorMessage(conn_));
     }
     PQclear(Check(PQexec(conn_, sql.c_str()), "cannot run \"" + sql + "\""));
+}
+
+void PostgresDatabase::LimitTransaction() {
+    const Deadline& deadline = GetDeadline();
+    if (!deadline) return;
+    using std::chrono::milliseconds;
+    long long left = std::max<long long>(1, std::chrono::duration_cast<milliseconds>(*deadline - std::chrono::steady_clock::now()).count());
+    // For this transaction only: the next one has no limit unless it sets one.
+    Prepare("SELECT set_config('statement_timeout', ?, true)").Bind(1, std::to_string(left)).Step();
 }
 
 std::unique_ptr<Statement> PostgresDatabase::NewStatement(const std::string& sql) {

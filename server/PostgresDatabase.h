@@ -24,6 +24,7 @@ public:
     const Dialect& Sql() const override { return dialect_; }
     void Exec(const std::string& sql) override;
     std::unique_ptr<BulkInsert> Bulk(const std::string& table, const std::vector<std::string>& columns) override;
+    void LimitTransaction() override;
 
     pg_conn* Connection() const { return conn_; }
     // The result when it succeeded; else it is freed and StoreError (StoreConflict for a

@@ -34,6 +34,15 @@ CREATE TABLE IF NOT EXISTS history(
   at text COLLATE "C" NOT NULL,
   attrs jsonb NOT NULL DEFAULT '{}');
 CREATE INDEX IF NOT EXISTS history_object ON history(kind, type, k1);
+CREATE TABLE IF NOT EXISTS users(
+  name text COLLATE "C" PRIMARY KEY,
+  user_type text COLLATE "C" NOT NULL,
+  password_hash text COLLATE "C" NOT NULL);
+CREATE TABLE IF NOT EXISTS sessions(
+  token_digest text COLLATE "C" PRIMARY KEY,
+  user_name text COLLATE "C" NOT NULL REFERENCES users(name) ON DELETE CASCADE,
+  expires_at bigint NOT NULL);
+CREATE INDEX IF NOT EXISTS sessions_user ON sessions(user_name);
 )SQL";
 }
 

@@ -86,14 +86,14 @@ MethodResult TopAffected(MethodContext& context) {
 }  // namespace
 
 void AddQueryMethods(MethodTable& table) {
-    table.Add("ZerakQueryLinks", QueryLinks, Access::Reads);
-    table.Add("ZerakQueryLinkWithCondition", QueryLinks, Access::Reads);
-    table.Add("QueryStepRelatedObjects", QueryLinks, Access::Reads);
-    table.Add("QueryTaskRelatedObjects", QueryLinks, Access::Reads);
-    table.Add("ZerakWhereUsed", WhereUsed, Access::Reads);
-    table.Add("ZerakPartList", PartList, Access::Reads);
-    table.Add("ZerakQuery", Query, Access::Reads);
-    table.Add("TopAffectedObjects", TopAffected, Access::Reads);
+    table.AddQuery("ZerakQueryLinks", QueryLinks);
+    table.AddQuery("ZerakQueryLinkWithCondition", QueryLinks);
+    table.AddQuery("QueryStepRelatedObjects", QueryLinks);
+    table.AddQuery("QueryTaskRelatedObjects", QueryLinks);
+    table.AddQuery("ZerakWhereUsed", WhereUsed);
+    table.AddQuery("ZerakPartList", PartList);
+    table.AddQuery("ZerakQuery", Query);
+    table.AddQuery("TopAffectedObjects", TopAffected);
 }
 
 }  // namespace server

@@ -9,11 +9,6 @@ namespace server {
 
 namespace {
 
-std::string UserOf(pugi::xml_node request, const std::string& fallback) {
-    std::string user = Trimmed(request.child("CONNECTION").child_value("USER"));
-    return user.empty() ? fallback : user;
-}
-
 [[noreturn]] void BadRequest(const std::string& why) { throw MethodError(codes::kBadRequest, why); }
 
 // Refuses text holding a byte that is not part of a UTF-8 character XML allows.
@@ -59,7 +54,14 @@ void Parse(pugi::xml_document& document, std::string_view text, const char* what
 
 }  // namespace
 
-RequestDocument::RequestDocument(std::string_view text) {
+std::string RequestDocument::UserOf(pugi::xml_node request, const std::string& fallback) const {
+    std::string user = Trimmed(request.child("CONNECTION").child_value("USER"));
+    if (account_ && !user.empty() && user != *account_)
+        throw MethodError(codes::kOtherUser, "The request names the user \"" + user + "\" but comes from \"" + *account_ + "\"");
+    return account_ ? *account_ : user.empty() ? fallback : user;
+}
+
+RequestDocument::RequestDocument(std::string_view text, const std::string* account) : account_(account) {
     Parse(document_, text, "The request");
     pugi::xml_node request = document_.document_element();
     if (std::string_view(request.name()) != "Request")

@@ -30,6 +30,13 @@ private:
     Statement* insert_;
 };
 
+// Called while a statement runs: a non-zero answer stops it (SQLITE_INTERRUPT) once the deadline
+// has passed.
+int PastDeadline(void* database) {
+    const Database::Deadline& deadline = static_cast<const Database*>(database)->GetDeadline();
+    return deadline && std::chrono::steady_clock::now() > *deadline ? 1 : 0;
+}
+
 }  // namespace
 
 SqliteDatabase::SqliteDatabase(const std::string& path) : Database(path) {
@@ -40,6 +47,7 @@ SqliteDatabase::SqliteDatabase(const std::string& path) : Database(path) {
         throw StoreError("The store cannot open " + path + ": " + why);
     }
     sqlite3_busy_timeout(db_, 5000);
+    sqlite3_progress_handler(db_, 10000, PastDeadline, this);
     Exec("PRAGMA journal_mode=WAL");
     // A commit reaches the disk before the answer leaves: an answered change survives a crash.
     Exec("PRAGMA synchronous=FULL");
@@ -54,7 +62,11 @@ SqliteDatabase::~SqliteDatabase() {
 
 void SqliteDatabase::Exec(const std::string& sql) {
     char* message = nullptr;
-    if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
+    Deadline deadline = GetDeadline();
+    SetDeadline({});  // transaction control and the schema are never stopped
+    int code = sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message);
+    SetDeadline(deadline);
+    if (code != SQLITE_OK) {
         std::string text = std::string("The store cannot run \"") + sql + "\": " + (message ? message : sqlite3_errmsg(db_));
         sqlite3_free(message);
         if ((sqlite3_extended_errcode(db_) & 0xFF) == SQLITE_BUSY) throw StoreConflict(text);

@@ -39,6 +39,15 @@ CREATE TABLE IF NOT EXISTS history(
   at TEXT NOT NULL,
   attrs TEXT NOT NULL DEFAULT '{}' CHECK (json_valid(attrs)));
 CREATE INDEX IF NOT EXISTS history_object ON history(kind, type, k1);
+CREATE TABLE IF NOT EXISTS users(
+  name TEXT PRIMARY KEY,
+  user_type TEXT NOT NULL,
+  password_hash TEXT NOT NULL);
+CREATE TABLE IF NOT EXISTS sessions(
+  token_digest TEXT PRIMARY KEY,
+  user_name TEXT NOT NULL REFERENCES users(name) ON DELETE CASCADE,
+  expires_at INTEGER NOT NULL);
+CREATE INDEX IF NOT EXISTS sessions_user ON sessions(user_name);
 )SQL";
 }
 

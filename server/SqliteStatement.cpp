@@ -17,6 +17,8 @@ void SqliteStatement::Fail(const char* what) const {
     std::string message = std::string("The store ") + what + " \"" + sql_ + "\": " + sqlite3_errmsg(db_);
     // Another process held the write lock longer than the busy time-out: the transaction may run again.
     if ((sqlite3_extended_errcode(db_) & 0xFF) == SQLITE_BUSY) throw StoreConflict(message);
+    // Stopped because the request's time was up.
+    if ((sqlite3_extended_errcode(db_) & 0xFF) == SQLITE_INTERRUPT) throw StoreTimeout(message);
     throw StoreError(message);
 }
 

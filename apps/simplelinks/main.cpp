@@ -8,6 +8,7 @@
 #include "SeedCommand.h"
 #include "ServeCommand.h"
 #include "ShippedProfile.h"
+#include "UserCommand.h"
 #include "automation/AutomationError.h"
 #include "components/Registration.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     simplelinks::AddPaneCommands(app);
     simplelinks::AddServeCommand(app);
     simplelinks::AddSeedCommand(app);
+    simplelinks::AddUserCommand(app);
 
     simplelinks::UseShippedAllUsersProfile();
     CLI11_PARSE(app, argc, argv);

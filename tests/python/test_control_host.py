@@ -34,7 +34,7 @@ class PythonHost(unittest.TestCase):
     def setUpClass(cls):
         program = pathlib.Path(nox.__file__).resolve().parents[1] / "bin" / "simplelinks"
         cls.server = subprocess.Popen(
-            [str(program), "serve", "--db", os.path.join(_home, "plm.db"), "--port", "0"],
+            [str(program), "serve", "--db", os.path.join(_home, "plm.db"), "--port", "0", "--no-auth"],
             stdout=subprocess.PIPE, text=True)
         cls.url = cls.server.stdout.readline().strip()
         os.environ["NOX_SERVER_URL"] = cls.url  # where the control's own asynchronous sends go

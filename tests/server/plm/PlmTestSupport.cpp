@@ -121,6 +121,7 @@ SampleServer::SampleServer(bool onPostgres) {
     std::string location = onPostgres ? NewStore(folder_) : folder_.Path("plm.db");
     SeedSample(location);
     plm_ = std::make_unique<server::PlmServer>(SampleDefinitions(), location);
+    plm_->UseRights(rights::RightsTable::Load(kSampleRights));
 }
 
 std::vector<Row> SampleServer::Rows(const std::string& request) {

@@ -4,7 +4,9 @@
 // PostgreSQL cluster the test program starts once (PostgresCluster); NOX_SKIP_POSTGRESQL=1 skips
 // that run outside CI, where PostgreSQL that cannot start fails every test.
 #include <filesystem>
+#include <chrono>
 #include <map>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,6 +35,9 @@ struct Answer : Reply {
     std::vector<MethodAnswer> methods;
     const MethodAnswer& Only() const { return methods.at(0); }
 };
+
+// The rights file of the all-users profile, which the sample servers check.
+inline const std::string kSampleRights = std::string(NOX_DATA_DIR) + "/allusers/AppData/VARDEN/config/settings/noxrights.xml";
 
 // Reads an answer document; a document that is not one fails the test.
 Answer ReadAnswer(const std::string& text);
@@ -65,6 +70,12 @@ public:
     explicit SampleServer(bool onPostgres = OnPostgres());
     Answer Send(const std::string& request) { return ReadAnswer(Handle(request)); }
     std::string Handle(const std::string& request) { return plm_->Handle(request); }
+    // A request of an authenticated user, within a time limit when one is given.
+    Answer SendAs(const server::Account& account, const std::string& request,
+                  std::optional<std::chrono::milliseconds> timeLimit = {}) {
+        return ReadAnswer(plm_->Serve(request, {&account, timeLimit}).answer);
+    }
+    server::PlmServer& Plm() { return *plm_; }
     // The rows of a one-method query that must succeed.
     std::vector<Row> Rows(const std::string& request);
     // A count of the store's links, objects and history rows, to see that nothing changed.

@@ -32,21 +32,26 @@ std::string ReadLine(int fd, std::chrono::milliseconds timeout) {
 
 }  // namespace
 
-ServeProcess::ServeProcess(const std::string& store) {
+ServeProcess::ServeProcess(const std::string& store, const std::vector<std::string>& options) {
+    std::vector<std::string> words = {NOX_SIMPLELINKS, "serve", "--db", store, "--port", "0"};
+    words.insert(words.end(), options.begin(), options.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0) throw std::runtime_error("pipe failed");
     pid_ = fork();
     if (pid_ == 0) {
         dup2(pipeEnds[1], STDOUT_FILENO);
         close(pipeEnds[0]);
-        execl(NOX_SIMPLELINKS, NOX_SIMPLELINKS, "serve", "--db", store.c_str(), "--port", "0", static_cast<char*>(nullptr));
+        execv(NOX_SIMPLELINKS, argv.data());
         _exit(127);
     }
     close(pipeEnds[1]);
     output_ = pipeEnds[0];
     std::string url = ReadLine(output_, std::chrono::seconds(20));
     size_t colon = url.rfind(':'), slash = url.find('/', colon);
-    if (url.rfind("http://", 0) != 0 || colon == std::string::npos || slash == std::string::npos)
+    if (url.rfind("http", 0) != 0 || colon == std::string::npos || slash == std::string::npos)
         throw std::runtime_error("the server printed \"" + url + "\" instead of its URL");
     port_ = std::stoi(url.substr(colon + 1, slash - colon - 1));
     path_ = url.substr(slash);

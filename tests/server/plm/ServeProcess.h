@@ -2,14 +2,16 @@
 // The real "simplelinks serve" as a child process on a free loopback port, for the crash and
 // concurrency tests: started, asked for its URL (the first line it prints), signalled, waited for.
 #include <string>
+#include <vector>
 #include <sys/types.h>
 
 namespace plmtest {
 
 class ServeProcess {
 public:
-    // Serves the store at `store` (a SQLite file or a PostgreSQL URL).
-    explicit ServeProcess(const std::string& store);
+    // Serves the store at `store` (a SQLite file or a PostgreSQL URL) with the options given
+    // (without login unless told otherwise).
+    explicit ServeProcess(const std::string& store, const std::vector<std::string>& options = {"--no-auth"});
     ~ServeProcess();
     ServeProcess(const ServeProcess&) = delete;
     ServeProcess& operator=(const ServeProcess&) = delete;

@@ -18,6 +18,8 @@
 #include "PlmTestSupport.h"
 #include "ServeProcess.h"
 
+#include <httplib.h>
+
 using namespace plmtest;
 
 namespace {
@@ -66,6 +68,49 @@ TEST(ServeProcess, StopsCleanlyOnSigterm) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(serve.RestOfOutput(), "stopped");
+}
+
+// Runs the host with standard input from `input`; its exit status and what it printed (both streams).
+std::pair<int, std::string> RunHost(const std::string& arguments, const std::string& input) {
+    std::string command = "printf '%s' '" + input + "' | " + NOX_SIMPLELINKS + " " + arguments + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string output;
+    char buffer[256];
+    while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
+    int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+// The users of a store made with the host, passwords from standard input, then a login to the
+// served store; a wrong use of either command ends with status 1 and says why.
+TEST(ServeProcess, ServesTheUsersTheHostMade) {
+    TempFolder folder;
+    std::string store = NewStore(folder);
+    const std::string db = " --db '" + store + "'";
+    EXPECT_EQ(RunHost("user add jdoe --type DESIGNER" + db, "first password\n"), std::make_pair(0, std::string("added jdoe (DESIGNER)\n")));
+    EXPECT_EQ(RunHost("user add anna --type APPROVER" + db, "annas password\n").first, 0);
+    EXPECT_EQ(RunHost("user passwd jdoe" + db, "second password\n").first, 0);
+    EXPECT_EQ(RunHost("user remove anna" + db, "").first, 0);
+    EXPECT_EQ(RunHost("user list" + db, ""), std::make_pair(0, std::string("jdoe\tDESIGNER\n")));
+    for (const auto& [arguments, says] : {std::pair{"user add jdoe --type DESIGNER", "The user \"jdoe\" exists already"},
+                                          std::pair{"user add 'j doe' --type DESIGNER", "is not a user name"},
+                                          std::pair{"user remove anna", "There is no user \"anna\""},
+                                          std::pair{"user passwd jdoe", "Standard input holds no password"},
+                                          std::pair{"serve --no-auth --host 0.0.0.0 --port 0", "listens on loopback only"}}) {
+        auto [status, output] = RunHost(arguments + db, "");
+        EXPECT_EQ(status, 1) << arguments;
+        EXPECT_NE(output.find(says), std::string::npos) << arguments << ": " << output;
+    }
+    EXPECT_NE(RunHost("user add ann --type APPROVER" + db, "short\n").second.find("at least 8 characters"), std::string::npos);
+
+    ServeProcess serve(store, {});
+    httplib::Client client("127.0.0.1", serve.Port());
+    client.set_basic_auth("jdoe", "second password");
+    httplib::Result login = client.Post(serve.Path() + "/login", "", "text/plain");
+    ASSERT_TRUE(login);
+    EXPECT_EQ(login->status, 200);
+    client.set_basic_auth("jdoe", "first password");
+    EXPECT_EQ(client.Post(serve.Path() + "/login", "", "text/plain")->status, 401);
 }
 
 // What the clients of the concurrency test did: the changes answered "OK" per item and check type
