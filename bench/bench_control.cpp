@@ -27,7 +27,7 @@ using automation::Variant;
 
 constexpr int kRows = 10000;
 
-const fs::path kData = fs::path(__FILE__).parent_path().parent_path() / "data";
+const fs::path kData = NOX_DATA_DIR;
 
 std::string AnswerWithRows(int rows) {
     std::string text =
