@@ -5,11 +5,12 @@
 
 #include "automation/AutomationError.h"
 #include "automation/Variant.h"
+#include "platform/UserInterface.h"
 
 namespace noxsimplelinks::ModGeneral {
 
 // The library's application name, shown in error reports and as the default title of its boxes.
-inline constexpr const char* kApplicationName = "noxsimplelinks";
+inline constexpr const char* kApplicationName = platform::kApplicationName;
 
 // Shows an error to the user: a critical box naming the source ("clsGrid:FillGrid"), the number and
 // the description; an error numbered 0x800403E8 shows its description alone with the exclamation
