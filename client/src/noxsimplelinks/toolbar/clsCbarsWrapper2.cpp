@@ -9,6 +9,7 @@ namespace noxsimplelinks {
 
 using automation::Arguments;
 using automation::DispatchPtr;
+using automation::RequireObject;
 using automation::SafeArray;
 using automation::Variant;
 
