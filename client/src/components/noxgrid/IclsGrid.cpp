@@ -3,7 +3,7 @@
 #include "automation/SafeArray.h"
 #include "noxsimplelinks/env/ModGeneral.h"
 #include "noxsimplelinks/grid/GridComponentMembers.h"
-#include "noxsimplelinks/grid/LateGrid.h"
+#include "platform/grid/LateGrid.h"
 
 namespace components {
 
@@ -40,7 +40,7 @@ const automation::MemberTable<IclsGrid>& IclsGrid::Members() {
 
 bool IclsGrid::IGetObjectKeysValues(const Variant& grid, const std::string& objectType, Variant& keys,
                                     Variant& values, const Variant& row) {
-    noxsimplelinks::LateGrid source(grid);
+    platform::LateGrid source(grid);
     keys = noxsimplelinks::ModGeneral::GetObjectKeyNames(objectType);
     if (!keys.IsArray()) return false;
     int32_t index = row.IsMissing() || row.IsEmpty() ? source.Long("Row") : row.ToLong();

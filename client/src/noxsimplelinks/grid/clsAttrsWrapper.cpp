@@ -3,10 +3,10 @@
 #include "automation/ObjectFactory.h"
 #include "automation/SafeArray.h"
 #include "noxsimplelinks/grid/AttrsUpdate.h"
-#include "noxsimplelinks/grid/LateGrid.h"
 #include "noxsimplelinks/metadata/ReportedCall.h"
 #include "noxsimplelinks/metadata/clsResWrapper.h"
 #include "platform/UserInterface.h"
+#include "platform/grid/LateGrid.h"
 
 namespace noxsimplelinks {
 
@@ -104,13 +104,13 @@ bool clsAttrsWrapper::Display2History(const std::string& objectType, const Varia
 
 bool clsAttrsWrapper::Update(const Variant& comm, const Variant& host, const Variant&) {
     return ReportedCall<bool>("clsAttrsWrapper:Update", [&] {
-        if (LateGrid(Variant(grid_)).Long("SelectedRows") > 1) return UpdateSeveral(comm, host);
+        if (platform::LateGrid(Variant(grid_)).Long("SelectedRows") > 1) return UpdateSeveral(comm, host);
         return ShowForSelection(kUpdateMode, Variant("UI_ENABLED_UPDATE"), comm, host);
     });
 }
 
 Variant clsAttrsWrapper::getMultiSelectedObjects() {
-    LateGrid grid{Variant(grid_)};
+    platform::LateGrid grid{Variant(grid_)};
     int32_t first = grid.Long("FixedCols"), columns = grid.Long("Cols") - first;
     int32_t selected = grid.Long("SelectedRows");
     SafeArray data(Bounds{0, selected}, Bounds{0, columns - 1});

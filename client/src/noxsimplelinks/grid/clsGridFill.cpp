@@ -8,11 +8,11 @@
 #include "automation/SafeArray.h"
 #include "noxsimplelinks/comm/clsXmlWrapper.h"
 #include "noxsimplelinks/env/modRegional.h"
-#include "noxsimplelinks/grid/LateGrid.h"
 #include "noxsimplelinks/grid/RowSetTable.h"
 #include "noxsimplelinks/grid/clsGrid.h"
 #include "noxsimplelinks/metadata/ReportedCall.h"
 #include "platform/grid/FlexGrid.h"
+#include "platform/grid/LateGrid.h"
 
 namespace noxsimplelinks {
 
@@ -130,7 +130,7 @@ bool clsGrid::FillGrid(const Variant& grid, std::string xml) {
 }
 
 bool clsGrid::Fill(const Variant& grid, std::string xml) {
-    LateGrid target(grid);
+    platform::LateGrid target(grid);
     std::unique_ptr<RowSetTable> rows = RowsOf(std::move(xml));
     if (!rows) {
         target.Put("Rows", Variant(int32_t{0}));
