@@ -7,10 +7,10 @@
 #include "automation/Apartment.h"
 #include "automation/ObjectFactory.h"
 #include "automation/SafeArray.h"
-#include "components/Registration.h"
 #include "components/noxcomm2/EmbeddedServer.h"
 #include "components/noxhostservices/clshostservices.h"
 #include "embedded/EmbeddedPlm.h"
+#include "hosting/Registration.h"
 #include "noxsimplelinks/env/modEnvironment.h"
 #include "platform/ConsoleUi.h"
 #include "platform/Environment.h"
@@ -42,7 +42,7 @@ Variant List(const std::vector<std::string>& values) {
 // parsed, before the program's own start-up).
 void PrepareProcess() {
     static const bool prepared = [] {
-        components::RegisterAll();
+        hosting::RegisterAll();
         platform::InstallUi(std::make_shared<platform::ConsoleUi>());
         components::clshostservices::SetWorkspaceHandler(
             [](const std::string& description) { std::cout << "open workspace: " << description << "\n"; });
