@@ -7,7 +7,7 @@
 #include <pugixml.hpp>
 
 #include "hosting/Registration.h"
-#include "noxsimplelinks/comm/clsXmlWrapper.h"
+#include "noxsimplelinks/common/clsXmlWrapper.h"
 #include "platform/recordset/Recordset.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "noxsimplelinks/comm/clsCommWrapperAsync.h"
 #include "noxsimplelinks/comm/clsRequestWrapper.h"
 #include "noxsimplelinks/comm/clsUtils.h"
-#include "noxsimplelinks/comm/clsXmlWrapper.h"
+#include "noxsimplelinks/common/clsXmlWrapper.h"
 #include "noxsimplelinks/control/ctlSimpleLinks.h"
 #include "noxsimplelinks/env/clsDate.h"
 #include "noxsimplelinks/grid/clsAttrsWrapper.h"

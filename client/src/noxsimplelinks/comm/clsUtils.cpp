@@ -5,9 +5,9 @@
 
 #include "automation/ObjectFactory.h"
 #include "automation/SafeArray.h"
-#include "noxsimplelinks/comm/clsXmlWrapper.h"
-#include "platform/UserInterface.h"
 #include "automation/Text.h"
+#include "noxsimplelinks/common/clsXmlWrapper.h"
+#include "platform/UserInterface.h"
 
 namespace noxsimplelinks {
 

@@ -3,14 +3,14 @@
 #include <algorithm>
 
 #include "automation/ObjectFactory.h"
+#include "automation/Text.h"
+#include "noxsimplelinks/common/ModGeneral.h"
+#include "noxsimplelinks/common/Quietly.h"
+#include "noxsimplelinks/common/ReportedCall.h"
 #include "noxsimplelinks/control/ctlSimpleLinks.h"
-#include "noxsimplelinks/env/ModGeneral.h"
 #include "noxsimplelinks/env/modEnvironment.h"
 #include "noxsimplelinks/grid/clsGrid.h"
-#include "noxsimplelinks/metadata/ReportedCall.h"
-#include "noxsimplelinks/toolbar/Quietly.h"
 #include "platform/UserInterface.h"
-#include "automation/Text.h"
 
 namespace noxsimplelinks {
 
@@ -18,17 +18,7 @@ using automation::AutomationError;
 using automation::DispatchPtr;
 using automation::Variant;
 
-namespace {
-
-// Runs a step under the common error report; the procedure goes on afterwards.
-template <class Fn>
-void Reporting(const char* source, Fn step) {
-    ReportedCall(source, [&] { return step(), true; }, false);
-}
-
 using automation::Trimmed;
-
-}  // namespace
 
 ctlSimpleLinks::ctlSimpleLinks() {
     SSActiveToolBars1_ = automation::CreateObject(kToolbarClass);
@@ -42,7 +32,7 @@ ctlSimpleLinks::~ctlSimpleLinks() {
 }
 
 void ctlSimpleLinks::Init(const Variant& XmlSection) {
-    try {
+    ReportedStep("ctlSimpleLinks:Init", [&] {
         m_objComm = ContainerObject("Comm");
         m_objXmlSection = XmlSection.ToObject();
         m_objAttrs = automation::CreateObject("noxsimplelinks.clsAttrsWrapper");
@@ -54,11 +44,7 @@ void ctlSimpleLinks::Init(const Variant& XmlSection) {
         BuildToolbar();
         ApplyStoredFilter();
         ApplyFonts();
-    } catch (const AutomationError& e) {
-        ModGeneral::ShowError(e, "ctlSimpleLinks:Init");
-    } catch (const std::exception& e) {
-        ModGeneral::ShowError(e, "ctlSimpleLinks:Init");
-    }
+    });
 }
 
 void ctlSimpleLinks::CreateGrid() {
@@ -106,7 +92,7 @@ void ctlSimpleLinks::myGridProperties() {
 }
 
 void ctlSimpleLinks::BuildToolbar() {
-    Reporting("ctlSimpleLinks:BuildToolbar", [&] {
+    ReportedStep("ctlSimpleLinks:BuildToolbar", [&] {
         const std::string path = modEnvironment::GetDirectory("SETTINGS_DIR") + SectionText("COMMANDBARS_FILE");
         const std::string barName = getToolBarName();
         DispatchPtr host = Host();
@@ -134,8 +120,8 @@ void ctlSimpleLinks::BuildToolbar() {
 
 std::string ctlSimpleLinks::getToolBarName() {
     std::string name;
-    Reporting("ctlSimpleLinks:getToolBarName",
-              [&] { name = SectionNode("COMMANDBAR_NAME") ? SectionText("COMMANDBAR_NAME") : SectionName(); });
+    ReportedStep("ctlSimpleLinks:getToolBarName",
+                 [&] { name = SectionNode("COMMANDBAR_NAME") ? SectionText("COMMANDBAR_NAME") : SectionName(); });
     return name;
 }
 

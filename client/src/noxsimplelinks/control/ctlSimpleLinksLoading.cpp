@@ -4,11 +4,12 @@
 
 #include "automation/ObjectFactory.h"
 #include "automation/SafeArray.h"
+#include "automation/Text.h"
+#include "noxsimplelinks/common/ModGeneral.h"
+#include "noxsimplelinks/common/ReportedCall.h"
 #include "noxsimplelinks/control/ctlSimpleLinks.h"
 #include "noxsimplelinks/grid/clsGrid.h"
-#include "noxsimplelinks/env/ModGeneral.h"
 #include "platform/UserInterface.h"
-#include "automation/Text.h"
 
 namespace noxsimplelinks {
 
@@ -31,11 +32,6 @@ void Timed(double& milliseconds, Fn step) {
     milliseconds += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 
-constexpr int kHourglass = 11;
-constexpr int kDefaultPointer = 0;
-constexpr int kCriticalIcon = 16;
-constexpr int kExclamationIcon = 48;
-
 using automation::Upper;
 
 // The first message of an answer: an array's first element, or the text itself.
@@ -52,7 +48,7 @@ bool ctlSimpleLinks::Refresh(const Variant& /*bRestore: not examined*/) {
     if (m_bRequestPending) return true;
     try {
         Cbars()->Set("ToolBar", Variant(SSActiveToolBars1_));
-        ModGeneral::SetMousePointer(Variant(int32_t{kHourglass}));
+        ModGeneral::SetMousePointer(Variant(int32_t{ModGeneral::kPointerHourglass}));
         if (!m_objAttrs) automation::Raise(automation::errors::kObjectVariableNotSet);
         m_objAttrs->Let("ObjectType", Variant(m_strObjectType));
         m_objAttrs->Set("Grid", Variant(fg_));
@@ -65,10 +61,10 @@ bool ctlSimpleLinks::Refresh(const Variant& /*bRestore: not examined*/) {
                 else SendAsynchronously(request);
             }
         }
-        ModGeneral::SetMousePointer(Variant(int32_t{kDefaultPointer}));
+        ModGeneral::SetMousePointer(Variant(int32_t{ModGeneral::kPointerDefault}));
     } catch (const std::exception& e) {
-        platform::Ui().SetMousePointer(kDefaultPointer);
-        platform::Ui().MsgBox(AutomationError::From(e).Description(), kCriticalIcon, kTypeName);
+        platform::Ui().SetMousePointer(ModGeneral::kPointerDefault);
+        platform::Ui().MsgBox(AutomationError::From(e).Description(), ModGeneral::kIconCritical, kTypeName);
     }
     return false;
 }
@@ -82,7 +78,7 @@ void ctlSimpleLinks::SendSynchronously(const std::string& request) {
         Timed(times_.fill, [&] { FillGrid(std::move(answer).TextOr("")); });
         Timed(times_.tools, [&] { UpdateToolStates(GetSelectionState()); });
     } else if (resultCode == "FAILED" || resultCode == "ERROR") {
-        platform::Ui().MsgBox("ERROR = [" + FirstMessage(args[2]) + "]", kExclamationIcon, kTypeName);
+        platform::Ui().MsgBox("ERROR = [" + FirstMessage(args[2]) + "]", ModGeneral::kIconExclamation, kTypeName);
     }
 }
 
@@ -120,16 +116,14 @@ clsGrid& ctlSimpleLinks::GridClass() {
 }
 
 void ctlSimpleLinks::FillGrid(std::string answer) {
-    try {
+    ReportedStep("ctlSimpleLinks:FillGrid", [&] {
         const Variant columns(SectionNode("GRID_COLS"));
         clsGrid& grid = GridClass();
         grid.SetCachePrefix(cacheFilePrefix());
         grid.LoadGridLayout(Variant(fg_), columns, Variant(UIDef()));
         grid.FillGrid(Variant(fg_), std::move(answer));
         if (fg_->Get("Row").ToLong() != -1) fg_->Let("Row", Variant(int32_t{-1}));
-    } catch (const std::exception& e) {
-        ModGeneral::ShowError(e, "ctlSimpleLinks:FillGrid");
-    }
+    });
 }
 
 std::string ctlSimpleLinks::GetSelectionState() {
@@ -155,7 +149,7 @@ bool ctlSimpleLinks::HasParentKeyValues() {
 }
 
 void ctlSimpleLinks::getParentKeysAndValues(Variant& keys, Variant& values) {
-    try {
+    ReportedStep("ctlSimpleLinks:getParentKeysAndValues", [&] {
         keys = Obj_Def()->Call("getObjectKeys", m_strParentType);
         if (!keys.IsArray()) return;
         const automation::SafeArray& names = keys.ToArray();
@@ -171,35 +165,29 @@ void ctlSimpleLinks::getParentKeysAndValues(Variant& keys, Variant& values) {
             }
         }
         values = Variant(std::move(found));
-    } catch (const std::exception& e) {
-        ModGeneral::ShowError(e, "ctlSimpleLinks:getParentKeysAndValues");
-    }
+    });
 }
 
 void ctlSimpleLinks::Display() {
     UpdateToolStates("IN_PROCESS");
-    try {
+    ReportedStep("ctlSimpleLinks:Display", [&] {
         m_objAttrs->Call("Init");
         m_objAttrs->Set("Buffer", Variant(Params()));
         m_objAttrs->Call("Display", Variant(Comm()), Variant(Host()));
-    } catch (const std::exception& e) {
-        ModGeneral::ShowError(e, "ctlSimpleLinks:Display");
-    }
+    });
     UpdateToolStates(GetSelectionState());
 }
 
 void ctlSimpleLinks::Update() {
     UpdateToolStates("IN_PROCESS");
     bool changed = false;
-    try {
+    ReportedStep("ctlSimpleLinks:Update", [&] {
         m_objAttrs->Call("Init");
         m_objAttrs->Set("Buffer", Variant(Params()));
         automation::Arguments none;
         Variant selected = Invoke("collSelectedObjects", automation::InvokeKind::PropertyGet, none);
         changed = m_objAttrs->Call("Update", Variant(Comm()), Variant(Host()), selected).ToBool();
-    } catch (const std::exception& e) {
-        ModGeneral::ShowError(e, "ctlSimpleLinks:Update");
-    }
+    });
     if (changed) {
         Refresh(Variant(true));
         RaiseExecuteEvent("SimpleLinkUpdate");

@@ -5,9 +5,9 @@
 
 #include "automation/Collection.h"
 #include "automation/ObjectFactory.h"
+#include "noxsimplelinks/common/ReportedCall.h"
 #include "noxsimplelinks/control/WeakReference.h"
 #include "noxsimplelinks/control/ctlSimpleLinks.h"
-#include "noxsimplelinks/metadata/ReportedCall.h"
 
 namespace noxsimplelinks {
 
@@ -15,17 +15,6 @@ using automation::AutomationError;
 using automation::DispatchPtr;
 using automation::InvokeKind;
 using automation::Variant;
-
-namespace {
-
-// Runs an accessor's resolution; an error goes to the common error report and the accessor returns
-// what it holds.
-template <class Fn>
-void Reporting(const char* source, Fn resolve) {
-    ReportedCall(source, [&] { return resolve(), true; }, false);
-}
-
-}  // namespace
 
 DispatchPtr ctlSimpleLinks::Params() {
     if (!m_colParams) m_colParams = std::make_shared<automation::Collection>();
@@ -98,7 +87,7 @@ void ctlSimpleLinks::SetHeight(int32_t height) {
 DispatchPtr ctlSimpleLinks::HostOrOwn(DispatchPtr& member, const char* source, const char* hostMember,
                                       const char* ownClass) {
     if (!member) {
-        Reporting(source, [&] {
+        ReportedStep(source, [&] {
             DispatchPtr host = Host();
             member = host ? host->Get(hostMember).ToObject() : automation::CreateObject(ownClass);
         });
@@ -127,7 +116,7 @@ DispatchPtr ctlSimpleLinks::Resource() {
 
 DispatchPtr ctlSimpleLinks::Auth() {
     if (!m_objAuth) {
-        Reporting("ctlSimpleLinks.Auth", [&] {
+        ReportedStep("ctlSimpleLinks.Auth", [&] {
             if (DispatchPtr host = Host()) m_objAuth = host->Get("Auth").ToObject();
         });
     }

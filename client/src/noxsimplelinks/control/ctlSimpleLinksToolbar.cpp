@@ -3,8 +3,8 @@
 #include <sstream>
 
 #include "automation/SafeArray.h"
+#include "noxsimplelinks/common/Quietly.h"
 #include "noxsimplelinks/control/ctlSimpleLinks.h"
-#include "noxsimplelinks/toolbar/Quietly.h"
 #include "platform/toolbar/ToolsCollection.h"
 
 namespace noxsimplelinks {

@@ -7,7 +7,8 @@
 #include "automation/SafeArray.h"
 #include "noxsimplelinks/comm/clsRequestWrapper.h"
 #include "noxsimplelinks/comm/clsUtils.h"
-#include "noxsimplelinks/env/ModGeneral.h"
+#include "noxsimplelinks/common/ModGeneral.h"
+#include "noxsimplelinks/metadata/ObjectKeyNames.h"
 #include "platform/UserInterface.h"
 
 namespace noxsimplelinks {
@@ -18,8 +19,6 @@ using automation::SafeArray;
 using automation::Variant;
 
 namespace {
-
-constexpr int kExclamationIcon = 48;
 
 Variant Property(const Variant& target, const char* name) {
     Arguments none;
@@ -54,7 +53,7 @@ Variant RequestBuilder(const Variant& host) {
 
 AttrsUpdate::AttrsUpdate(std::string objectType, const Variant& shown, const Variant& edited)
     : objectType_(std::move(objectType)) {
-    Variant keys = ModGeneral::GetObjectKeyNames(objectType_);
+    Variant keys = GetObjectKeyNames(objectType_);
     if (!keys.IsArray())
         throw automation::AutomationError(automation::errors::kUserError,
                                           "The key attributes of " + objectType_ + " are not known");
@@ -124,7 +123,7 @@ bool AttrsUpdate::Send(const Variant& comm, const Variant& host, const std::stri
         std::string text = Property(messages, "Count").ToLong() > 0
                                ? Property(automation::CallOn(messages, "Item", int32_t{1}), "Description").TextOr("")
                                : std::string();
-        platform::Ui().MsgBox(text, kExclamationIcon, failureTitle);
+        platform::Ui().MsgBox(text, ModGeneral::kIconExclamation, failureTitle);
     }
     std::string code = Property(answer, "ResultCode").TextOr("");
     for (char& ch : code) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));

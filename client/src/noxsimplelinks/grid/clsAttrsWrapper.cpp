@@ -2,8 +2,8 @@
 
 #include "automation/ObjectFactory.h"
 #include "automation/SafeArray.h"
+#include "noxsimplelinks/common/ReportedCall.h"
 #include "noxsimplelinks/grid/AttrsUpdate.h"
-#include "noxsimplelinks/metadata/ReportedCall.h"
 #include "noxsimplelinks/metadata/clsResWrapper.h"
 #include "platform/UserInterface.h"
 #include "platform/grid/LateGrid.h"
@@ -21,7 +21,6 @@ constexpr int32_t kCreateMode = 1;
 constexpr int32_t kUpdateMode = 2;
 constexpr int32_t kDisplayMode = 3;
 constexpr int kOmittedInTheMiddle = 6;
-constexpr int kCriticalIcon = 16;
 
 Variant Property(const automation::DispatchPtr& target, const char* name) {
     Arguments none;
@@ -135,7 +134,7 @@ bool clsAttrsWrapper::UpdateSeveral(const Variant& comm, const Variant& host) {
         std::string names;
         for (const std::string& name : released) names += (names.empty() ? "" : ", ") + name;
         std::string label = Text("LBL_" + objectType_ + (released.size() > 1 ? "S" : ""));
-        platform::Ui().MsgBox(Text("MSG_CAN_NOT_UPDATE_RELEASED_OBJECTS", {names, label}), kCriticalIcon,
+        platform::Ui().MsgBox(Text("MSG_CAN_NOT_UPDATE_RELEASED_OBJECTS", {names, label}), ModGeneral::kIconCritical,
                               Text("TTL_CAN_NOT_UPDATE_RELEASED_OBJECTS"));
     }
     dialog->Let("arrGridData", Variant(""));

@@ -4,10 +4,11 @@
 #include <cctype>
 #include <filesystem>
 
-#include "noxsimplelinks/comm/clsXmlWrapper.h"
+#include "automation/Text.h"
+#include "noxsimplelinks/common/ReportedCall.h"
+#include "noxsimplelinks/common/clsXmlWrapper.h"
 #include "noxsimplelinks/env/modCache.h"
 #include "noxsimplelinks/env/modEnvironment.h"
-#include "noxsimplelinks/metadata/ReportedCall.h"
 #include "noxsimplelinks/metadata/UiDefValues.h"
 #include "noxsimplelinks/metadata/clsResWrapper.h"
 #include "noxsimplelinks/metadata/clsUI_DefWrapper.h"
@@ -15,7 +16,6 @@
 #include "platform/Shell.h"
 #include "platform/grid/LateGrid.h"
 #include "platform/xml/XmlNodeInfo.h"
-#include "automation/Text.h"
 
 namespace noxsimplelinks {
 

@@ -6,11 +6,11 @@
 #include <limits>
 
 #include "automation/SafeArray.h"
-#include "noxsimplelinks/comm/clsXmlWrapper.h"
+#include "noxsimplelinks/common/ReportedCall.h"
+#include "noxsimplelinks/common/clsXmlWrapper.h"
 #include "noxsimplelinks/env/modRegional.h"
 #include "noxsimplelinks/grid/RowSetTable.h"
 #include "noxsimplelinks/grid/clsGrid.h"
-#include "noxsimplelinks/metadata/ReportedCall.h"
 #include "platform/grid/FlexGrid.h"
 #include "platform/grid/LateGrid.h"
 

@@ -1,9 +1,9 @@
 // clsUI_DefWrapper: the document as text, and its conversion between the long format (one attribute
 // per property and per flag) and the short format (short property names, the flags in UI_FLAGS).
 #include "automation/Dispatch.h"
-#include "noxsimplelinks/comm/clsXmlWrapper.h"
-#include "noxsimplelinks/env/ModGeneral.h"
-#include "noxsimplelinks/metadata/ReportedCall.h"
+#include "noxsimplelinks/common/ModGeneral.h"
+#include "noxsimplelinks/common/ReportedCall.h"
+#include "noxsimplelinks/common/clsXmlWrapper.h"
 #include "noxsimplelinks/metadata/UiDefNames.h"
 #include "noxsimplelinks/metadata/UiDefValues.h"
 #include "noxsimplelinks/metadata/clsUI_DefWrapper.h"
@@ -16,9 +16,6 @@ using automation::Variant;
 namespace names = UiDefNames;
 
 namespace {
-
-constexpr int kHourglass = 11;
-constexpr int kDefaultPointer = 0;
 
 // Renames every attribute of the element by the rule, in place; an attribute already holding the new
 // name gives way.
@@ -35,9 +32,9 @@ void RenameAttributes(platform::XmlTree& tree, pugi::xml_node element, Rule rule
 // Runs a conversion with the hourglass showing.
 template <class F>
 bool WithHourglass(F&& conversion) {
-    ModGeneral::SetMousePointer(Variant(int32_t{kHourglass}));
+    ModGeneral::SetMousePointer(Variant(int32_t{ModGeneral::kPointerHourglass}));
     struct Restore {
-        ~Restore() { ModGeneral::SetMousePointer(Variant(int32_t{kDefaultPointer})); }
+        ~Restore() { ModGeneral::SetMousePointer(Variant(int32_t{ModGeneral::kPointerDefault})); }
     } restore;
     return conversion();
 }

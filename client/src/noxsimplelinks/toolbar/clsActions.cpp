@@ -5,10 +5,10 @@
 
 #include "automation/ObjectFactory.h"
 #include "automation/SafeArray.h"
-#include "noxsimplelinks/comm/clsXmlWrapper.h"
-#include "noxsimplelinks/toolbar/Quietly.h"
-#include "platform/UserInterface.h"
 #include "automation/Text.h"
+#include "noxsimplelinks/common/Quietly.h"
+#include "noxsimplelinks/common/clsXmlWrapper.h"
+#include "platform/UserInterface.h"
 
 namespace noxsimplelinks {
 

@@ -1,7 +1,7 @@
 #include "noxsimplelinks/toolbar/clsCbarsWrapper2.h"
 
 #include "automation/ObjectFactory.h"
-#include "noxsimplelinks/toolbar/Quietly.h"
+#include "noxsimplelinks/common/Quietly.h"
 #include "noxsimplelinks/toolbar/ToolIndex.h"
 #include "noxsimplelinks/toolbar/ToolTag.h"
 
