@@ -6,8 +6,8 @@
 
 #include "automation/SafeArray.h"
 #include "hosting/Registration.h"
-#include "noxsimplelinks/comm/clsRequestWrapper.h"
-#include "noxsimplelinks/comm/clsUtils.h"
+#include "noxsimplelinks/request/clsRequestWrapper.h"
+#include "noxsimplelinks/request/clsUtils.h"
 
 namespace {
 

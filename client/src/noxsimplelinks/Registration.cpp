@@ -3,8 +3,6 @@
 #include "automation/ObjectFactory.h"
 #include "noxsimplelinks/comm/clsCommWrapper2.h"
 #include "noxsimplelinks/comm/clsCommWrapperAsync.h"
-#include "noxsimplelinks/comm/clsRequestWrapper.h"
-#include "noxsimplelinks/comm/clsUtils.h"
 #include "noxsimplelinks/common/clsXmlWrapper.h"
 #include "noxsimplelinks/control/ctlSimpleLinks.h"
 #include "noxsimplelinks/env/clsDate.h"
@@ -15,6 +13,8 @@
 #include "noxsimplelinks/metadata/clsObjDefWrapper2.h"
 #include "noxsimplelinks/metadata/clsResWrapper.h"
 #include "noxsimplelinks/metadata/clsUI_DefWrapper.h"
+#include "noxsimplelinks/request/clsRequestWrapper.h"
+#include "noxsimplelinks/request/clsUtils.h"
 #include "noxsimplelinks/toolbar/clsActions.h"
 #include "noxsimplelinks/toolbar/clsCbarsWrapper2.h"
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "automation/ObjectFactory.h"
-#include "noxsimplelinks/comm/clsUtils.h"
 #include "noxsimplelinks/control/ctlSimpleLinks.h"
+#include "noxsimplelinks/request/RequestFragments.h"
+#include "noxsimplelinks/request/clsUtils.h"
 
 namespace noxsimplelinks {
 
@@ -80,9 +80,6 @@ const LoaderRow* ChooseRow(const std::string& parentType, const std::string& int
     return nullptr;
 }
 
-constexpr const char* kHistoryParams =
-    "<PARAMS><active_version>True</active_version><not_case_sensitive>True</not_case_sensitive></PARAMS>";
-
 }  // namespace
 
 std::string ctlSimpleLinks::FilterName() const {
@@ -96,14 +93,12 @@ std::string ctlSimpleLinks::FilterName() const {
 std::string ctlSimpleLinks::GetLinkCriteria(const std::string& parentType, const std::string& linkName) {
     std::string criteria;
     try {
-        if (DispatchPtr viewType = ParamObject("VIEW_TYPE_OBJ")) {
-            const std::string text = viewType->Call("getLinkedObjectCriteria", parentType, linkName).TextOr("");
-            criteria = automation::CreateObject("noxsimplelinks.clsXmlWrapper")->Call("encodeXml", text).ToString();
-        }
+        if (DispatchPtr viewType = ParamObject("VIEW_TYPE_OBJ"))
+            criteria = viewType->Call("getLinkedObjectCriteria", parentType, linkName).TextOr("");
     } catch (...) {
         criteria.clear();
     }
-    return "<PARAMS><LINK_CRITERIA>" + criteria + "</LINK_CRITERIA></PARAMS>";
+    return RequestFragments::LinkCriteriaParams(criteria);
 }
 
 std::string ctlSimpleLinks::BuildLinksRequest() {
@@ -156,7 +151,7 @@ std::string ctlSimpleLinks::BuildLinksRequest() {
             break;
         }
         case Recipe::History:
-            builder->Call("setparams", std::string(kHistoryParams));
+            builder->Call("setparams", RequestFragments::HistoryParams());
             request = send(utils->getObjectsXmlForQueryHistory(m_strObjectType, fields, keys, values),
                            "QueryObjectVaultHistory");
             break;
@@ -174,13 +169,10 @@ std::string ctlSimpleLinks::BuildLinksRequest() {
             keys = Obj_Def()->Call("getObjectKeys", row->type);
             request = send(queryObjects(row->type).second, "QueryStepRelatedObjects");
             break;
-        case Recipe::Affected: {
-            const std::string in = utils->getObjByKeysAsXml(m_strParentType, keys, values, "IN_OBJECT", "");
-            const std::string objects = "<OBJECTS>" + in + "<OUT_OBJECT ID='ITEM'/>" +
-                                        utils->getSeletedFieldsXml(fields, "ITEM", Variant::Missing()) + "</OBJECTS>";
-            request = send(objects, "TopAffectedObjects");
+        case Recipe::Affected:
+            request = send(RequestFragments::AffectedObjects(*utils, m_strParentType, keys, values, fields),
+                           "TopAffectedObjects");
             break;
-        }
     }
     builder->Call("setparams", GetLinkCriteria("", ""));
     return request;

@@ -5,10 +5,11 @@
 
 #include "automation/AutomationError.h"
 #include "automation/SafeArray.h"
-#include "noxsimplelinks/comm/clsRequestWrapper.h"
-#include "noxsimplelinks/comm/clsUtils.h"
 #include "noxsimplelinks/common/ModGeneral.h"
 #include "noxsimplelinks/metadata/ObjectKeyNames.h"
+#include "noxsimplelinks/request/RequestFragments.h"
+#include "noxsimplelinks/request/clsRequestWrapper.h"
+#include "noxsimplelinks/request/clsUtils.h"
 #include "platform/UserInterface.h"
 
 namespace noxsimplelinks {
@@ -99,11 +100,10 @@ bool AttrsUpdate::Send(const Variant& comm, const Variant& host, const std::stri
     automation::CallOn(request, "setparams", "");
     std::string body;
     for (const Row& row : rows_) {
-        std::string object = "<OBJECTS><OBJECT ID='" + objectType_ + "'>" +
-                             utils.getKeysXml(TextArray(keyNames_), TextArray(row.keyValues)) +
-                             utils.getKeysXml(TextArray(row.fieldNames), TextArray(row.fieldValues)) +
-                             "</OBJECT></OBJECTS>";
-        automation::CallOn(request, "setobjects", object);
+        automation::CallOn(request, "setobjects",
+                           RequestFragments::UpdatedObject(utils, objectType_, TextArray(keyNames_),
+                                                           TextArray(row.keyValues), TextArray(row.fieldNames),
+                                                           TextArray(row.fieldValues)));
         std::string method = automation::CallOn(request, "buildrequest", "UpdateCollectionObjectsWC").ToString();
         body += utils.fillCollectionMethodRequest(method, categoryMethod, TextArray(row.keyValues));
     }

@@ -4,8 +4,8 @@
 
 #include <pugixml.hpp>
 
-#include "noxsimplelinks/comm/clsRequestWrapper.h"
-#include "noxsimplelinks/comm/clsUtils.h"
+#include "noxsimplelinks/request/clsRequestWrapper.h"
+#include "noxsimplelinks/request/clsUtils.h"
 #include "support/BuilderFixtures.h"
 
 using automation::Variant;

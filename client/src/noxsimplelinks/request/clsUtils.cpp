@@ -1,4 +1,4 @@
-#include "noxsimplelinks/comm/clsUtils.h"
+#include "noxsimplelinks/request/clsUtils.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "noxsimplelinks/comm/clsRequestWrapper.h"
+#include "noxsimplelinks/request/clsRequestWrapper.h"
 #include "support/BuilderFixtures.h"
 
 using noxsimplelinks::clsRequestWrapper;

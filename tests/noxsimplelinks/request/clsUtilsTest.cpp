@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "noxsimplelinks/comm/clsUtils.h"
+#include "noxsimplelinks/request/clsUtils.h"
 #include "platform/xml/XmlDocument.h"
 #include "support/BuilderFixtures.h"
 #include "support/ErrorOf.h"
