@@ -5,7 +5,7 @@
 #include "automation/SafeArray.h"
 #include "noxsimplelinks/common/Quietly.h"
 #include "noxsimplelinks/control/ctlSimpleLinks.h"
-#include "platform/toolbar/ToolsCollection.h"
+#include "platform/toolbar/ToolLookup.h"
 
 namespace noxsimplelinks {
 
@@ -246,8 +246,8 @@ DispatchPtr ctlSimpleLinks::Tool(const std::string& toolId) {
 }
 
 bool ctlSimpleLinks::HasTool(const std::string& toolId) {
-    auto own = std::dynamic_pointer_cast<platform::ToolsCollection>(SSActiveToolBars1_->Get("Tools").ToObject());
-    return !own || own->Exists(toolId);  // another toolbar is asked, and answers with an error
+    auto lookup = std::dynamic_pointer_cast<platform::ToolLookup>(SSActiveToolBars1_->Get("Tools").ToObject());
+    return !lookup || lookup->Exists(toolId);  // another toolbar is asked, and answers with an error
 }
 
 void ctlSimpleLinks::SetTool(const std::string& toolId, const char* property, bool value) {

@@ -7,7 +7,8 @@
 #include "noxsimplelinks/metadata/UiDefNames.h"
 #include "noxsimplelinks/metadata/UiDefValues.h"
 #include "noxsimplelinks/metadata/clsUI_DefWrapper.h"
-#include "platform/xml/XmlDocument.h"
+#include "platform/xml/DomAccess.h"
+#include "platform/xml/XmlTree.h"
 #include "platform/xml/XmlQuery.h"
 
 namespace noxsimplelinks {
@@ -42,7 +43,7 @@ bool WithHourglass(F&& conversion) {
 }  // namespace
 
 std::string clsUI_DefWrapper::xmlString() {
-    return ReportedCall<std::string>("clsUI_DefWrapper:xmlString", [&] { return xml_->getXml(); });
+    return ReportedCall<std::string>("clsUI_DefWrapper:xmlString", [&] { return document_->Get("xml").ToString(); });
 }
 
 void clsUI_DefWrapper::SetXmlString(const std::string& xml) {
@@ -68,7 +69,7 @@ bool clsUI_DefWrapper::HasPackedFlags() {
 
 bool clsUI_DefWrapper::ToShort() {
     if (HasPackedFlags()) return true;
-    platform::XmlTree& tree = *document_->Tree();
+    platform::XmlTree& tree = *dom_->Tree();
     for (pugi::xml_node attr : SelectAll("//ATTR")) {
         std::string flags;
         for (const char* flag : names::kFlags) {
@@ -86,7 +87,7 @@ bool clsUI_DefWrapper::ToShort() {
 
 bool clsUI_DefWrapper::ToLong() {
     if (!HasPackedFlags()) return true;
-    platform::XmlTree& tree = *document_->Tree();
+    platform::XmlTree& tree = *dom_->Tree();
     for (pugi::xml_node attr : SelectAll("//ATTR")) {
         RenameAttributes(tree, attr, names::LongName);
         pugi::xml_attribute packed = attr.attribute(names::kFlagsAttribute);

@@ -9,6 +9,8 @@
 #include "noxsimplelinks/env/modEnvironment.h"
 #include "noxsimplelinks/metadata/UiDefNames.h"
 #include "noxsimplelinks/metadata/UiDefValues.h"
+#include "noxsimplelinks/common/Quietly.h"
+#include "platform/xml/DomAccess.h"
 #include "platform/xml/XmlDocument.h"
 #include "platform/xml/XmlQuery.h"
 
@@ -26,6 +28,18 @@ std::string Quoted(const std::string& value) { return "'" + value + "'"; }
 
 bool AttributeIs(pugi::xml_node node, const char* name, std::string_view value) {
     return node.attribute(name).value() == value;
+}
+
+// A document of another make is read through its text into a document of this platform, which the
+// definitions are then read from and converted in.
+std::shared_ptr<platform::XmlDocument> CopyOf(const DispatchPtr& document) {
+    auto copy = std::make_shared<platform::XmlDocument>();
+    std::string error;
+    if (!copy->LoadText(document->Get("xml").ToString(), error))
+        throw AutomationError(automation::errors::kUserError,
+                              "The UI definitions cannot be read from the XML component's document: " + error,
+                              "clsUI_DefWrapper");
+    return copy;
 }
 
 }  // namespace
@@ -110,23 +124,29 @@ bool clsUI_DefWrapper::Load(const std::string& source, bool fromText) {
 std::shared_ptr<clsXmlWrapper> clsUI_DefWrapper::XmlWrapper() { return xml_; }
 
 void clsUI_DefWrapper::SetXmlWrapper(std::shared_ptr<clsXmlWrapper> wrapper) {
-    auto document = std::dynamic_pointer_cast<platform::XmlDocument>(wrapper->getDocument());
+    DispatchPtr document = wrapper->getDocument();
     if (!document)
-        throw AutomationError(automation::errors::kUserError,
-                              "The XML utility component holds no document that UI definitions can be read from",
+        throw AutomationError(automation::errors::kUserError, "The XML utility component holds no document",
                               "clsUI_DefWrapper");
-    document->SetProperty("SelectionLanguage", Variant("XPath"));
+    Quietly([&] { document->Call("setProperty", "SelectionLanguage", "XPath"); });
+    auto dom = std::dynamic_pointer_cast<platform::DomAccess>(document);
+    if (!dom) {
+        auto copy = CopyOf(document);
+        dom = copy;
+        document = copy;
+    }
     xml_ = std::move(wrapper);
     document_ = std::move(document);
+    dom_ = std::move(dom);
     indexed_ = false;
     Indexed();
 }
 
-pugi::xml_node clsUI_DefWrapper::Root() { return document_->Node(); }
+pugi::xml_node clsUI_DefWrapper::Root() { return dom_->Node(); }
 
 const UiDefIndex& clsUI_DefWrapper::Indexed() {
     if (!indexed_) {
-        index_.Build(document_->Node());
+        index_.Build(dom_->Node());
         indexed_ = true;
     }
     return index_;
