@@ -138,7 +138,7 @@ private:
     bool ToLong();
 
     std::shared_ptr<clsXmlWrapper> xml_;
-    DispatchPtr document_;                     // the document the definitions are read from
+    DispatchPtr document_;                      // the document the definitions are read from
     std::shared_ptr<platform::DomAccess> dom_;  // its tree
     UiDefIndex index_;
     bool indexed_ = false;
