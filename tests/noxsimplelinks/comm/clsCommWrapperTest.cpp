@@ -114,12 +114,14 @@ TEST_F(CommWrapperTest, InitOpensOverHttpOrTheEmbeddedServerOrRecordsUnableToCre
         EXPECT_EQ(LastError(*wrapper), std::to_string(kUnableToCreate) + " Unable to Create :X (clsCommWrapper2.Init)");
         ASSERT_TRUE(wrapper->Call("Init", "127.0.0.1", port(http.Port()), "nox/servlet", "noxcomm2.Icomm").ToBool());
         EXPECT_EQ(LastError(*wrapper), "0  ()");
+        EXPECT_EQ(wrapper->Get("Server").ToString(), http.Url("/nox/servlet"));
         EXPECT_EQ(SendByName(*wrapper, "failed").answer, Variant(ScriptedAnswer("failed")));
         EXPECT_EQ(CallOn(CallOn(wrapper->Get("Response"), "Messages"), "Count").ToLong(), 2);
         EXPECT_TRUE(wrapper->Call("SendRequest2", "ok").ToBool());
         EXPECT_EQ(CallOn(wrapper->Get("Response"), "ResultCode").ToString(), "ok");
         ScopedEmbeddedServer server(ScriptedAnswer);
         EXPECT_TRUE(wrapper->Call("Init", "embedded", int16_t{0}, Variant(), "X").ToBool());
+        EXPECT_EQ(wrapper->Get("Server").ToString(), "embedded");
     }
 }
 

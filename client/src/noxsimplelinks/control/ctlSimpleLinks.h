@@ -141,6 +141,8 @@ private:
     // Loading (ctlSimpleLinksLoading.cpp, ctlSimpleLinksLoader.cpp).
     void SendSynchronously(const std::string& request);
     void SendAsynchronously(const std::string& request);
+    DispatchPtr AsyncComm();
+    std::string CommServer();
     void ObjCommAsync_RequestResult(int32_t nRequestID, int32_t nHr, const std::string& bstrErrors,
                                     const std::string& bstrResponse);
     void FillGrid(std::string answer);

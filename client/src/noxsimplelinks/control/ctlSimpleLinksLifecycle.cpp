@@ -42,6 +42,8 @@ void ctlSimpleLinks::Init(const Variant& XmlSection) {
         CreateGrid();
         myGridProperties();
         BuildToolbar();
+        // Hidden edge: a revision filter stored in the section loads the grid here already
+        // (SetFilterOption refreshes), before the host's first Refresh.
         ApplyStoredFilter();
         ApplyFonts();
     });
@@ -157,7 +159,7 @@ void ctlSimpleLinks::ApplyStoredFilter() {
 void ctlSimpleLinks::SetFilterOption(int32_t option) {
     m_nFilterOption = option;
     m_bRequestPending = false;
-    Refresh(Variant(false));
+    Refresh(Variant(false));  // the grid follows the new filter at once
     const std::string path = FilterOptionPath();
     if (!path.empty()) Quietly([&] { SectionNode(path)->Let("Text", Variant(std::to_string(option))); });
     RaiseExecuteEvent("FilterOptionChanged");

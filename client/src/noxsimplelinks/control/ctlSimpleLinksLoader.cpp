@@ -174,6 +174,8 @@ std::string ctlSimpleLinks::BuildLinksRequest() {
                            "TopAffectedObjects");
             break;
     }
+    // Hidden edge: the request builder keeps its parameters from one document to the next, so the link
+    // criteria are reset after each load (to those of no link), lest a command's request carry them.
     builder->Call("setparams", GetLinkCriteria("", ""));
     return request;
 }
