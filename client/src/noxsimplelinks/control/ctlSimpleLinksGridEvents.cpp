@@ -14,31 +14,31 @@ constexpr int16_t kKeyA = 65;
 
 }  // namespace
 
-void ctlSimpleLinks::fg_ObjectEvent(std::string_view event, automation::Arguments& args) {
+void ctlSimpleLinks::OnGridEvent(std::string_view event, automation::Arguments& args) {
     ReportedStep("ctlSimpleLinks.fg_ObjectEvent", [&] {
         if (event == "Click") {
-            fg_Click();
+            OnGridClick();
         } else if (event == "KeyUp") {
             args.resize(2);
-            fg_keyUp(args[0].ToInteger(), args[1].ToInteger());
+            OnGridKeyUp(args[0].ToInteger(), args[1].ToInteger());
         }
     });
 }
 
-void ctlSimpleLinks::fg_Click() {
+void ctlSimpleLinks::OnGridClick() {
     ReportedStep("ctlSimpleLinks:fg_Click", [&] {
-        if (fg_->Get("Row").ToLong() <= 0) return;
-        fg_->Let("RowSel", fg_->Get("Row"));
+        if (grid_->Get("Row").ToLong() <= 0) return;
+        grid_->Let("RowSel", grid_->Get("Row"));
         UpdateToolStates(GetSelectionState());
     });
 }
 
-void ctlSimpleLinks::fg_keyUp(int16_t keyCode, int16_t shift) {
+void ctlSimpleLinks::OnGridKeyUp(int16_t keyCode, int16_t shift) {
     ReportedStep("ctlSimpleLinks:fg_keyUp", [&] {
         if (!(shift & kCtrlBit) || keyCode != kKeyA) return;
         try {
-            const int32_t rows = fg_->Get("Rows").ToLong(), cols = fg_->Get("Cols").ToLong();
-            fg_->Call("Select", fg_->Get("FixedRows"), Variant(int32_t{1}), Variant(rows - 1), Variant(cols - 1));
+            const int32_t rows = grid_->Get("Rows").ToLong(), cols = grid_->Get("Cols").ToLong();
+            grid_->Call("Select", grid_->Get("FixedRows"), Variant(int32_t{1}), Variant(rows - 1), Variant(cols - 1));
         } catch (...) {
             // Selecting every row fails silently (an empty grid).
         }
