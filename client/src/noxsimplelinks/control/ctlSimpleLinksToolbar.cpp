@@ -38,8 +38,7 @@ void ctlSimpleLinks::OnToolbarEvent(std::string_view event, automation::Argument
         if (args.empty() || !args[0].IsObject()) return;
         const std::vector<std::string> fields = TagFields(args[0].ToObject());
         if (event == "ToolClick" && fields.size() >= 2) ButtonOperation(fields[1]);
-        else if (event == "PopupRequest" && fields.size() >= 4)
-            toolbar_->Call("PopupMenu", fields[3]);
+        else if (event == "PopupRequest" && fields.size() >= 4) toolbar_->Call("PopupMenu", fields[3]);
     } catch (...) {
         // Errors of a command are handled by the command or the action mapping.
     }
