@@ -12,8 +12,8 @@
 
 #include "automation/ObjectFactory.h"
 #include "automation/SafeArray.h"
-#include "components/Registration.h"
 #include "components/noxcomm2/EmbeddedServer.h"
+#include "hosting/Registration.h"
 #include "noxsimplelinks/control/ctlSimpleLinks.h"
 #include "platform/HeadlessUi.h"
 #include "platform/site/ControlSite.h"
@@ -27,7 +27,7 @@ using automation::Variant;
 
 constexpr int kRows = 10000;
 
-const fs::path kData = fs::path(__FILE__).parent_path().parent_path() / "data";
+const fs::path kData = NOX_DATA_DIR;
 
 std::string AnswerWithRows(int rows) {
     std::string text =
@@ -59,7 +59,7 @@ struct World {
         fs::create_directories(root / "AppData");
         setenv("APPDATA", (root / "AppData").c_str(), 1);
         setenv("ALLUSERSPROFILE", (kData / "allusers").c_str(), 1);
-        components::RegisterAll();
+        hosting::RegisterAll();
         platform::InstallUi(std::make_shared<platform::HeadlessUi>());
         answer = AnswerWithRows(kRows);
         components::EmbeddedServer::Register([this](const std::string&) {

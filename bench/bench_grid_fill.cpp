@@ -11,7 +11,7 @@
 #include <pugixml.hpp>
 
 #include "BenchProfile.h"
-#include "components/Registration.h"
+#include "hosting/Registration.h"
 #include "noxsimplelinks/grid/clsGrid.h"
 #include "platform/grid/FlexGrid.h"
 
@@ -69,7 +69,7 @@ void LayOut(platform::FlexGrid& grid, bool numbersAsText) {
 }
 
 void BM_FillGridAgainstBareParse(benchmark::State& state) {
-    static bool ready = (bench::MakeProfile(), components::RegisterAll(), true);
+    static bool ready = (bench::MakeProfile(), hosting::RegisterAll(), true);
     benchmark::DoNotOptimize(ready);
     const std::string text = Answer();
     noxsimplelinks::clsGrid filler;

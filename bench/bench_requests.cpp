@@ -5,9 +5,9 @@
 #include <chrono>
 
 #include "automation/SafeArray.h"
-#include "components/Registration.h"
-#include "noxsimplelinks/comm/clsRequestWrapper.h"
-#include "noxsimplelinks/comm/clsUtils.h"
+#include "hosting/Registration.h"
+#include "noxsimplelinks/request/clsRequestWrapper.h"
+#include "noxsimplelinks/request/clsUtils.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ using automation::Variant;
 
 // A shared builder, as the host's: parameters are set for every row and merge with what it holds.
 std::string MultiMethodRequest(int rows) {
-    static bool registered = (components::RegisterAll(), true);
+    static bool registered = (hosting::RegisterAll(), true);
     benchmark::DoNotOptimize(registered);
     noxsimplelinks::clsUtils utils;
     noxsimplelinks::clsRequestWrapper builder;

@@ -6,8 +6,8 @@
 
 #include <pugixml.hpp>
 
-#include "components/Registration.h"
-#include "noxsimplelinks/comm/clsXmlWrapper.h"
+#include "hosting/Registration.h"
+#include "noxsimplelinks/common/clsXmlWrapper.h"
 #include "platform/recordset/Recordset.h"
 
 namespace {
@@ -71,7 +71,7 @@ BENCHMARK(BM_RowSetAgainstBareParse)->Unit(benchmark::kMillisecond)->Iterations(
 
 // The way the grid reads an answer: through the XML wrapper and its component, by name.
 void BM_RowSetThroughXmlWrapperAgainstBareParse(benchmark::State& state) {
-    static bool registered = (components::RegisterAll(), true);
+    static bool registered = (hosting::RegisterAll(), true);
     benchmark::DoNotOptimize(registered);
     noxsimplelinks::clsXmlWrapper xml;
     AgainstBareParse(state, [&](std::string text) { return xml.getRecordset(std::move(text)); });

@@ -10,7 +10,7 @@
 
 #include "automation/ObjectFactory.h"
 #include "components/noxauth/IAuthorization.h"
-#include "components/Registration.h"
+#include "hosting/Registration.h"
 #include "noxsimplelinks/toolbar/clsCbarsWrapper2.h"
 #include "platform/toolbar/ToolbarControl.h"
 
@@ -47,7 +47,7 @@ fs::path WriteDefinitions(int count) {
 }
 
 void ToggleState(benchmark::State& state) {
-    static const bool registered = (components::RegisterAll(), true);
+    static const bool registered = (hosting::RegisterAll(), true);
     (void)registered;
     const int count = static_cast<int>(state.range(0));
     const fs::path definition = WriteDefinitions(count);

@@ -8,7 +8,7 @@
 #include <pugixml.hpp>
 
 #include "BenchProfile.h"
-#include "components/Registration.h"
+#include "hosting/Registration.h"
 #include "noxsimplelinks/grid/clsGrid.h"
 #include "noxsimplelinks/metadata/clsUI_DefWrapper.h"
 #include "platform/grid/FlexGrid.h"
@@ -49,7 +49,7 @@ struct World {
         std::filesystem::path profile = bench::MakeProfile();
         text = UiDef();
         bench::WriteFile(profile / "config" / "download" / "ui_def.xml", text);
-        components::RegisterAll();
+        hosting::RegisterAll();
         ui = std::make_shared<noxsimplelinks::clsUI_DefWrapper>();
         definition->LoadXml(GridDefinition());
         node = automation::Variant(definition->DocumentElement());

@@ -7,13 +7,12 @@
 #include "automation/Apartment.h"
 #include "automation/ObjectFactory.h"
 #include "automation/SafeArray.h"
-#include "components/Registration.h"
 #include "components/noxcomm2/EmbeddedServer.h"
 #include "components/noxhostservices/clshostservices.h"
 #include "embedded/EmbeddedPlm.h"
+#include "hosting/Registration.h"
 #include "noxsimplelinks/env/modEnvironment.h"
 #include "platform/ConsoleUi.h"
-#include "platform/Environment.h"
 #include "platform/grid/FlexGrid.h"
 #include "platform/grid/GridText.h"
 #include "platform/grid/GridUser.h"
@@ -42,7 +41,7 @@ Variant List(const std::vector<std::string>& values) {
 // parsed, before the program's own start-up).
 void PrepareProcess() {
     static const bool prepared = [] {
-        components::RegisterAll();
+        hosting::RegisterAll();
         platform::InstallUi(std::make_shared<platform::ConsoleUi>());
         components::clshostservices::SetWorkspaceHandler(
             [](const std::string& description) { std::cout << "open workspace: " << description << "\n"; });
@@ -66,13 +65,7 @@ PaneHost::PaneHost(const PaneOptions& options) : options_(options) {
     if (options_.parent.empty()) throw Failure("--parent needs the parent's type");
     ConnectServer();
     site_ = std::make_shared<platform::ControlSite>();
-    if (options_.sync) {
-        DispatchPtr comm = automation::CreateObject("noxrequestpars.XMLRequestPars");
-        if (!options_.server.empty() && !comm->Call("Open", options_.server, int32_t{0}, "").ToBool()) {
-            throw Failure("cannot reach the server " + options_.server + ": " + comm->Get("LastError").ToString());
-        }
-        site_->SetComm(Variant(comm));
-    }
+    if (DispatchPtr comm = CommObject()) site_->SetComm(Variant(comm));
     site_->SetHost(Variant(automation::CreateObject("noxhostservices.clshostservices")));
     control_ = std::make_shared<noxsimplelinks::ctlSimpleLinks>();
     control_->SetContainer(Variant(DispatchPtr(site_)));
@@ -98,13 +91,29 @@ void PaneHost::ConnectServer() {
         });
         return;
     }
-    platform::Environment::Set("NOX_SERVER_URL", options_.server);
     DispatchPtr probe = automation::CreateObject("noxcomm2.Icomm");
     try {
         probe->Call("Open", options_.server, int32_t{0}, "");
     } catch (const automation::AutomationError& e) {
         throw Failure("cannot reach the server " + options_.server + ": " + e.Description());
     }
+}
+
+DispatchPtr PaneHost::CommObject() const {
+    if (options_.sync) {
+        DispatchPtr comm = automation::CreateObject("noxrequestpars.XMLRequestPars");
+        if (!options_.server.empty() && !comm->Call("Open", options_.server, int32_t{0}, "").ToBool()) {
+            throw Failure("cannot reach the server " + options_.server + ": " + comm->Get("LastError").ToString());
+        }
+        return comm;
+    }
+    if (options_.server.empty()) return nullptr;
+    DispatchPtr comm = automation::CreateObject("noxsimplelinks.clsCommWrapper2");
+    if (!comm->Call("Init", options_.server, int32_t{0}, std::string(), "noxcomm2.Icomm").ToBool()) {
+        throw Failure("cannot reach the server " + options_.server + ": " +
+                      comm->Get("LastCommError").ToObject()->Get("Description").ToString());
+    }
+    return comm;
 }
 
 void PaneHost::SetParent() {

@@ -45,6 +45,10 @@ public:
 
 private:
     void ConnectServer();
+    // The communication object the site offers: an "XMLRequestPars" for synchronous loads; for a served
+    // server, a communication wrapper opened on it (the control opens its own asynchronous wrapper on
+    // the same server); none for the embedded server, which the connection settings name by default.
+    automation::DispatchPtr CommObject() const;
     void SetParent();
     std::string Title() const;
 

@@ -10,7 +10,7 @@
 #include "ShippedProfile.h"
 #include "UserCommand.h"
 #include "automation/AutomationError.h"
-#include "components/Registration.h"
+#include "hosting/Registration.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"simplelinks: the attached-items pane of the PLM client, on the command line"};
@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
     simplelinks::UseShippedAllUsersProfile();
     CLI11_PARSE(app, argc, argv);
     try {
-        components::RegisterAll();
+        hosting::RegisterAll();
         if (*profile) simplelinks::PrintProfile(std::cout);
         if (*demo) simplelinks::RunTour(std::cout);
         return 0;

@@ -21,7 +21,7 @@
 #include "automation/AutomationError.h"
 #include "automation/EventSource.h"
 #include "automation/ObjectFactory.h"
-#include "components/Registration.h"
+#include "hosting/Registration.h"
 
 namespace py = pybind11;
 using automation::AutomationError;
@@ -78,7 +78,7 @@ std::string TypeName(py::handle value) {
 }
 
 void RegisterEverythingOnce() {
-    static const bool registered = (components::RegisterAll(), true);
+    static const bool registered = (hosting::RegisterAll(), true);
     (void)registered;
 }
 

@@ -122,6 +122,12 @@ TEST_F(DispatchTest, BadCallsRaiseTheClassicNumbersFromTheObject) {
               errors::kObjectVariableNotSet);
 }
 
+TEST_F(DispatchTest, RequireObjectGivesTheObjectOrRaises) {
+    EXPECT_EQ(RequireObject(Variant(counter)), counter);
+    EXPECT_EQ(ErrorOf([] { RequireObject(Variant::Nothing()); }).Number(), errors::kObjectVariableNotSet);
+    EXPECT_EQ(ErrorOf([] { RequireObject(Variant("text")); }).Number(), errors::kTypeMismatch);
+}
+
 TEST(ObjectFactoryTest, CreatesByProgIdAndRestoresReplacedRegistrations) {
     auto& factory = ObjectFactory::Instance();
     RegisterClass<Counter>("Test.Counter");

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "noxsimplelinks/env/modEnvironment.h"
 #include "platform/LocaleSeparators.h"
+#include "platform/ProductFolders.h"
 
 namespace fs = std::filesystem;
 
@@ -25,12 +25,12 @@ TestWorld::TestWorld(Profile profile)
     fs::create_directories(UserFolder());
     fs::create_directories(AllUsersFolder());
     if (profile == Profile::Ready) fs::create_directories(ProfileFolder());
-    noxsimplelinks::modEnvironment::ForgetAppDataRoot();
+    platform::ProductFolders::ForgetAppDataRoot();
     platform::InstallUi(ui_);
 }
 
 TestWorld::~TestWorld() {
-    noxsimplelinks::modEnvironment::ForgetAppDataRoot();
+    platform::ProductFolders::ForgetAppDataRoot();
     platform::LocaleSeparators::ClearOverride();
     platform::InstallUi(std::make_shared<platform::HeadlessUi>());
     std::error_code ignored;

@@ -21,6 +21,12 @@ Variant InvokeOn(const Variant& target, std::string_view name, InvokeKind kind, 
     return target.ToObject()->Invoke(name, kind, args);
 }
 
+DispatchPtr RequireObject(const Variant& value) {
+    DispatchPtr object = value.ToObject();
+    if (!object) Raise(errors::kObjectVariableNotSet);
+    return object;
+}
+
 std::string FoldName(std::string_view name) {
     std::string folded(name);
     for (char& c : folded)

@@ -60,6 +60,9 @@ Variant CallOn(const Variant& target, std::string_view name, A&&... args) {
     return InvokeOn(target, name, InvokeKind::Method, list);
 }
 
+// The object a value holds; Nothing raises 91 and a value that is no object 13.
+DispatchPtr RequireObject(const Variant& value);
+
 // Member names compare without regard to ASCII case.
 std::string FoldName(std::string_view name);
 bool SameName(std::string_view a, std::string_view b);

@@ -14,8 +14,6 @@
 #include "components/noxrequest/IRequest.h"
 #include "components/noxrequestpars/XMLRequestPars.h"
 #include "components/noxxmlutil/IXmlUtil.h"
-#include "noxsimplelinks/Registration.h"
-#include "platform/Registration.h"
 
 namespace components {
 
@@ -34,12 +32,6 @@ void RegisterComponents() {
     RegisterClass<IAuthorization>("noxauth.IAuthorization");
     RegisterClass<clshostservices>(clshostservices::kProgId);
     RegisterClass<XMLRequestPars>(XMLRequestPars::kProgId);
-}
-
-void RegisterAll() {
-    platform::RegisterControls();
-    noxsimplelinks::RegisterClasses();
-    RegisterComponents();
 }
 
 }  // namespace components

@@ -7,6 +7,9 @@
 
 namespace platform {
 
+// The application's name: the title of the boxes the product shows without one of their own.
+inline constexpr const char* kApplicationName = "noxsimplelinks";
+
 // The classic message-box answers.
 inline constexpr int kAnswerOk = 1;
 inline constexpr int kAnswerCancel = 2;

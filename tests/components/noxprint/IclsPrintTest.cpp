@@ -2,15 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include <pugixml.hpp>
 
-#include "support/ErrorOf.h"
-#include "../../noxsimplelinks/metadata/UiDefWorld.h"
 #include "components/noxprint/IclsPrint.h"
-#include "noxsimplelinks/grid/clsReportWrapper.h"
 #include "platform/grid/FlexGrid.h"
-#include "support/ScopedProgId.h"
+#include "support/ErrorOf.h"
+#include "support/TestWorld.h"
 
 using namespace automation;
 using testing::ElementsAre;
@@ -29,7 +29,9 @@ protected:
     }
     // Reads the last report written, from its <html> on, into `html`.
     void ReadReport() {
-        std::string text = testsupport::ReadText(printer->LastReportFile());
+        std::stringstream read;
+        read << std::ifstream(printer->LastReportFile(), std::ios::binary).rdbuf();
+        const std::string text = read.str();
         ASSERT_TRUE(html.load_string(text.substr(text.find("<html")).c_str())) << text;
     }
     // The texts of the report's nodes at xpath, in document order.
@@ -39,7 +41,7 @@ protected:
         return texts;
     }
 
-    testsupport::UiDefWorld world;
+    testsupport::TestWorld world;
     std::shared_ptr<platform::FlexGrid> grid = std::make_shared<platform::FlexGrid>();
     std::shared_ptr<components::IclsPrint> printer = std::make_shared<components::IclsPrint>();
     pugi::xml_document html;
@@ -48,12 +50,11 @@ protected:
 }  // namespace
 
 TEST_F(PrintTest, TheGridBecomesAnHtmlReportInTheReportsFolder) {
-    testsupport::ScopedProgId replacement("noxprint.IclsPrint", [this] { return printer; });
-    ASSERT_TRUE(noxsimplelinks::clsReportWrapper().printGridContents(Variant(grid), "Attached documents", "Item A-1",
-                                                                     "Page 1 of item A-1", "Printed 3/5/2024",
-                                                                     "End of report", true, 2, false));
+    ASSERT_TRUE(printer->Call("printGridContents", Variant(grid), "Attached documents", "Item A-1", "Page 1 of item A-1",
+                              "Printed 3/5/2024", "End of report", true, int16_t{2}, false)
+                    .ToBool());
     std::filesystem::path file = printer->LastReportFile();
-    EXPECT_EQ(file.parent_path(), world.world.ProfileFolder() / "config" / "reports");
+    EXPECT_EQ(file.parent_path(), world.ProfileFolder() / "config" / "reports");
     EXPECT_EQ(file.extension(), ".html");
     ReadReport();
     EXPECT_THAT(Texts("//title | //h1"), ElementsAre("Attached documents", "Attached documents"));

@@ -10,12 +10,14 @@
 #include "noxsimplelinks/comm/clsCommWrapperAsync.h"
 #include "support/LoopbackServer.h"
 #include "support/ScopedEmbeddedServer.h"
+#include "support/ScriptedAnswers.h"
 #include "support/TestWorld.h"
 
 using namespace automation;
 using noxsimplelinks::clsCommWrapper2;
 using noxsimplelinks::clsCommWrapperAsync;
 using testsupport::ScopedEmbeddedServer;
+using testsupport::ScriptedAnswer;
 using ::testing::HasSubstr;
 namespace commerrors = components::commerrors;
 
@@ -40,24 +42,6 @@ std::string LastError(Dispatch& wrapper) {
     Variant record = wrapper.Get("LastCommError");
     return std::to_string(CallOn(record, "Number").ToLong()) + " " + CallOn(record, "Description").ToString() + " (" +
            CallOn(record, "Source").ToString() + ")";
-}
-
-// The scripted server: the request text names the answer to give.
-std::string ScriptedAnswer(const std::string& request) {
-    if (request == "throw") throw std::runtime_error("disk full");
-    if (request == "not xml") return "Service Unavailable";
-    if (request == "failed")
-        return "<Answer ResultCode='failed'><Messages><Message><Description>no such item</Description></Message>"
-               "<Message><Description>second</Description></Message></Messages></Answer>";
-    if (request == "warning")
-        return "<Answer ResultCode='warning'><Messages><Message><Description>answer level</Description></Message>"
-               "</Messages><MethodResponses><MethodResponse ResultCode='Partial'><Messages><Message>"
-               "<Description>row 2 locked</Description></Message></Messages></MethodResponse>"
-               "<MethodResponse ResultCode='FAILED'/></MethodResponses></Answer>";
-    if (request == "warning, silent first method")
-        return "<Answer ResultCode='WARNING'><Messages><Message><Description>x</Description></Message></Messages>"
-               "<MethodResponses><MethodResponse ResultCode='OK'/></MethodResponses></Answer>";
-    return "<Answer ResultCode='ok'><MethodResponses><MethodResponse ResultCode='OK'/></MethodResponses></Answer>";
 }
 
 class CommWrapperTest : public ::testing::Test {
@@ -130,12 +114,14 @@ TEST_F(CommWrapperTest, InitOpensOverHttpOrTheEmbeddedServerOrRecordsUnableToCre
         EXPECT_EQ(LastError(*wrapper), std::to_string(kUnableToCreate) + " Unable to Create :X (clsCommWrapper2.Init)");
         ASSERT_TRUE(wrapper->Call("Init", "127.0.0.1", port(http.Port()), "nox/servlet", "noxcomm2.Icomm").ToBool());
         EXPECT_EQ(LastError(*wrapper), "0  ()");
+        EXPECT_EQ(wrapper->Get("Server").ToString(), http.Url("/nox/servlet"));
         EXPECT_EQ(SendByName(*wrapper, "failed").answer, Variant(ScriptedAnswer("failed")));
         EXPECT_EQ(CallOn(CallOn(wrapper->Get("Response"), "Messages"), "Count").ToLong(), 2);
         EXPECT_TRUE(wrapper->Call("SendRequest2", "ok").ToBool());
         EXPECT_EQ(CallOn(wrapper->Get("Response"), "ResultCode").ToString(), "ok");
         ScopedEmbeddedServer server(ScriptedAnswer);
         EXPECT_TRUE(wrapper->Call("Init", "embedded", int16_t{0}, Variant(), "X").ToBool());
+        EXPECT_EQ(wrapper->Get("Server").ToString(), "embedded");
     }
 }
 

@@ -4,8 +4,8 @@
 
 #include "automation/ObjectFactory.h"
 #include "automation/SafeArray.h"
-#include "components/Registration.h"
 #include "embedded/EmbeddedPlm.h"
+#include "hosting/Registration.h"
 #include "platform/xml/XmlDocument.h"
 
 namespace controltest {
@@ -18,7 +18,7 @@ Variant List(std::vector<std::string> values) {
 }
 
 ControlWorld::ControlWorld() {
-    static const bool registered = (components::RegisterAll(), true);  // once for all worlds
+    static const bool registered = (hosting::RegisterAll(), true);  // once for all worlds
     (void)registered;
     fs::copy(fs::path(NOX_DATA_DIR) / "allusers" / "AppData", world.AllUsersFolder() / "AppData",
              fs::copy_options::recursive);

@@ -11,6 +11,7 @@
 #include "automation/Apartment.h"
 #include "automation/ObjectFactory.h"
 #include "components/noxcomm2/EmbeddedServer.h"
+#include "support/LoopbackServer.h"
 #include "support/ScopedEmbeddedServer.h"
 
 namespace controltest {
@@ -80,6 +81,28 @@ TEST(AsynchronousLoad, ArrivesWhenTheHostPumpsRefusesASecondRefreshMeanwhileAndK
 
 // Before Init an error inside ends it with a box titled by the control; an unknown parent type or a
 // missing key value sends nothing.
+// The control's own asynchronous wrapper is opened on the server the site's Comm talks to, not on the
+// one the connection settings name (the embedded one, here refusing every request).
+TEST(AsynchronousLoad, GoesToTheServerOfTheSitesComm) {
+    ControlWorld w;
+    w.UseSampleServer();
+    testsupport::LoopbackServer http([sample = EmbeddedServer::Current()](const std::string&, const std::string& body) {
+        return testsupport::LoopbackServer::Reply{200, body.empty() ? std::string() : sample(body)};
+    });
+    testsupport::ScopedEmbeddedServer embedded([](const std::string&) -> std::string {
+        throw std::runtime_error("not the site's server");
+    });
+    DispatchPtr comm = automation::CreateObject("noxsimplelinks.clsCommWrapper2");
+    ASSERT_TRUE(comm->Call("Init", http.Url("/nox/request"), int32_t{0}, "", "noxcomm2.Icomm").ToBool());
+    w.site->SetComm(Variant(comm));
+    w.Show("FILES", "DOC", kDocKeys, {"D100", "B"});
+    EXPECT_FALSE(w.control->Refresh());
+    ASSERT_TRUE(PumpUntilLoaded(w));
+    EXPECT_EQ(w.Rows(), 3);
+    EXPECT_EQ(embedded.Requests(), 0);
+    EXPECT_TRUE(w.world.Ui().Messages().empty());
+}
+
 TEST(Refresh, AnErrorEndsItWithABoxAndAParentItCannotLoadSendsNothing) {
     ControlWorld w;
     testsupport::ScopedEmbeddedServer counting([](const std::string&) { return std::string(kFailedAnswer); });

@@ -7,6 +7,8 @@
 #include "components/noxhostservices/EditedFiles.h"
 #include "components/noxhostservices/clshostservices.h"
 #include "platform/grid/GridUser.h"
+#include "support/LateBoundProxy.h"
+#include "support/ScopedProgId.h"
 
 namespace controltest {
 namespace {
@@ -82,6 +84,39 @@ TEST(FileTools, FollowTheSelectionTheUserAndTheRights) {
         p.Expect(c.enabled, true, c.type);
         p.Expect(c.disabled, false, c.type);
     }
+}
+
+// A toolbar of another make is reached by member name alone (each tool the pane lacks is asked for and
+// answers with an error): its tools end as this platform's toolbar's do.
+TEST(FileTools, AToolbarOfAnotherMakeEndsInTheSameStates) {
+    auto states = [](platform::ToolbarControl& toolbar) {
+        std::vector<std::string> all;
+        DispatchPtr tools = toolbar.Get("Tools").ToObject();
+        for (int32_t i = 1; i <= tools->Get("Count").ToLong(); ++i) {
+            DispatchPtr tool = tools->Get("Item", i).ToObject();
+            all.push_back(tool->Get("ID").ToString() + (tool->Get("Enabled").ToBool() ? " enabled" : " disabled") +
+                          (tool->Get("Visible").ToBool() ? "" : ", hidden"));
+        }
+        return all;
+    };
+    auto loadAndSelect = [](LoadedPane& p) {
+        p.Param("DOC.STATUS", Variant(std::string("IN_WORK")));
+        p.LoadD100();
+        p.SelectFiles({"F1001"});
+    };
+    LoadedPane own("FILES", "jdoe", "GENERAL ADMINISTRATOR");
+    loadAndSelect(own);
+
+    std::shared_ptr<platform::ToolbarControl> inner;
+    testsupport::ScopedProgId foreign(noxsimplelinks::ctlSimpleLinks::kToolbarClass, [&inner] {
+        inner = std::make_shared<platform::ToolbarControl>();
+        return testsupport::LateBoundProxy::Of(inner);
+    });
+    LoadedPane other("FILES", "jdoe", "GENERAL ADMINISTRATOR");
+    loadAndSelect(other);
+    ASSERT_TRUE(inner);
+    EXPECT_GT(states(own.Toolbar()).size(), 10u);
+    EXPECT_EQ(states(*inner), states(own.Toolbar()));
 }
 
 // Only an anonymous user completes an edit, of a file among the host's edited files; a markup file is

@@ -7,10 +7,13 @@
 
 #include "GridWorld.h"
 #include "automation/VariantText.h"
+#include "components/noxxmlutil/IXmlUtil.h"
 #include "noxsimplelinks/env/modRegional.h"
 #include "noxsimplelinks/grid/clsGrid.h"
 #include "platform/Shell.h"
 #include "platform/grid/GridLayoutFile.h"
+#include "support/LateBoundProxy.h"
+#include "support/ScopedProgId.h"
 
 using namespace automation;
 using noxsimplelinks::clsGrid;
@@ -142,6 +145,29 @@ TEST_F(GridLayout, FillingConvertsByColumnTypeAutoSizesAndSortsAndNoRowSetEmptie
     EXPECT_EQ(g.ColWidth(0), 1500);
     EXPECT_EQ(g.ColWidth(3), 1200);
     EXPECT_EQ(g.ColWidth(1), 21 * 120 + 120);  // "A rather longer title"
+}
+
+// A grid and a row set of another make are reached by member name alone: the grid is filled with one
+// LoadArray and the row set read through its Fields, to the same texts as this platform's give.
+TEST_F(GridLayout, AGridAndARowSetOfAnotherMakeAreFilledToTheSameTexts) {
+    auto texts = [](const platform::FlexGrid& g) {
+        std::vector<std::string> all;
+        for (int32_t r = 0; r < g.Rows(); ++r)
+            for (int32_t c = 0; c < g.Cols(); ++c) all.push_back(g.TextMatrix(r, c));
+        return all;
+    };
+    ASSERT_TRUE(LayOut());
+    ASSERT_TRUE(grid.FillGrid(world.Grid(), Answer()));
+    const std::vector<std::string> expected = texts(*world.grid);
+
+    testsupport::ScopedProgId foreignXml("noxxmlutil.IXmlUtil", [] {
+        return testsupport::LateBoundProxy::Of(std::make_shared<components::IXmlUtil>());
+    });
+    auto other = std::make_shared<platform::FlexGrid>();
+    const Variant foreignGrid(testsupport::LateBoundProxy::Of(other));
+    ASSERT_TRUE(grid.LoadGridLayout(foreignGrid, world.Definition(), Variant::Nothing()));
+    ASSERT_TRUE(grid.FillGrid(foreignGrid, Answer()));
+    EXPECT_EQ(texts(*other), expected);
 }
 
 // Numbers the server writes plainly and those it does not show alike: as their value's text, in its

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "components/Registration.h"
+#include "hosting/Registration.h"
 #include "noxsimplelinks/metadata/clsUI_DefWrapper.h"
 #include "support/TestWorld.h"
 
@@ -54,7 +54,7 @@ inline const char* kSmallUiDef = R"(<UI_DEF>
 class UiDefWorld {
 public:
     explicit UiDefWorld(const std::string& uiDef = ReadText(SampleUiDefPath())) {
-        static const bool registered = (components::RegisterAll(), true);
+        static const bool registered = (hosting::RegisterAll(), true);
         (void)registered;
         world.WriteFile("AppData/VARDEN/config/download/ui_def.xml", uiDef);
     }

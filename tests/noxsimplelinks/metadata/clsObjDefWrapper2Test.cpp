@@ -4,10 +4,10 @@
 
 #include "automation/Collection.h"
 #include "automation/ObjectFactory.h"
+#include "noxsimplelinks/metadata/ObjectKeyNames.h"
+#include "noxsimplelinks/metadata/clsObjDefWrapper2.h"
 #include "support/ErrorOf.h"
 #include "support/ScopedProgId.h"
-#include "noxsimplelinks/env/ModGeneral.h"
-#include "noxsimplelinks/metadata/clsObjDefWrapper2.h"
 #include "support/TestWorld.h"
 
 using namespace automation;
@@ -167,11 +167,11 @@ TEST_F(ObjDefWrapperTest, GetObjectDefaultValuesOnlyTellsWhereTheFunctionWent) {
 }
 
 TEST_F(ObjDefWrapperTest, GetObjectKeyNamesAsksAFreshFacadeAndGivesEmptyOnFailure) {
-    EXPECT_EQ(noxsimplelinks::ModGeneral::GetObjectKeyNames("ITEM"), Variant(int32_t{1}));
+    EXPECT_EQ(noxsimplelinks::GetObjectKeyNames("ITEM"), Variant(int32_t{1}));
     EXPECT_EQ(fake->calls.back().name, "getObjectKeys");
     EXPECT_EQ(created, 1);
     fake->failure = AutomationError(5, "broken");
-    EXPECT_TRUE(noxsimplelinks::ModGeneral::GetObjectKeyNames("ITEM").IsEmpty());
+    EXPECT_TRUE(noxsimplelinks::GetObjectKeyNames("ITEM").IsEmpty());
     testsupport::ScopedProgId broken("noxmetadata2.IMetaData", []() -> DispatchPtr { throw AutomationError(429, "x"); });
-    EXPECT_TRUE(noxsimplelinks::ModGeneral::GetObjectKeyNames("ITEM").IsEmpty());
+    EXPECT_TRUE(noxsimplelinks::GetObjectKeyNames("ITEM").IsEmpty());
 }

@@ -6,6 +6,7 @@
 #include "noxsimplelinks/metadata/clsUI_DefWrapper.h"
 #include "platform/xml/XmlDocument.h"
 #include "support/ErrorOf.h"
+#include "support/ScopedProgId.h"
 #include "UiDefWorld.h"
 
 using namespace automation;
@@ -46,7 +47,43 @@ std::string Item(const DispatchPtr& collection, const char* key) {
     return std::static_pointer_cast<Collection>(collection)->Item(Variant(key)).TextOr("");
 }
 
+// An XML component of another make, reached only by member name: it loads a file as text and hands out
+// a document that answers its text ("xml") and nothing else.
+class ForeignXmlComponent : public Dispatch {
+public:
+    Variant Invoke(std::string_view name, InvokeKind, Arguments& args) override {
+        if (SameName(name, "loadXmlFile")) {
+            document_->text = testsupport::ReadText(args.at(0).ToString());
+            return Variant(true);
+        }
+        if (SameName(name, "getDocument")) return Variant(DispatchPtr(document_));
+        throw AutomationError(errors::kObjectDoesNotSupportMember, std::string(name));
+    }
+    std::string TypeName() const override { return "ForeignXmlComponent"; }
+
+private:
+    struct Document : Dispatch {
+        Variant Invoke(std::string_view name, InvokeKind, Arguments&) override {
+            if (SameName(name, "xml")) return Variant(text);
+            throw AutomationError(errors::kObjectDoesNotSupportMember, std::string(name));
+        }
+        std::string TypeName() const override { return "DOMDocument"; }
+        std::string text;
+    };
+    std::shared_ptr<Document> document_ = std::make_shared<Document>();
+};
+
 }  // namespace
+
+TEST(UiDefLoading, ADocumentOfAnotherMakeIsReadThroughACopyOfItsText) {
+    testsupport::UiDefWorld world{testsupport::kSmallUiDef};
+    testsupport::ScopedProgId foreign("noxxmlutil.IXmlUtil", [] { return std::make_shared<ForeignXmlComponent>(); });
+    clsUI_DefWrapper ui;
+    EXPECT_EQ(ui.GetUIAttributeValue("PART", "PART.NUMBER", "UI_LABEL"), "Number");
+    EXPECT_TRUE(ui.ToLongFormat());
+    EXPECT_THAT(ui.xmlString(), HasSubstr("UI_VIEWABLE="));
+    EXPECT_TRUE(world.world.Ui().Messages().empty());
+}
 
 TEST(UiDefLoading, AFileThatDoesNotLoadRaisesTheUserErrorNamingThePath) {
     for (const char* content : {"", "<UI_DEF><OBJ></UI_DEF>"}) {

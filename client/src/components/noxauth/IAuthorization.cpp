@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "noxsimplelinks/env/modEnvironment.h"
+#include "platform/ProductFolders.h"
 
 namespace components {
 
@@ -47,7 +47,7 @@ std::string IAuthorization::RightsFile() { return Rights().Path(); }
 
 const RightsTable& IAuthorization::Rights() {
     if (!rights_) {
-        const std::string path = noxsimplelinks::modEnvironment::GetDirectory("SETTINGS_DIR") + kDefaultFileName;
+        const std::string path = platform::ProductFolders::Directory("SETTINGS_DIR") + kDefaultFileName;
         rights_ = std::filesystem::exists(path) ? RightsTable::Load(path) : RightsTable::AllowEverything();
     }
     return *rights_;

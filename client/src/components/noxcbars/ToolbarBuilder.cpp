@@ -2,14 +2,12 @@
 
 #include <cctype>
 
-#include "noxsimplelinks/toolbar/ToolIndex.h"
-
 namespace components {
 
 using automation::DispatchPtr;
 using automation::FoldName;
+using automation::RequireObject;
 using automation::Variant;
-using noxsimplelinks::RequireObject;
 
 namespace {
 

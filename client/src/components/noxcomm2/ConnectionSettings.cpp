@@ -8,8 +8,8 @@
 #include "components/noxcomm2/CommErrors.h"
 #include "components/noxcomm2/EmbeddedTransport.h"
 #include "components/noxcomm2/HttpTransport.h"
-#include "noxsimplelinks/env/modEnvironment.h"
 #include "platform/Environment.h"
+#include "platform/ProductFolders.h"
 
 namespace components {
 
@@ -38,7 +38,7 @@ pugi::xml_node ChosenConnection(const pugi::xml_node& root, const std::string& p
 }  // namespace
 
 std::string ConnectionSettings::DefaultFile() {
-    return noxsimplelinks::modEnvironment::GetDirectory("CONNECTIONS_DIR") + kFileName;
+    return platform::ProductFolders::Directory("CONNECTIONS_DIR") + kFileName;
 }
 
 ConnectionSettings ConnectionSettings::Load() {

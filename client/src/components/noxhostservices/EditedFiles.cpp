@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <pugixml.hpp>
 
-#include "noxsimplelinks/env/modEnvironment.h"
+#include "platform/ProductFolders.h"
 
 namespace components {
 
@@ -21,7 +21,7 @@ const automation::MemberTable<EditedFiles>& EditedFiles::Members() {
 }
 
 EditedFiles::EditedFiles(std::string path) : path_(std::move(path)) {
-    if (path_.empty()) path_ = noxsimplelinks::modEnvironment::GetDirectory("SETTINGS_DIR") + kFileName;
+    if (path_.empty()) path_ = platform::ProductFolders::Directory("SETTINGS_DIR") + kFileName;
 }
 
 bool EditedFiles::Exists(const std::string& fileId) const {

@@ -2,8 +2,8 @@
 
 #include <pugixml.hpp>
 
-#include "noxsimplelinks/env/modEnvironment.h"
 #include "platform/Environment.h"
+#include "platform/ProductFolders.h"
 #include "platform/UserAccount.h"
 
 namespace components {
@@ -25,7 +25,7 @@ void TakeVariable(const char* name, std::string& target) {
 HostUser HostUser::Load() {
     HostUser user;
     user.userName = platform::UserAccount::LoginName();
-    user.ReadFile(noxsimplelinks::modEnvironment::GetDirectory("SETTINGS_DIR") + kFileName);
+    user.ReadFile(platform::ProductFolders::Directory("SETTINGS_DIR") + kFileName);
     TakeVariable("NOX_USER_NAME", user.userName);
     TakeVariable("NOX_USER_TYPE", user.userType);
     TakeVariable("NOX_PROJECT_ID", user.projectId);

@@ -6,7 +6,7 @@
 #include "automation/ObjectFactory.h"
 #include "automation/SafeArray.h"
 #include "components/noxhostservices/EditedFiles.h"
-#include "noxsimplelinks/env/modEnvironment.h"
+#include "platform/ProductFolders.h"
 
 namespace components {
 
@@ -74,7 +74,7 @@ std::shared_ptr<EditedFiles> clshostservices::GetEditedFiles() {
 }
 
 std::string clshostservices::WorkDirForedit() const {
-    std::string folder = noxsimplelinks::modEnvironment::GetDirectory("TEMP_DIR") + "edit/";
+    std::string folder = platform::ProductFolders::Directory("TEMP_DIR") + "edit/";
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
     return folder;

@@ -8,9 +8,9 @@
 #include <sstream>
 
 #include "automation/SafeArray.h"
-#include "noxsimplelinks/env/modEnvironment.h"
 #include "objdefs/ObjectDefinitionsReader.h"
 #include "platform/Environment.h"
+#include "platform/ProductFolders.h"
 
 namespace components {
 
@@ -87,7 +87,7 @@ std::shared_ptr<const ObjectDefinitions> Read(const std::string& path) {
 std::string IMetaData::DefaultFile() {
     std::string path = platform::Environment::Get(kFileVariable);
     if (!path.empty()) return path;
-    return noxsimplelinks::modEnvironment::GetDirectory("DOWNLOAD_DIR") + kFileName;
+    return platform::ProductFolders::Directory("DOWNLOAD_DIR") + kFileName;
 }
 
 const automation::MemberTable<IMetaData>& IMetaData::Members() {
@@ -198,7 +198,7 @@ bool IMetaData::ifExist() {
 bool IMetaData::ifPrefExist() { return ifExist() && !Definitions().Preferences().empty(); }
 
 bool IMetaData::ifUi_DefExist() {
-    return std::filesystem::is_regular_file(noxsimplelinks::modEnvironment::GetDirectory("DOWNLOAD_DIR") + "ui_def.xml");
+    return std::filesystem::is_regular_file(platform::ProductFolders::Directory("DOWNLOAD_DIR") + "ui_def.xml");
 }
 
 bool IMetaData::ifDefualtsExist() { return ifExist() && Definitions().HasDefaults(); }

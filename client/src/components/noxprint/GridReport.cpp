@@ -1,6 +1,6 @@
 #include "components/noxprint/GridReport.h"
 
-#include "noxsimplelinks/grid/LateGrid.h"
+#include "platform/grid/LateGrid.h"
 #include "platform/xml/XmlEscape.h"
 
 namespace components {
@@ -9,7 +9,7 @@ using automation::Variant;
 
 namespace {
 
-std::vector<int32_t> VisibleColumns(noxsimplelinks::LateGrid& grid) {
+std::vector<int32_t> VisibleColumns(platform::LateGrid& grid) {
     std::vector<int32_t> columns;
     for (int32_t c = 0, count = grid.Long("Cols"); c < count; ++c)
         if (!grid.Get("ColHidden", c).ToBool()) columns.push_back(c);
@@ -30,7 +30,7 @@ void AppendBlock(std::string& html, const char* cssClass, const std::string& tex
 }  // namespace
 
 GridTable GridTable::Read(const Variant& grid) {
-    noxsimplelinks::LateGrid source(grid);
+    platform::LateGrid source(grid);
     std::vector<int32_t> columns = VisibleColumns(source);
     int32_t fixedRows = source.Long("FixedRows"), rows = source.Long("Rows");
     GridTable table;
@@ -43,7 +43,7 @@ GridTable GridTable::Read(const Variant& grid) {
 }
 
 GridTable GridTable::ReadStructure(const Variant& grid) {
-    noxsimplelinks::LateGrid source(grid);
+    platform::LateGrid source(grid);
     GridTable table;
     table.head.push_back({"Column", "Key", "Header", "Width", "Sort", "Hidden"});
     for (int32_t c = 0, count = source.Long("Cols"); c < count; ++c)

@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "components/noxprint/GridReport.h"
-#include "noxsimplelinks/env/modEnvironment.h"
+#include "platform/ProductFolders.h"
 
 namespace components {
 
@@ -61,7 +61,7 @@ bool IclsPrint::printGridStructure(const Variant& grid, const std::string& capti
 }
 
 bool IclsPrint::Write(const std::string& html) {
-    std::filesystem::path folder = noxsimplelinks::modEnvironment::GetDirectory("REPORTS_DIR");
+    std::filesystem::path folder = platform::ProductFolders::Directory("REPORTS_DIR");
     std::filesystem::create_directories(folder);
     std::filesystem::path path = FreeReportPath(folder);
     std::ofstream file(path, std::ios::binary);

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "automation/Dispatchable.h"
-#include "noxsimplelinks/comm/CommWrapperCore.h"
 
 namespace components {
 
@@ -13,21 +12,26 @@ class XMLRequestPars : public automation::Dispatchable<XMLRequestPars> {
 public:
     static constexpr const char* kTypeName = "XMLRequestPars";
     static constexpr const char* kProgId = "noxrequestpars.XMLRequestPars";
+    static constexpr const char* kCommProgId = "noxcomm2.Icomm";
     static const automation::MemberTable<XMLRequestPars>& Members();
 
-    // Connects to a server as the communication component's Open does ("embedded" or a host name);
-    // false, with the failure in LastError, when it cannot.
+    // Creates its communication component; a failure leaves it without one until Open.
+    XMLRequestPars();
+
+    // Connects to a server as the communication component's Open does ("embedded" or a host name)
+    // with a new component; false, with "Unable to Create :noxcomm2.Icomm" in LastError, when it cannot.
     bool Open(const std::string& serverName, int32_t port, const std::string& servletPath);
-    // The answer text; the result code ("OK", "WARNING", "FAILED", "ERROR", or "Failed" when the
-    // exchange itself failed) and the messages come back through the out parameters. Never throws.
-    std::string SendRequest(const std::string& request, automation::Variant& resultCode, automation::Variant& messages) {
-        return core_.SendRequest(request, resultCode, messages);
-    }
-    automation::Variant Response() { return core_.Response(); }
-    std::string LastError() const;
+    // The answer text; the result code (the answer's in upper case, the first method's for a
+    // "WARNING", or "Failed" when the exchange itself failed) and the first message come back through
+    // the out parameters. Never throws: a failure is kept in LastError; without a component the out
+    // parameters are left as they are.
+    std::string SendRequest(const std::string& request, automation::Variant& resultCode, automation::Variant& messages);
+    automation::Variant Response();
+    std::string LastError() const { return lastError_; }
 
 private:
-    noxsimplelinks::CommWrapperCore core_;
+    automation::DispatchPtr comm_;
+    std::string lastError_;
 };
 
 }  // namespace components

@@ -21,6 +21,9 @@ public:
     // The component's Send; errors propagate.
     bool SendRequest2(const std::string& strRequest) { return core_.Forward("Send", strRequest); }
     automation::Variant Response() { return core_.Response(); }
+    // The server the component talks to, as it names it ("embedded" or its URL); the control opens
+    // its own asynchronous wrapper on the server of the communication object it was given.
+    std::string Server() { return core_.Server(); }
     std::shared_ptr<CommErrorRecord> LastCommError() const { return core_.LastCommError(); }
 
 protected:
@@ -31,6 +34,7 @@ protected:
                     const Variant& /*strServerName, not used*/) { return w.SendRequest(request, resultCode, messages); })
             .Method("SendRequest2", &Wrapper::SendRequest2)
             .Property("Response", &Wrapper::Response)
+            .Property("Server", &Wrapper::Server)
             .ObjectProperty(
                 "LastCommError", [](Wrapper& w) { return Variant(w.LastCommError()); },
                 [](Wrapper& w, const Variant& record) { w.core_.SetLastCommError(record); });

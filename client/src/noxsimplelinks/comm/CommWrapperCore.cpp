@@ -95,6 +95,8 @@ bool CommWrapperCore::Forward(const char* operation, const std::string& request)
 
 Variant CommWrapperCore::Response() { return Member(Variant(comm_), "Response"); }
 
+std::string CommWrapperCore::Server() { return Member(Variant(comm_), "Server").ToString(); }
+
 void CommWrapperCore::SetLastCommError(const Variant& record) { lastError_->CopyFrom(record.ToObject()); }
 
 }  // namespace noxsimplelinks

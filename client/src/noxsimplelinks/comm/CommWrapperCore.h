@@ -28,6 +28,7 @@ public:
     // Calls a sending operation of the component and returns its boolean; errors propagate.
     bool Forward(const char* operation, const std::string& request);
     automation::Variant Response();
+    std::string Server();
 
     const automation::DispatchPtr& Comm() const { return comm_; }
     std::shared_ptr<CommErrorRecord> LastCommError() const { return lastError_; }

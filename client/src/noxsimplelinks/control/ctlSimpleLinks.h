@@ -43,27 +43,27 @@ public:
 
     // Properties (ctlSimpleLinksProperties.cpp).
     DispatchPtr Params();
-    void SetParams(const Variant& params) { m_colParams = params.ToObject(); }
-    std::string ObjectType() const { return m_strObjectType; }
-    void SetObjectType(const std::string& type) { m_strObjectType = type; }
+    void SetParams(const Variant& params) { params_ = params.ToObject(); }
+    std::string ObjectType() const { return objectType_; }
+    void SetObjectType(const std::string& type) { objectType_ = type; }
     DispatchPtr Comm();
-    void SetComm(const Variant& comm) { m_objComm = comm.ToObject(); }
+    void SetComm(const Variant& comm) { comm_ = comm.ToObject(); }
     DispatchPtr Host();
-    void SetHost(const Variant& host) { m_objHost = host.ToObject(); }
-    std::string ParentType() const { return m_strParentType; }
-    void SetParentType(const std::string& type) { m_strParentType = type; }
-    Variant ParentValues() const { return m_varParentValues; }
-    void SetParentValues(const Variant& values) { m_varParentValues = values; }
-    Variant ParentKeys() const { return m_varParentKeys; }
-    void SetParentKeys(const Variant& keys) { m_varParentKeys = keys; }
+    void SetHost(const Variant& host) { host_ = host.ToObject(); }
+    std::string ParentType() const { return parentType_; }
+    void SetParentType(const std::string& type) { parentType_ = type; }
+    Variant ParentValues() const { return parentValues_; }
+    void SetParentValues(const Variant& values) { parentValues_ = values; }
+    Variant ParentKeys() const { return parentKeys_; }
+    void SetParentKeys(const Variant& keys) { parentKeys_ = keys; }
     std::string cacheFilePrefix() const;
-    void SetcacheFilePrefix(const std::string& prefix) { m_strCachePrefix = prefix; }
+    void SetcacheFilePrefix(const std::string& prefix) { cachePrefix_ = prefix; }
     DispatchPtr Cbars();
-    void SetCbars(const Variant& cbars) { m_objCbars = cbars.ToObject(); }
+    void SetCbars(const Variant& cbars) { cbars_ = cbars.ToObject(); }
     std::string TreeEffDate();
-    void SetTreeEffDate(const std::string& date) { m_strTreeEffDate = date; }
+    void SetTreeEffDate(const std::string& date) { treeEffDate_ = date; }
     std::string WorkspaceMode();
-    void SetWorkspaceMode(const std::string& mode) { m_strWorkspaceMode = mode; }
+    void SetWorkspaceMode(const std::string& mode) { workspaceMode_ = mode; }
     int32_t myHwnd() const;
     // The control's inner size in its scale units; changing it places the grid again.
     int32_t Width() const { return width_; }
@@ -92,11 +92,11 @@ public:
     void UpdateToolStates(const std::string& state);
 
     // The child controls and the state a host or a test looks at.
-    DispatchPtr Grid() const { return fg_; }
-    DispatchPtr ToolBar() const { return SSActiveToolBars1_; }
-    const std::string& IntName() const { return m_strIntName; }
-    int32_t FilterOption() const { return m_nFilterOption; }
-    bool RequestPending() const { return m_bRequestPending; }
+    DispatchPtr Grid() const { return grid_; }
+    DispatchPtr ToolBar() const { return toolbar_; }
+    const std::string& IntName() const { return intName_; }
+    int32_t FilterOption() const { return filterOption_; }
+    bool RequestPending() const { return requestPending_; }
 
     // Where the last load spent its time, in milliseconds: building the request, sending it (until
     // the answer is back; asynchronous loads leave it 0), filling the grid, setting the tools.
@@ -141,8 +141,9 @@ private:
     // Loading (ctlSimpleLinksLoading.cpp, ctlSimpleLinksLoader.cpp).
     void SendSynchronously(const std::string& request);
     void SendAsynchronously(const std::string& request);
-    void ObjCommAsync_RequestResult(int32_t nRequestID, int32_t nHr, const std::string& bstrErrors,
-                                    const std::string& bstrResponse);
+    DispatchPtr AsyncComm();
+    std::string CommServer();
+    void OnRequestResult(int32_t requestId, int32_t result, const std::string& errors, const std::string& response);
     void FillGrid(std::string answer);
     clsGrid& GridClass();
     bool HasParentKeyValues();
@@ -173,43 +174,44 @@ private:
     std::string HostText(const char* property);
 
     // Grid events (ctlSimpleLinksGridEvents.cpp).
-    void fg_ObjectEvent(std::string_view event, automation::Arguments& args);
-    void fg_Click();
-    void fg_keyUp(int16_t keyCode, int16_t shift);
+    void OnGridEvent(std::string_view event, automation::Arguments& args);
+    void OnGridClick();
+    void OnGridKeyUp(int16_t keyCode, int16_t shift);
 
-    DispatchPtr container_;
-    DispatchPtr SSActiveToolBars1_;
+    DispatchPtr container_;  // the site
+    DispatchPtr toolbar_;    // the toolbar, made with the control
     int toolbarCookie_ = 0;
-    DispatchPtr fg_;
-    int fgCookie_ = 0;
-    DispatchPtr ObjCommAsync_;
-    int commCookie_ = 0;
+    DispatchPtr grid_;  // the grid, added to the site by Init
+    int gridCookie_ = 0;
+    DispatchPtr asyncComm_;  // the control's own asynchronous wrapper
+    int asyncCommCookie_ = 0;
 
-    DispatchPtr m_objComm;
-    DispatchPtr m_objHost;
-    DispatchPtr m_objXmlSection;
-    DispatchPtr m_objCbars;
-    DispatchPtr m_colUpdateData;
-    DispatchPtr m_objRequest;
-    DispatchPtr m_objObjDef;
-    DispatchPtr m_objUIDef;
-    DispatchPtr m_objRes;
-    DispatchPtr m_objAuth;
-    DispatchPtr m_objActions;
-    DispatchPtr m_objAttrs;
-    std::shared_ptr<clsGrid> m_objGrid;
-    DispatchPtr m_colParams;
-    Variant m_varParentValues;
-    Variant m_varParentKeys;
-    std::string m_strParentType;
-    std::string m_strCachePrefix;
-    std::string m_strGridName;
-    std::string m_strObjectType;
-    std::string m_strIntName;
-    std::string m_strTreeEffDate;
-    std::string m_strWorkspaceMode;
-    int32_t m_nFilterOption = REV_ALL;
-    bool m_bRequestPending = false;
+    // Collaborators: given by the host, or resolved on first use.
+    DispatchPtr comm_;
+    DispatchPtr host_;
+    DispatchPtr section_;  // the configuration section given to Init
+    DispatchPtr cbars_;
+    DispatchPtr updateData_;  // the working collection of the link-update commands
+    DispatchPtr request_;
+    DispatchPtr objDef_;
+    DispatchPtr uiDef_;
+    DispatchPtr resources_;
+    DispatchPtr authorization_;
+    DispatchPtr actions_;
+    DispatchPtr attributes_;
+    std::shared_ptr<clsGrid> gridClass_;  // lays out and fills grid_
+    DispatchPtr params_;
+    Variant parentValues_;
+    Variant parentKeys_;
+    std::string parentType_;
+    std::string cachePrefix_;
+    std::string gridName_;
+    std::string objectType_;
+    std::string intName_;
+    std::string treeEffDate_;
+    std::string workspaceMode_;
+    int32_t filterOption_ = REV_ALL;
+    bool requestPending_ = false;
     LoadTimes times_;
     int32_t width_ = 0;
     int32_t height_ = 0;

@@ -3,14 +3,14 @@
 #include <algorithm>
 
 #include "automation/ObjectFactory.h"
+#include "automation/Text.h"
+#include "noxsimplelinks/common/ModGeneral.h"
+#include "noxsimplelinks/common/Quietly.h"
+#include "noxsimplelinks/common/ReportedCall.h"
 #include "noxsimplelinks/control/ctlSimpleLinks.h"
-#include "noxsimplelinks/env/ModGeneral.h"
 #include "noxsimplelinks/env/modEnvironment.h"
 #include "noxsimplelinks/grid/clsGrid.h"
-#include "noxsimplelinks/metadata/ReportedCall.h"
-#include "noxsimplelinks/toolbar/Quietly.h"
 #include "platform/UserInterface.h"
-#include "automation/Text.h"
 
 namespace noxsimplelinks {
 
@@ -18,55 +18,43 @@ using automation::AutomationError;
 using automation::DispatchPtr;
 using automation::Variant;
 
-namespace {
-
-// Runs a step under the common error report; the procedure goes on afterwards.
-template <class Fn>
-void Reporting(const char* source, Fn step) {
-    ReportedCall(source, [&] { return step(), true; }, false);
-}
-
 using automation::Trimmed;
 
-}  // namespace
-
 ctlSimpleLinks::ctlSimpleLinks() {
-    SSActiveToolBars1_ = automation::CreateObject(kToolbarClass);
+    toolbar_ = automation::CreateObject(kToolbarClass);
     ConnectToolbarEvents();
 }
 
 ctlSimpleLinks::~ctlSimpleLinks() {
-    if (SSActiveToolBars1_ && SSActiveToolBars1_->Events()) SSActiveToolBars1_->Events()->Disconnect(toolbarCookie_);
-    if (ObjCommAsync_ && ObjCommAsync_->Events()) ObjCommAsync_->Events()->Disconnect(commCookie_);
+    if (toolbar_ && toolbar_->Events()) toolbar_->Events()->Disconnect(toolbarCookie_);
+    if (asyncComm_ && asyncComm_->Events()) asyncComm_->Events()->Disconnect(asyncCommCookie_);
     CloseMe();
 }
 
 void ctlSimpleLinks::Init(const Variant& XmlSection) {
-    try {
-        m_objComm = ContainerObject("Comm");
-        m_objXmlSection = XmlSection.ToObject();
-        m_objAttrs = automation::CreateObject("noxsimplelinks.clsAttrsWrapper");
-        m_objAttrs->Set("CallingControl", Variant(Self()));
-        m_strObjectType = m_objXmlSection ? SectionText("BASE_CLASS") : std::string();
-        m_strIntName = SectionNode("INT_NAME") ? SectionText("INT_NAME") : SectionName();
+    ReportedStep("ctlSimpleLinks:Init", [&] {
+        comm_ = ContainerObject("Comm");
+        section_ = XmlSection.ToObject();
+        attributes_ = automation::CreateObject("noxsimplelinks.clsAttrsWrapper");
+        attributes_->Set("CallingControl", Variant(Self()));
+        objectType_ = section_ ? SectionText("BASE_CLASS") : std::string();
+        intName_ = SectionNode("INT_NAME") ? SectionText("INT_NAME") : SectionName();
         CreateGrid();
         myGridProperties();
         BuildToolbar();
+        // Hidden edge: a revision filter stored in the section loads the grid here already
+        // (SetFilterOption refreshes), before the host's first Refresh.
         ApplyStoredFilter();
         ApplyFonts();
-    } catch (const AutomationError& e) {
-        ModGeneral::ShowError(e, "ctlSimpleLinks:Init");
-    } catch (const std::exception& e) {
-        ModGeneral::ShowError(e, "ctlSimpleLinks:Init");
-    }
+    });
 }
 
 void ctlSimpleLinks::CreateGrid() {
     try {
-        m_strGridName = "fg_" + SectionName() + "_" + m_strObjectType;
-        DispatchPtr existing = container_->Call("Control", m_strGridName).ToObject();
-        fg_ = existing ? existing : container_->Call("AddControl", kGridClass, m_strGridName).ToObject();
-        fg_->Let("Visible", Variant(true));
+        gridName_ = "fg_" + SectionName() + "_" + objectType_;
+        DispatchPtr existing = container_->Call("Control", gridName_).ToObject();
+        grid_ = existing ? existing : container_->Call("AddControl", kGridClass, gridName_).ToObject();
+        grid_->Let("Visible", Variant(true));
         ConnectGridEvents();
     } catch (...) {
         platform::Ui().MsgBox(std::string("could not create component:") + kGridClass, 0, ModGeneral::kApplicationName);
@@ -74,16 +62,17 @@ void ctlSimpleLinks::CreateGrid() {
 }
 
 void ctlSimpleLinks::ConnectGridEvents() {
-    automation::EventSource* events = fg_ ? fg_->Events() : nullptr;
+    automation::EventSource* events = grid_ ? grid_->Events() : nullptr;
     if (!events) return;
-    if (fgCookie_) events->Disconnect(fgCookie_);
-    fgCookie_ = events->Connect([this](std::string_view event, automation::Arguments& args) { fg_ObjectEvent(event, args); });
+    if (gridCookie_) events->Disconnect(gridCookie_);
+    gridCookie_ =
+        events->Connect([this](std::string_view event, automation::Arguments& args) { OnGridEvent(event, args); });
 }
 
 void ctlSimpleLinks::myGridProperties() {
     try {
-        if (!fg_) automation::Raise(automation::errors::kObjectVariableNotSet);
-        const bool affected = m_strIntName == "ITEM_AFFECTED";
+        if (!grid_) automation::Raise(automation::errors::kObjectVariableNotSet);
+        const bool affected = intName_ == "ITEM_AFFECTED";
         const std::pair<const char*, Variant> look[] = {
             {"Rows", Variant(int32_t{0})},
             {"Cols", Variant(int32_t{0})},
@@ -99,14 +88,14 @@ void ctlSimpleLinks::myGridProperties() {
             {"AllowSelection", Variant(!affected)},
             {"SelectionMode", Variant(int32_t{affected ? 1 : 3})},
         };
-        for (const auto& [property, value] : look) fg_->Let(property, value);
+        for (const auto& [property, value] : look) grid_->Let(property, value);
     } catch (const AutomationError& e) {
         ModGeneral::ShowError(e, "ctlSimpleLinks:myGridProperties");
     }
 }
 
 void ctlSimpleLinks::BuildToolbar() {
-    Reporting("ctlSimpleLinks:BuildToolbar", [&] {
+    ReportedStep("ctlSimpleLinks:BuildToolbar", [&] {
         const std::string path = modEnvironment::GetDirectory("SETTINGS_DIR") + SectionText("COMMANDBARS_FILE");
         const std::string barName = getToolBarName();
         DispatchPtr host = Host();
@@ -117,15 +106,15 @@ void ctlSimpleLinks::BuildToolbar() {
         cbars->Set("NoxAuth", Variant(auth));
         cbars->Let("NoneProject", Variant(Trimmed(host->Get("projectID").TextOr("")).empty()));
         cbars->Let("DisableNoneProject",
-                   automation::CallOn(Variant(auth), "IAuthorization_getActionsNoneProject", m_strObjectType));
-        cbars->Call("BuildToolBar", path, Variant(SSActiveToolBars1_), barName, removed, Variant::Missing(),
+                   automation::CallOn(Variant(auth), "IAuthorization_getActionsNoneProject", objectType_));
+        cbars->Call("BuildToolBar", path, Variant(toolbar_), barName, removed, Variant::Missing(),
                     validCommands.IsEmpty() ? Variant(std::string()) : validCommands);
-        cbars->Call("ToggleState", "NEW_EMPTY", "", "", m_strObjectType, "", "", "");
-        DispatchPtr bars = SSActiveToolBars1_->Get("Toolbars").ToObject();
+        cbars->Call("ToggleState", "NEW_EMPTY", "", "", objectType_, "", "", "");
+        DispatchPtr bars = toolbar_->Get("Toolbars").ToObject();
         const int32_t count = bars->Get("Count").ToLong();
         for (int32_t i = 1; i <= count; ++i) bars->Call("Item", i).ToObject()->Let("Visible", Variant(true));
-        if (!m_objActions) LoadActions(path);
-        DispatchPtr tools = SSActiveToolBars1_->Get("Tools").ToObject();
+        if (!actions_) LoadActions(path);
+        DispatchPtr tools = toolbar_->Get("Tools").ToObject();
         if (tools->Call("Exists", "ID_Prop_UpdateItemLink").ToBool()) {
             Tool("ID_Prop_UpdateItemLink")->Let("Visible", Variant(host->Get("ItemDocLinkWizard").ToBool()));
         }
@@ -134,8 +123,8 @@ void ctlSimpleLinks::BuildToolbar() {
 
 std::string ctlSimpleLinks::getToolBarName() {
     std::string name;
-    Reporting("ctlSimpleLinks:getToolBarName",
-              [&] { name = SectionNode("COMMANDBAR_NAME") ? SectionText("COMMANDBAR_NAME") : SectionName(); });
+    ReportedStep("ctlSimpleLinks:getToolBarName",
+                 [&] { name = SectionNode("COMMANDBAR_NAME") ? SectionText("COMMANDBAR_NAME") : SectionName(); });
     return name;
 }
 
@@ -143,7 +132,7 @@ void ctlSimpleLinks::LoadActions(const std::string& toolbarFile) {
     DispatchPtr actions = automation::CreateObject("noxsimplelinks.clsActions");
     actions->Set("CallingClass", Variant(Self()));
     actions->Call("LoadActionMapping", toolbarFile);
-    m_objActions = actions;
+    actions_ = actions;
 }
 
 std::string ctlSimpleLinks::FilterOptionPath() {
@@ -169,9 +158,9 @@ void ctlSimpleLinks::ApplyStoredFilter() {
 }
 
 void ctlSimpleLinks::SetFilterOption(int32_t option) {
-    m_nFilterOption = option;
-    m_bRequestPending = false;
-    Refresh(Variant(false));
+    filterOption_ = option;
+    requestPending_ = false;
+    Refresh(Variant(false));  // the grid follows the new filter at once
     const std::string path = FilterOptionPath();
     if (!path.empty()) Quietly([&] { SectionNode(path)->Let("Text", Variant(std::to_string(option))); });
     RaiseExecuteEvent("FilterOptionChanged");
@@ -183,7 +172,7 @@ void ctlSimpleLinks::ApplyFonts() {
         const int16_t charset = Variant(resource->Call("strResString", "FONT_CHARSET")).ToInteger();
         const std::string name = resource->Call("strResString", "FONT1").ToString();
         const Variant size = resource->Call("strResString", "FONT_SMALL_SIZE");
-        std::vector<DispatchPtr> children{SSActiveToolBars1_};
+        std::vector<DispatchPtr> children{toolbar_};
         Quietly([&] {
             const int32_t count = container_->Get("ControlCount").ToLong();
             for (int32_t i = 1; i <= count; ++i) children.push_back(container_->Call("ControlAt", i).ToObject());
@@ -201,24 +190,23 @@ void ctlSimpleLinks::ApplyFonts() {
 
 void ctlSimpleLinks::Resize() {
     Quietly([&] {
-        fg_->Let("Left", Variant(int32_t{10}));
-        fg_->Let("Top", Variant(int32_t{10}));
-        fg_->Let("Width", Variant(std::max(0, width_ - 40)));
-        fg_->Let("Height", Variant(std::max(0, height_ - 400)));
+        grid_->Let("Left", Variant(int32_t{10}));
+        grid_->Let("Top", Variant(int32_t{10}));
+        grid_->Let("Width", Variant(std::max(0, width_ - 40)));
+        grid_->Let("Height", Variant(std::max(0, height_ - 400)));
     });
 }
 
 void ctlSimpleLinks::Clear() {
-    m_varParentValues = Variant(std::string());
+    parentValues_ = Variant(std::string());
     Refresh(Variant(false));
 }
 
 void ctlSimpleLinks::CloseMe() {
-    if (fg_ && fgCookie_ && fg_->Events()) fg_->Events()->Disconnect(fgCookie_);
-    fgCookie_ = 0;
-    for (DispatchPtr* member : {&fg_, &m_objComm, &m_objHost, &m_objXmlSection, &m_objCbars, &m_colUpdateData,
-                                &m_objRequest, &m_objObjDef, &m_objUIDef, &m_objRes, &m_objAuth, &m_objActions,
-                                &m_objAttrs, &m_colParams}) {
+    if (grid_ && gridCookie_ && grid_->Events()) grid_->Events()->Disconnect(gridCookie_);
+    gridCookie_ = 0;
+    for (DispatchPtr* member : {&grid_, &comm_, &host_, &section_, &cbars_, &updateData_, &request_, &objDef_, &uiDef_,
+                                &resources_, &authorization_, &actions_, &attributes_, &params_}) {
         member->reset();
     }
     // The grid object lives from the first answer until the control is destroyed.

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "automation/ObjectFactory.h"
-#include "noxsimplelinks/comm/clsUtils.h"
 #include "noxsimplelinks/control/ctlSimpleLinks.h"
+#include "noxsimplelinks/request/RequestFragments.h"
+#include "noxsimplelinks/request/clsUtils.h"
 
 namespace noxsimplelinks {
 
@@ -16,16 +16,15 @@ namespace {
 
 enum class Recipe { None, Query, WhereUsed, PartList, History, Rollup, SendHistory, Task, Step, Affected };
 
-// One row of the loader's table. type: the T of the where-used, part-list and history recipes, or
-// the P of the query recipe; empty means the parent type.
+// One row of the loader's table: for which parent types and pane, which recipe, and what it needs.
 struct LoaderRow {
     std::vector<std::string> parentTypes;  // empty: the step pattern
     std::string intName;                   // empty: any pane
     Recipe recipe;
-    std::string linkType = {};
-    std::string type = {};
-    bool partListParams = false;
-    std::string fixedLink = {};
+    std::string linkType = {};      // the kind of link asked of the object definitions
+    std::string inObjectType = {};  // the request's IN_OBJECT (whose link a query follows); empty: the parent
+    bool partListParams = false;    // the part-list parameters with the revision filter go along
+    std::string fixedLink = {};     // a link named outright instead of asked for
 };
 
 const std::vector<LoaderRow>& LoaderTable() {
@@ -80,13 +79,10 @@ const LoaderRow* ChooseRow(const std::string& parentType, const std::string& int
     return nullptr;
 }
 
-constexpr const char* kHistoryParams =
-    "<PARAMS><active_version>True</active_version><not_case_sensitive>True</not_case_sensitive></PARAMS>";
-
 }  // namespace
 
 std::string ctlSimpleLinks::FilterName() const {
-    switch (m_nFilterOption) {
+    switch (filterOption_) {
         case REV_ALL: return "ALL_REVISIONS";
         case REV_EFFECTIVE: return "EFFECTIVE";
         default: return {};
@@ -96,28 +92,26 @@ std::string ctlSimpleLinks::FilterName() const {
 std::string ctlSimpleLinks::GetLinkCriteria(const std::string& parentType, const std::string& linkName) {
     std::string criteria;
     try {
-        if (DispatchPtr viewType = ParamObject("VIEW_TYPE_OBJ")) {
-            const std::string text = viewType->Call("getLinkedObjectCriteria", parentType, linkName).TextOr("");
-            criteria = automation::CreateObject("noxsimplelinks.clsXmlWrapper")->Call("encodeXml", text).ToString();
-        }
+        if (DispatchPtr viewType = ParamObject("VIEW_TYPE_OBJ"))
+            criteria = viewType->Call("getLinkedObjectCriteria", parentType, linkName).TextOr("");
     } catch (...) {
         criteria.clear();
     }
-    return "<PARAMS><LINK_CRITERIA>" + criteria + "</LINK_CRITERIA></PARAMS>";
+    return RequestFragments::LinkCriteriaParams(criteria);
 }
 
 std::string ctlSimpleLinks::BuildLinksRequest() {
     auto utils = std::make_shared<clsUtils>();
     const Variant fields = UIDef()->Call("getFieldsForRequest", Variant(SectionNode("GRID_COLS")));
-    if (m_varParentValues.IsEmpty()) return {};
-    const LoaderRow* row = ChooseRow(m_strParentType, m_strIntName);
+    if (parentValues_.IsEmpty()) return {};
+    const LoaderRow* row = ChooseRow(parentType_, intName_);
     DispatchPtr builder = Request();
-    Variant keys = m_varParentKeys, values = m_varParentValues;
-    const std::string typeT = row && !row->type.empty() ? row->type : m_strParentType;
+    Variant keys = parentKeys_, values = parentValues_;
+    const std::string inObjectType = row && !row->inObjectType.empty() ? row->inObjectType : parentType_;
 
     auto queryObjects = [&](const std::string& parent) {
         const Variant link = row->fixedLink.empty()
-                                 ? Obj_Def()->Call("getLinkBetween2Obj", parent, m_strObjectType, row->linkType)
+                                 ? Obj_Def()->Call("getLinkBetween2Obj", parent, objectType_, row->linkType)
                                  : Variant(row->fixedLink);
         return std::pair(link.TextOr(""), utils->getObjectsXmlForQueryLinksByKeys(parent, fields, keys, values, link.TextOr("")));
     };
@@ -133,55 +127,56 @@ std::string ctlSimpleLinks::BuildLinksRequest() {
     switch (row ? row->recipe : Recipe::None) {
         case Recipe::None: break;
         case Recipe::Query: {
-            auto [link, objects] = queryObjects(typeT);
-            builder->Call("setparams", GetLinkCriteria(m_strParentType, link));
+            auto [link, objects] = queryObjects(inObjectType);
+            builder->Call("setparams", GetLinkCriteria(parentType_, link));
             if (row->partListParams) builder->Call("setparams", partListWithFilter());
             request = send(objects, "ZerakQueryLinks");
             break;
         }
         case Recipe::WhereUsed: {
-            const std::string objects = utils->getObjectsXmlByKeys(typeT, fields, keys, values, "IN_OBJECT");
-            builder->Call("setparams", GetLinkCriteria(m_strParentType, "PARENT_LINKS"));
+            const std::string objects = utils->getObjectsXmlByKeys(inObjectType, fields, keys, values, "IN_OBJECT");
+            builder->Call("setparams", GetLinkCriteria(parentType_, "PARENT_LINKS"));
             if (row->partListParams) builder->Call("setparams", partListWithFilter());
             request = send(objects, "ZerakWhereUsed");
             break;
         }
         case Recipe::PartList: {
-            const std::string objects = utils->getObjectsXmlByKeys(typeT, fields, keys, values, "IN_OBJECT");
+            const std::string objects = utils->getObjectsXmlByKeys(inObjectType, fields, keys, values, "IN_OBJECT");
             const std::string partList = utils->GetParamsXmlForPartlistRequest(
                 Variant(ParamText("SpaceMode")), Variant(ParamText("EffectivityDate")), Variant(std::string()));
-            builder->Call("setparams", GetLinkCriteria(m_strParentType, "CHILD_LINKS"));
+            builder->Call("setparams", GetLinkCriteria(parentType_, "CHILD_LINKS"));
             builder->Call("setparams", partList);
             request = send(objects, "ZerakPartList");
             break;
         }
         case Recipe::History:
-            builder->Call("setparams", std::string(kHistoryParams));
-            request = send(utils->getObjectsXmlForQueryHistory(m_strObjectType, fields, keys, values),
-                           "QueryObjectVaultHistory");
+            builder->Call("setparams", RequestFragments::HistoryParams());
+            request =
+                send(utils->getObjectsXmlForQueryHistory(objectType_, fields, keys, values), "QueryObjectVaultHistory");
             break;
         case Recipe::Rollup:
-            request = send(utils->getObjectsXmlByKeys(typeT, fields, keys, values, "IN_OBJECT"), "QueryRollupHistory");
+            request =
+                send(utils->getObjectsXmlByKeys(inObjectType, fields, keys, values, "IN_OBJECT"), "QueryRollupHistory");
             break;
         case Recipe::SendHistory:
-            request = send(utils->getObjectsXmlByKeys(typeT, fields, keys, values, "IN_OBJECT"), "QuerySendToErpHistory");
+            request = send(utils->getObjectsXmlByKeys(inObjectType, fields, keys, values, "IN_OBJECT"),
+                           "QuerySendToErpHistory");
             break;
         case Recipe::Task:
             getParentKeysAndValues(keys, values);
-            request = send(queryObjects(m_strParentType).second, "QueryTaskRelatedObjects");
+            request = send(queryObjects(parentType_).second, "QueryTaskRelatedObjects");
             break;
         case Recipe::Step:
-            keys = Obj_Def()->Call("getObjectKeys", row->type);
-            request = send(queryObjects(row->type).second, "QueryStepRelatedObjects");
+            keys = Obj_Def()->Call("getObjectKeys", row->inObjectType);
+            request = send(queryObjects(row->inObjectType).second, "QueryStepRelatedObjects");
             break;
-        case Recipe::Affected: {
-            const std::string in = utils->getObjByKeysAsXml(m_strParentType, keys, values, "IN_OBJECT", "");
-            const std::string objects = "<OBJECTS>" + in + "<OUT_OBJECT ID='ITEM'/>" +
-                                        utils->getSeletedFieldsXml(fields, "ITEM", Variant::Missing()) + "</OBJECTS>";
-            request = send(objects, "TopAffectedObjects");
+        case Recipe::Affected:
+            request = send(RequestFragments::AffectedObjects(*utils, parentType_, keys, values, fields),
+                           "TopAffectedObjects");
             break;
-        }
     }
+    // Hidden edge: the request builder keeps its parameters from one document to the next, so the link
+    // criteria are reset after each load (to those of no link), lest a command's request carry them.
     builder->Call("setparams", GetLinkCriteria("", ""));
     return request;
 }

@@ -4,11 +4,12 @@
 
 #include "automation/ObjectFactory.h"
 #include "automation/SafeArray.h"
+#include "automation/Text.h"
+#include "noxsimplelinks/common/ModGeneral.h"
+#include "noxsimplelinks/common/ReportedCall.h"
 #include "noxsimplelinks/control/ctlSimpleLinks.h"
 #include "noxsimplelinks/grid/clsGrid.h"
-#include "noxsimplelinks/env/ModGeneral.h"
 #include "platform/UserInterface.h"
-#include "automation/Text.h"
 
 namespace noxsimplelinks {
 
@@ -31,11 +32,6 @@ void Timed(double& milliseconds, Fn step) {
     milliseconds += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 
-constexpr int kHourglass = 11;
-constexpr int kDefaultPointer = 0;
-constexpr int kCriticalIcon = 16;
-constexpr int kExclamationIcon = 48;
-
 using automation::Upper;
 
 // The first message of an answer: an array's first element, or the text itself.
@@ -49,14 +45,14 @@ std::string FirstMessage(const Variant& messages) {
 }  // namespace
 
 bool ctlSimpleLinks::Refresh(const Variant& /*bRestore: not examined*/) {
-    if (m_bRequestPending) return true;
+    if (requestPending_) return true;
     try {
-        Cbars()->Set("ToolBar", Variant(SSActiveToolBars1_));
-        ModGeneral::SetMousePointer(Variant(int32_t{kHourglass}));
-        if (!m_objAttrs) automation::Raise(automation::errors::kObjectVariableNotSet);
-        m_objAttrs->Let("ObjectType", Variant(m_strObjectType));
-        m_objAttrs->Set("Grid", Variant(fg_));
-        if (!m_strParentType.empty() && !m_strObjectType.empty() && HasParentKeyValues()) {
+        Cbars()->Set("ToolBar", Variant(toolbar_));
+        ModGeneral::SetMousePointer(Variant(int32_t{ModGeneral::kPointerHourglass}));
+        if (!attributes_) automation::Raise(automation::errors::kObjectVariableNotSet);
+        attributes_->Let("ObjectType", Variant(objectType_));
+        attributes_->Set("Grid", Variant(grid_));
+        if (!parentType_.empty() && !objectType_.empty() && HasParentKeyValues()) {
             times_ = {};
             std::string request;
             Timed(times_.build, [&] { request = BuildLinksRequest(); });
@@ -65,10 +61,10 @@ bool ctlSimpleLinks::Refresh(const Variant& /*bRestore: not examined*/) {
                 else SendAsynchronously(request);
             }
         }
-        ModGeneral::SetMousePointer(Variant(int32_t{kDefaultPointer}));
+        ModGeneral::SetMousePointer(Variant(int32_t{ModGeneral::kPointerDefault}));
     } catch (const std::exception& e) {
-        platform::Ui().SetMousePointer(kDefaultPointer);
-        platform::Ui().MsgBox(AutomationError::From(e).Description(), kCriticalIcon, kTypeName);
+        platform::Ui().SetMousePointer(ModGeneral::kPointerDefault);
+        platform::Ui().MsgBox(AutomationError::From(e).Description(), ModGeneral::kIconCritical, kTypeName);
     }
     return false;
 }
@@ -82,67 +78,87 @@ void ctlSimpleLinks::SendSynchronously(const std::string& request) {
         Timed(times_.fill, [&] { FillGrid(std::move(answer).TextOr("")); });
         Timed(times_.tools, [&] { UpdateToolStates(GetSelectionState()); });
     } else if (resultCode == "FAILED" || resultCode == "ERROR") {
-        platform::Ui().MsgBox("ERROR = [" + FirstMessage(args[2]) + "]", kExclamationIcon, kTypeName);
+        platform::Ui().MsgBox("ERROR = [" + FirstMessage(args[2]) + "]", ModGeneral::kIconExclamation, kTypeName);
     }
 }
 
 void ctlSimpleLinks::SendAsynchronously(const std::string& request) {
-    if (!ObjCommAsync_) {
-        ObjCommAsync_ = automation::CreateObject("noxsimplelinks.clsCommWrapperAsync");
-        commCookie_ = ObjCommAsync_->Events()->On(
-            "RequestResult", [this](int32_t id, int32_t hr, std::string errors, std::string response) {
-                ObjCommAsync_RequestResult(id, hr, errors, response);
-            });
-    }
-    m_bRequestPending = true;
-    ObjCommAsync_->Call("SendAsyncRequest", request);
+    DispatchPtr comm = AsyncComm();
+    requestPending_ = true;
+    comm->Call("SendAsyncRequest", request);
 }
 
-void ctlSimpleLinks::ObjCommAsync_RequestResult(int32_t /*nRequestID*/, int32_t /*nHr*/,
-                                                const std::string& bstrErrors, const std::string& bstrResponse) {
+DispatchPtr ctlSimpleLinks::AsyncComm() {
+    if (asyncComm_) return asyncComm_;
+    // Hidden edge: a load that does not wait goes through the control's own wrapper, not through
+    // Comm. The wrapper is opened on the server Comm talks to when Comm names it ("Server"); else its
+    // component finds the server in the connection settings.
+    DispatchPtr wrapper = automation::CreateObject("noxsimplelinks.clsCommWrapperAsync");
+    const std::string server = CommServer();
+    if (!server.empty() && !wrapper->Call("Init", server, int32_t{0}, std::string(), "noxcomm2.Icomm").ToBool()) {
+        const DispatchPtr failure = wrapper->Get("LastCommError").ToObject();
+        throw AutomationError(failure->Get("Number").ToLong(), failure->Get("Description").TextOr(""),
+                              failure->Get("Source").TextOr(""));
+    }
+    asyncCommCookie_ = wrapper->Events()->On("RequestResult",
+                                             [this](int32_t id, int32_t hr, std::string errors, std::string response) {
+                                                 OnRequestResult(id, hr, errors, response);
+                                             });
+    asyncComm_ = wrapper;
+    return asyncComm_;
+}
+
+std::string ctlSimpleLinks::CommServer() {
     try {
-        if (bstrErrors.empty()) {
-            Timed(times_.fill, [&] { FillGrid(bstrResponse); });
+        return Comm()->Get("Server").TextOr("");
+    } catch (...) {
+        return {};  // a communication object that does not name its server
+    }
+}
+
+void ctlSimpleLinks::OnRequestResult(int32_t /*requestId*/, int32_t /*result*/, const std::string& errors,
+                                     const std::string& response) {
+    try {
+        if (errors.empty()) {
+            Timed(times_.fill, [&] { FillGrid(response); });
             Timed(times_.tools, [&] { UpdateToolStates(GetSelectionState()); });
         }
     } catch (...) {
         // The answer's handler reports nothing; the grid stays as FillGrid left it.
     }
-    m_bRequestPending = false;
+    requestPending_ = false;
 }
 
 clsGrid& ctlSimpleLinks::GridClass() {
-    if (!m_objGrid) {
-        m_objGrid = std::make_shared<clsGrid>();
-        m_objGrid->SetResource(Resource());
+    if (!gridClass_) {
+        gridClass_ = std::make_shared<clsGrid>();
+        gridClass_->SetResource(Resource());
     }
-    return *m_objGrid;
+    return *gridClass_;
 }
 
 void ctlSimpleLinks::FillGrid(std::string answer) {
-    try {
+    ReportedStep("ctlSimpleLinks:FillGrid", [&] {
         const Variant columns(SectionNode("GRID_COLS"));
         clsGrid& grid = GridClass();
         grid.SetCachePrefix(cacheFilePrefix());
-        grid.LoadGridLayout(Variant(fg_), columns, Variant(UIDef()));
-        grid.FillGrid(Variant(fg_), std::move(answer));
-        if (fg_->Get("Row").ToLong() != -1) fg_->Let("Row", Variant(int32_t{-1}));
-    } catch (const std::exception& e) {
-        ModGeneral::ShowError(e, "ctlSimpleLinks:FillGrid");
-    }
+        grid.LoadGridLayout(Variant(grid_), columns, Variant(UIDef()));
+        grid.FillGrid(Variant(grid_), std::move(answer));
+        if (grid_->Get("Row").ToLong() != -1) grid_->Let("Row", Variant(int32_t{-1}));
+    });
 }
 
 std::string ctlSimpleLinks::GetSelectionState() {
-    if (fg_->Get("Row").ToLong() == -1) return "NEW_EMPTY";
-    if (m_strIntName != "ITEM_AFFECTED") {
-        const int32_t selected = fg_->Get("SelectedRows").ToLong();
+    if (grid_->Get("Row").ToLong() == -1) return "NEW_EMPTY";
+    if (intName_ != "ITEM_AFFECTED") {
+        const int32_t selected = grid_->Get("SelectedRows").ToLong();
         return selected == 0 ? "NEW_EMPTY" : selected == 1 ? "ROW_SELECTED" : "MRS";
     }
-    return fg_->Get("RowSel").ToLong() > fg_->Get("FixedRows").ToLong() - 1 ? "ROW_SELECTED" : "NEW_EMPTY";
+    return grid_->Get("RowSel").ToLong() > grid_->Get("FixedRows").ToLong() - 1 ? "ROW_SELECTED" : "NEW_EMPTY";
 }
 
 bool ctlSimpleLinks::HasParentKeyValues() {
-    if (m_strParentType == "FILE") return true;
+    if (parentType_ == "FILE") return true;
     try {
         Variant keys, values;
         getParentKeysAndValues(keys, values);
@@ -155,51 +171,45 @@ bool ctlSimpleLinks::HasParentKeyValues() {
 }
 
 void ctlSimpleLinks::getParentKeysAndValues(Variant& keys, Variant& values) {
-    try {
-        keys = Obj_Def()->Call("getObjectKeys", m_strParentType);
+    ReportedStep("ctlSimpleLinks:getParentKeysAndValues", [&] {
+        keys = Obj_Def()->Call("getObjectKeys", parentType_);
         if (!keys.IsArray()) return;
         const automation::SafeArray& names = keys.ToArray();
         automation::SafeArray found(automation::Bounds{names.LBound(1), names.UBound(1)});
         for (int32_t i = names.LBound(1); i <= names.UBound(1); ++i) {
             found.At(i) = Variant(std::string());
-            if (!m_varParentKeys.IsArray() || !m_varParentValues.IsArray()) continue;
-            const automation::SafeArray& parentKeys = m_varParentKeys.ToArray();
+            if (!parentKeys_.IsArray() || !parentValues_.IsArray()) continue;
+            const automation::SafeArray& parentKeys = parentKeys_.ToArray();
             for (int32_t k = parentKeys.LBound(1); k <= parentKeys.UBound(1); ++k) {
                 if (parentKeys.At(k).TextOr("") != names.At(i).TextOr("")) continue;
-                found.At(i) = m_varParentValues.ToArray().At(k);
+                found.At(i) = parentValues_.ToArray().At(k);
                 break;
             }
         }
         values = Variant(std::move(found));
-    } catch (const std::exception& e) {
-        ModGeneral::ShowError(e, "ctlSimpleLinks:getParentKeysAndValues");
-    }
+    });
 }
 
 void ctlSimpleLinks::Display() {
     UpdateToolStates("IN_PROCESS");
-    try {
-        m_objAttrs->Call("Init");
-        m_objAttrs->Set("Buffer", Variant(Params()));
-        m_objAttrs->Call("Display", Variant(Comm()), Variant(Host()));
-    } catch (const std::exception& e) {
-        ModGeneral::ShowError(e, "ctlSimpleLinks:Display");
-    }
+    ReportedStep("ctlSimpleLinks:Display", [&] {
+        attributes_->Call("Init");
+        attributes_->Set("Buffer", Variant(Params()));
+        attributes_->Call("Display", Variant(Comm()), Variant(Host()));
+    });
     UpdateToolStates(GetSelectionState());
 }
 
 void ctlSimpleLinks::Update() {
     UpdateToolStates("IN_PROCESS");
     bool changed = false;
-    try {
-        m_objAttrs->Call("Init");
-        m_objAttrs->Set("Buffer", Variant(Params()));
+    ReportedStep("ctlSimpleLinks:Update", [&] {
+        attributes_->Call("Init");
+        attributes_->Set("Buffer", Variant(Params()));
         automation::Arguments none;
         Variant selected = Invoke("collSelectedObjects", automation::InvokeKind::PropertyGet, none);
-        changed = m_objAttrs->Call("Update", Variant(Comm()), Variant(Host()), selected).ToBool();
-    } catch (const std::exception& e) {
-        ModGeneral::ShowError(e, "ctlSimpleLinks:Update");
-    }
+        changed = attributes_->Call("Update", Variant(Comm()), Variant(Host()), selected).ToBool();
+    });
     if (changed) {
         Refresh(Variant(true));
         RaiseExecuteEvent("SimpleLinkUpdate");

@@ -5,9 +5,9 @@
 
 #include "automation/Collection.h"
 #include "automation/ObjectFactory.h"
+#include "noxsimplelinks/common/ReportedCall.h"
 #include "noxsimplelinks/control/WeakReference.h"
 #include "noxsimplelinks/control/ctlSimpleLinks.h"
-#include "noxsimplelinks/metadata/ReportedCall.h"
 
 namespace noxsimplelinks {
 
@@ -16,52 +16,41 @@ using automation::DispatchPtr;
 using automation::InvokeKind;
 using automation::Variant;
 
-namespace {
-
-// Runs an accessor's resolution; an error goes to the common error report and the accessor returns
-// what it holds.
-template <class Fn>
-void Reporting(const char* source, Fn resolve) {
-    ReportedCall(source, [&] { return resolve(), true; }, false);
-}
-
-}  // namespace
-
 DispatchPtr ctlSimpleLinks::Params() {
-    if (!m_colParams) m_colParams = std::make_shared<automation::Collection>();
-    return m_colParams;
+    if (!params_) params_ = std::make_shared<automation::Collection>();
+    return params_;
 }
 
 DispatchPtr ctlSimpleLinks::Comm() {
-    if (!m_objComm) m_objComm = automation::CreateObject("noxsimplelinks.clsCommWrapper2");
-    return m_objComm;
+    if (!comm_) comm_ = automation::CreateObject("noxsimplelinks.clsCommWrapper2");
+    return comm_;
 }
 
 DispatchPtr ctlSimpleLinks::Host() {
-    if (m_objHost) return m_objHost;
+    if (host_) return host_;
     try {
-        m_objHost = ContainerObject("Host");
+        host_ = ContainerObject("Host");
     } catch (...) {
-        m_objHost = nullptr;
+        host_ = nullptr;
     }
-    if (!m_objHost) m_objHost = automation::CreateObject("noxhostservices.clshostservices");
-    return m_objHost;
+    if (!host_) host_ = automation::CreateObject("noxhostservices.clshostservices");
+    return host_;
 }
 
 DispatchPtr ctlSimpleLinks::Cbars() {
-    if (m_objCbars) return m_objCbars;
+    if (cbars_) return cbars_;
     DispatchPtr fromContainer;
     try {
         fromContainer = ContainerObject("Cbars");
     } catch (...) {
         fromContainer = nullptr;
     }
-    m_objCbars = fromContainer ? fromContainer : automation::CreateObject("noxsimplelinks.clsCbarsWrapper2");
-    return m_objCbars;
+    cbars_ = fromContainer ? fromContainer : automation::CreateObject("noxsimplelinks.clsCbarsWrapper2");
+    return cbars_;
 }
 
 std::string ctlSimpleLinks::cacheFilePrefix() const {
-    if (!m_strCachePrefix.empty()) return m_strCachePrefix;
+    if (!cachePrefix_.empty()) return cachePrefix_;
     std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm local{};
     localtime_r(&now, &local);
@@ -71,13 +60,13 @@ std::string ctlSimpleLinks::cacheFilePrefix() const {
 }
 
 std::string ctlSimpleLinks::TreeEffDate() {
-    m_strTreeEffDate = ParamText("EffectivityDate");
-    return m_strTreeEffDate;
+    treeEffDate_ = ParamText("EffectivityDate");
+    return treeEffDate_;
 }
 
 std::string ctlSimpleLinks::WorkspaceMode() {
-    m_strWorkspaceMode = ParamText("SpaceMode");
-    return m_strWorkspaceMode;
+    workspaceMode_ = ParamText("SpaceMode");
+    return workspaceMode_;
 }
 
 int32_t ctlSimpleLinks::myHwnd() const {
@@ -98,7 +87,7 @@ void ctlSimpleLinks::SetHeight(int32_t height) {
 DispatchPtr ctlSimpleLinks::HostOrOwn(DispatchPtr& member, const char* source, const char* hostMember,
                                       const char* ownClass) {
     if (!member) {
-        Reporting(source, [&] {
+        ReportedStep(source, [&] {
             DispatchPtr host = Host();
             member = host ? host->Get(hostMember).ToObject() : automation::CreateObject(ownClass);
         });
@@ -107,31 +96,31 @@ DispatchPtr ctlSimpleLinks::HostOrOwn(DispatchPtr& member, const char* source, c
 }
 
 DispatchPtr ctlSimpleLinks::Request() {
-    return HostOrOwn(m_objRequest, "ctlSimpleLinks:Request", "objRequest", "noxsimplelinks.clsRequestWrapper");
+    return HostOrOwn(request_, "ctlSimpleLinks:Request", "objRequest", "noxsimplelinks.clsRequestWrapper");
 }
 
 DispatchPtr ctlSimpleLinks::Obj_Def() {
-    return HostOrOwn(m_objObjDef, "ctlSimpleLinks:Obj_Def", "objObj_Def", "noxsimplelinks.clsObjDefWrapper2");
+    return HostOrOwn(objDef_, "ctlSimpleLinks:Obj_Def", "objObj_Def", "noxsimplelinks.clsObjDefWrapper2");
 }
 
 DispatchPtr ctlSimpleLinks::UIDef() {
     if (DispatchPtr fromParams = ParamObject("UI_DEF_OBJ")) return fromParams;
-    if (!m_objUIDef) m_objUIDef = automation::CreateObject("noxsimplelinks.clsUI_DefWrapper");
-    return m_objUIDef;
+    if (!uiDef_) uiDef_ = automation::CreateObject("noxsimplelinks.clsUI_DefWrapper");
+    return uiDef_;
 }
 
 DispatchPtr ctlSimpleLinks::Resource() {
-    if (!m_objRes) m_objRes = ParamObject("OBJ_RESOURCE");
-    return HostOrOwn(m_objRes, "ctlSimpleLinks.Resource", "objSharedRes", "noxsimplelinks.clsResWrapper");
+    if (!resources_) resources_ = ParamObject("OBJ_RESOURCE");
+    return HostOrOwn(resources_, "ctlSimpleLinks.Resource", "objSharedRes", "noxsimplelinks.clsResWrapper");
 }
 
 DispatchPtr ctlSimpleLinks::Auth() {
-    if (!m_objAuth) {
-        Reporting("ctlSimpleLinks.Auth", [&] {
-            if (DispatchPtr host = Host()) m_objAuth = host->Get("Auth").ToObject();
+    if (!authorization_) {
+        ReportedStep("ctlSimpleLinks.Auth", [&] {
+            if (DispatchPtr host = Host()) authorization_ = host->Get("Auth").ToObject();
         });
     }
-    return m_objAuth;
+    return authorization_;
 }
 
 DispatchPtr ctlSimpleLinks::ContainerObject(const char* property) {
@@ -165,8 +154,8 @@ DispatchPtr ctlSimpleLinks::ParamObject(const std::string& key) {
 }
 
 DispatchPtr ctlSimpleLinks::SectionNode(const std::string& path) const {
-    if (!m_objXmlSection) return nullptr;
-    return m_objXmlSection->Call("selectSingleNode", path).ToObject();
+    if (!section_) return nullptr;
+    return section_->Call("selectSingleNode", path).ToObject();
 }
 
 std::string ctlSimpleLinks::SectionText(const std::string& element) const {
@@ -176,7 +165,7 @@ std::string ctlSimpleLinks::SectionText(const std::string& element) const {
 }
 
 std::string ctlSimpleLinks::SectionName() const {
-    return m_objXmlSection ? m_objXmlSection->Get("baseName").ToString() : std::string();
+    return section_ ? section_->Get("baseName").ToString() : std::string();
 }
 
 DispatchPtr ctlSimpleLinks::Self() { return std::make_shared<WeakReference>(weak_from_this()); }

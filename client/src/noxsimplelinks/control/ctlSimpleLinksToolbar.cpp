@@ -3,9 +3,9 @@
 #include <sstream>
 
 #include "automation/SafeArray.h"
+#include "noxsimplelinks/common/Quietly.h"
 #include "noxsimplelinks/control/ctlSimpleLinks.h"
-#include "noxsimplelinks/toolbar/Quietly.h"
-#include "platform/toolbar/ToolsCollection.h"
+#include "platform/toolbar/ToolLookup.h"
 
 namespace noxsimplelinks {
 
@@ -27,7 +27,7 @@ constexpr const char* kProjectAdministrator = "PROJECT ADMINISTRATOR";
 }  // namespace
 
 void ctlSimpleLinks::ConnectToolbarEvents() {
-    automation::EventSource* events = SSActiveToolBars1_ ? SSActiveToolBars1_->Events() : nullptr;
+    automation::EventSource* events = toolbar_ ? toolbar_->Events() : nullptr;
     if (!events) return;
     toolbarCookie_ = events->Connect([this](std::string_view event, automation::Arguments& args) { OnToolbarEvent(event, args); });
 }
@@ -38,7 +38,7 @@ void ctlSimpleLinks::OnToolbarEvent(std::string_view event, automation::Argument
         if (args.empty() || !args[0].IsObject()) return;
         const std::vector<std::string> fields = TagFields(args[0].ToObject());
         if (event == "ToolClick" && fields.size() >= 2) ButtonOperation(fields[1]);
-        else if (event == "PopupRequest" && fields.size() >= 4) SSActiveToolBars1_->Call("PopupMenu", fields[3]);
+        else if (event == "PopupRequest" && fields.size() >= 4) toolbar_->Call("PopupMenu", fields[3]);
     } catch (...) {
         // Errors of a command are handled by the command or the action mapping.
     }
@@ -46,17 +46,17 @@ void ctlSimpleLinks::OnToolbarEvent(std::string_view event, automation::Argument
 
 void ctlSimpleLinks::ButtonOperation(const std::string& ButtonKey) {
     bool handled = false;
-    if (m_objActions) handled = m_objActions->Call("ExecuteAction", ButtonKey).ToBool();
+    if (actions_) handled = actions_->Call("ExecuteAction", ButtonKey).ToBool();
     if (!handled) RaiseExecuteEvent(ButtonKey);
 }
 
 void ctlSimpleLinks::UpdateToolStates(const std::string& state) {
     std::string rowStatus, parentStatus;
-    Quietly([&] { rowStatus = GridCell("RowSel", m_strObjectType + ".STATUS"); });
-    parentStatus = ParamText(m_strParentType + ".STATUS");
-    Quietly([&] { Cbars()->Set("ToolBar", Variant(SSActiveToolBars1_)); });
+    Quietly([&] { rowStatus = GridCell("RowSel", objectType_ + ".STATUS"); });
+    parentStatus = ParamText(parentType_ + ".STATUS");
+    Quietly([&] { Cbars()->Set("ToolBar", Variant(toolbar_)); });
     const bool rowsSelected = state == "ROW_SELECTED" || state == "MRS";
-    const std::string& pane = m_strIntName;
+    const std::string& pane = intName_;
     if (pane == "FILE") {
         ToggleState(state, parentStatus, rowStatus);
         UpdateFileTools(rowsSelected);
@@ -68,7 +68,7 @@ void ctlSimpleLinks::UpdateToolStates(const std::string& state) {
         Quietly([&] { SetTool("ID_Prop_View_File_In_Integration", "Enabled", GridNumber("SelectedRows") == 1); });
         UpdateFileTools(rowsSelected);
     } else if (pane == "ITEM" || pane == "FORMULA" || pane == "MATERIAL") {
-        if (m_strParentType != "EO") {
+        if (parentType_ != "EO") {
             SetTool("ID_Prop_Lock_Item_To_Business_Process", "Visible", false);
             SetTool("ID_Prop_Attach_Item_To_All_Steps", "Visible", false);
             UpdateFileTools(rowsSelected);
@@ -78,7 +78,7 @@ void ctlSimpleLinks::UpdateToolStates(const std::string& state) {
         ToggleState(state, parentStatus, rowStatus);
     } else if (pane == "PROJECT") {
         ToggleState(state, parentStatus, rowStatus);
-        const bool projectParent = m_strParentType == "ITEM" || m_strParentType == "DOC" || m_strParentType == "FOLDER";
+        const bool projectParent = parentType_ == "ITEM" || parentType_ == "DOC" || parentType_ == "FOLDER";
         SetTool("ID_Prop_Unlink_From_Project", "Visible", projectParent);
         if (projectParent) {
             Quietly([&] {
@@ -87,7 +87,7 @@ void ctlSimpleLinks::UpdateToolStates(const std::string& state) {
             });
         }
     } else if (pane == "ITEM_AFFECTED") {
-        const std::string author = ParamText(m_strParentType + ".AUTHOR");
+        const std::string author = ParamText(parentType_ + ".AUTHOR");
         ToggleState(state, parentStatus, rowStatus);
         Quietly([&] {
             const std::string tool = "ID_UnlinkObjectFromModification";
@@ -103,7 +103,7 @@ void ctlSimpleLinks::UpdateToolStates(const std::string& state) {
 
 void ctlSimpleLinks::ToggleState(const std::string& state, const std::string& parentStatus, const std::string& rowStatus) {
     Quietly([&] {
-        Cbars()->Call("ToggleState", state, parentStatus, rowStatus, m_strObjectType, HostText("UserType"),
+        Cbars()->Call("ToggleState", state, parentStatus, rowStatus, objectType_, HostText("UserType"),
                       HostText("UserName"), "");
     });
 }
@@ -116,7 +116,7 @@ void ctlSimpleLinks::UpdateFileTools(bool rowsSelected) {
     Quietly([&] { fileType = GridCell("Row", "FILE.FILE_TYPE"); });
     bool several = false;
     Quietly([&] { several = GridNumber("SelectedRows") > 1; });
-    Quietly([&] { SSActiveToolBars1_->Let("Redraw", Variant(false)); });
+    Quietly([&] { toolbar_->Let("Redraw", Variant(false)); });
 
     for (const char* tool : {"ID_Prop_View_File", "ID_Prop_Display_File", "ID_Prop_Display_File_Lock_Info",
                              "ID_Prop_Get_File", "ID_Prop_View_File_In_Integration", "ID_Prop_ViewWithRedlineFile"}) {
@@ -158,14 +158,14 @@ void ctlSimpleLinks::UpdateFileTools(bool rowsSelected) {
     else if (!fileType.empty()) rule("ID_Prop_Redline_File", [&](const std::string& t) { return AuthorizeByProject(t); });
 
     Quietly([&] { Cbars()->Call("replaceDropDownButtonOperation"); });
-    Quietly([&] { SSActiveToolBars1_->Let("Redraw", Variant(true)); });
+    Quietly([&] { toolbar_->Let("Redraw", Variant(true)); });
 }
 
 void ctlSimpleLinks::UpdateHardCopyTools(bool rowsSelected) {
     const std::string docStatus = ParamText("DOC.STATUS");
     bool several = false;
     Quietly([&] { several = GridNumber("SelectedRows") > 1; });
-    Quietly([&] { SSActiveToolBars1_->Let("Redraw", Variant(false)); });
+    Quietly([&] { toolbar_->Let("Redraw", Variant(false)); });
 
     SetTool("ID_Prop_Display_HardCopy", "Enabled", rowsSelected && !several);
     if (rowsSelected) {
@@ -185,17 +185,17 @@ void ctlSimpleLinks::UpdateHardCopyTools(bool rowsSelected) {
     }
 
     Quietly([&] { Cbars()->Call("replaceDropDownButtonOperation"); });
-    Quietly([&] { SSActiveToolBars1_->Let("Redraw", Variant(true)); });
+    Quietly([&] { toolbar_->Let("Redraw", Variant(true)); });
 }
 
 void ctlSimpleLinks::UpdateRevFilterTools() {
-    Quietly([&] { SSActiveToolBars1_->Let("Redraw", Variant(false)); });
+    Quietly([&] { toolbar_->Let("Redraw", Variant(false)); });
     for (const char* tool : {"ID_Prop_Rev_All", "ID_Prop_Rev_Effective", "ID_Prop_Rev_Filter_DropDown"}) {
         SetTool(tool, "Enabled", true);
     }
-    SetRevFilterToolChecked("ID_Prop_Rev_All", m_nFilterOption == REV_ALL);
-    SetRevFilterToolChecked("ID_Prop_Rev_Effective", m_nFilterOption == REV_EFFECTIVE);
-    Quietly([&] { SSActiveToolBars1_->Let("Redraw", Variant(true)); });
+    SetRevFilterToolChecked("ID_Prop_Rev_All", filterOption_ == REV_ALL);
+    SetRevFilterToolChecked("ID_Prop_Rev_Effective", filterOption_ == REV_EFFECTIVE);
+    Quietly([&] { toolbar_->Let("Redraw", Variant(true)); });
 }
 
 void ctlSimpleLinks::SetRevFilterToolChecked(const std::string& toolId, bool checked) {
@@ -242,12 +242,12 @@ bool ctlSimpleLinks::AuthorizeByProject(const std::string& toolId) {
 }
 
 DispatchPtr ctlSimpleLinks::Tool(const std::string& toolId) {
-    return SSActiveToolBars1_->Get("Tools").ToObject()->Call("Item", toolId).ToObject();
+    return toolbar_->Get("Tools").ToObject()->Call("Item", toolId).ToObject();
 }
 
 bool ctlSimpleLinks::HasTool(const std::string& toolId) {
-    auto own = std::dynamic_pointer_cast<platform::ToolsCollection>(SSActiveToolBars1_->Get("Tools").ToObject());
-    return !own || own->Exists(toolId);  // another toolbar is asked, and answers with an error
+    auto lookup = std::dynamic_pointer_cast<platform::ToolLookup>(toolbar_->Get("Tools").ToObject());
+    return !lookup || lookup->Exists(toolId);  // another toolbar is asked, and answers with an error
 }
 
 void ctlSimpleLinks::SetTool(const std::string& toolId, const char* property, bool value) {
@@ -261,13 +261,13 @@ bool ctlSimpleLinks::ToolFlag(const std::string& toolId, const char* property) {
 }
 
 std::string ctlSimpleLinks::GridCell(const char* rowProperty, const std::string& columnKey) {
-    const int32_t col = fg_->Call("ColIndex", columnKey).ToLong();
-    const int32_t row = fg_->Get(rowProperty).ToLong();
+    const int32_t col = grid_->Call("ColIndex", columnKey).ToLong();
+    const int32_t row = grid_->Get(rowProperty).ToLong();
     if (row < 0 || col < 0) return {};  // no current row, or no such column: no cell
-    return fg_->Get("TextMatrix", Variant(row), Variant(col)).TextOr("");
+    return grid_->Get("TextMatrix", Variant(row), Variant(col)).TextOr("");
 }
 
-int32_t ctlSimpleLinks::GridNumber(const char* property) { return fg_->Get(property).ToLong(); }
+int32_t ctlSimpleLinks::GridNumber(const char* property) { return grid_->Get(property).ToLong(); }
 
 std::string ctlSimpleLinks::HostText(const char* property) {
     try {

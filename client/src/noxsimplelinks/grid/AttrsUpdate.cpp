@@ -5,9 +5,11 @@
 
 #include "automation/AutomationError.h"
 #include "automation/SafeArray.h"
-#include "noxsimplelinks/comm/clsRequestWrapper.h"
-#include "noxsimplelinks/comm/clsUtils.h"
-#include "noxsimplelinks/env/ModGeneral.h"
+#include "noxsimplelinks/common/ModGeneral.h"
+#include "noxsimplelinks/metadata/ObjectKeyNames.h"
+#include "noxsimplelinks/request/RequestFragments.h"
+#include "noxsimplelinks/request/clsRequestWrapper.h"
+#include "noxsimplelinks/request/clsUtils.h"
 #include "platform/UserInterface.h"
 
 namespace noxsimplelinks {
@@ -18,8 +20,6 @@ using automation::SafeArray;
 using automation::Variant;
 
 namespace {
-
-constexpr int kExclamationIcon = 48;
 
 Variant Property(const Variant& target, const char* name) {
     Arguments none;
@@ -54,7 +54,7 @@ Variant RequestBuilder(const Variant& host) {
 
 AttrsUpdate::AttrsUpdate(std::string objectType, const Variant& shown, const Variant& edited)
     : objectType_(std::move(objectType)) {
-    Variant keys = ModGeneral::GetObjectKeyNames(objectType_);
+    Variant keys = GetObjectKeyNames(objectType_);
     if (!keys.IsArray())
         throw automation::AutomationError(automation::errors::kUserError,
                                           "The key attributes of " + objectType_ + " are not known");
@@ -100,11 +100,10 @@ bool AttrsUpdate::Send(const Variant& comm, const Variant& host, const std::stri
     automation::CallOn(request, "setparams", "");
     std::string body;
     for (const Row& row : rows_) {
-        std::string object = "<OBJECTS><OBJECT ID='" + objectType_ + "'>" +
-                             utils.getKeysXml(TextArray(keyNames_), TextArray(row.keyValues)) +
-                             utils.getKeysXml(TextArray(row.fieldNames), TextArray(row.fieldValues)) +
-                             "</OBJECT></OBJECTS>";
-        automation::CallOn(request, "setobjects", object);
+        automation::CallOn(request, "setobjects",
+                           RequestFragments::UpdatedObject(utils, objectType_, TextArray(keyNames_),
+                                                           TextArray(row.keyValues), TextArray(row.fieldNames),
+                                                           TextArray(row.fieldValues)));
         std::string method = automation::CallOn(request, "buildrequest", "UpdateCollectionObjectsWC").ToString();
         body += utils.fillCollectionMethodRequest(method, categoryMethod, TextArray(row.keyValues));
     }
@@ -124,7 +123,7 @@ bool AttrsUpdate::Send(const Variant& comm, const Variant& host, const std::stri
         std::string text = Property(messages, "Count").ToLong() > 0
                                ? Property(automation::CallOn(messages, "Item", int32_t{1}), "Description").TextOr("")
                                : std::string();
-        platform::Ui().MsgBox(text, kExclamationIcon, failureTitle);
+        platform::Ui().MsgBox(text, ModGeneral::kIconExclamation, failureTitle);
     }
     std::string code = Property(answer, "ResultCode").TextOr("");
     for (char& ch : code) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));

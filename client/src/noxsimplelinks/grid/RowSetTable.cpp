@@ -1,6 +1,6 @@
 #include "noxsimplelinks/grid/RowSetTable.h"
 
-#include "platform/recordset/Recordset.h"
+#include "platform/recordset/ColumnarRows.h"
 
 namespace noxsimplelinks {
 
@@ -18,9 +18,9 @@ Variant Property(const Variant& target, const char* name) {
 }  // namespace
 
 RowSetTable::RowSetTable(const automation::DispatchPtr& rowSet) : keepAlive_(rowSet) {
-    if (auto own = std::dynamic_pointer_cast<platform::Recordset>(rowSet)) {
-        records_ = own->RecordCount();
-        data_ = std::shared_ptr<const platform::RecordsetData>(rowSet, &own->Data());
+    if (auto columns = std::dynamic_pointer_cast<platform::ColumnarRows>(rowSet)) {
+        records_ = columns->RecordCount();
+        data_ = std::shared_ptr<const platform::RecordsetData>(rowSet, &columns->Data());
         return;
     }
     ReadLateBound(rowSet);

@@ -1,7 +1,7 @@
 #pragma once
 // The records of a row set as a table of values by record and field, for filling a grid in one go.
-// A row set of this platform is read straight from its table; any other row set object is read once,
-// late-bound, through its Fields.
+// A row set that offers its columns (platform::ColumnarRows) is read straight from them; any other
+// row set object is read once, late-bound, through its Fields.
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,8 +19,8 @@ public:
     // The field's index by name, ignoring case; -1 when the row set has no such field.
     int32_t FieldIndex(const std::string& name) const;
     automation::Variant Value(int32_t record, int32_t field) const;
-    // The text a cell was written with and how its field reads it, for a row set of this platform;
-    // null data (and Text) for a missing cell or any other row set, which Value reads.
+    // The text a cell was written with and how its field reads it, for a row set that offers its
+    // columns; null data (and Text) for a missing cell or any other row set, which Value reads.
     std::string_view WrittenText(int32_t record, int32_t field) const {
         return data_ ? data_->Column(static_cast<size_t>(field)).cells[static_cast<size_t>(record)] : std::string_view();
     }

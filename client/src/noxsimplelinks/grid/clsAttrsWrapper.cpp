@@ -2,11 +2,11 @@
 
 #include "automation/ObjectFactory.h"
 #include "automation/SafeArray.h"
+#include "noxsimplelinks/common/ReportedCall.h"
 #include "noxsimplelinks/grid/AttrsUpdate.h"
-#include "noxsimplelinks/grid/LateGrid.h"
-#include "noxsimplelinks/metadata/ReportedCall.h"
 #include "noxsimplelinks/metadata/clsResWrapper.h"
 #include "platform/UserInterface.h"
+#include "platform/grid/LateGrid.h"
 
 namespace noxsimplelinks {
 
@@ -21,7 +21,6 @@ constexpr int32_t kCreateMode = 1;
 constexpr int32_t kUpdateMode = 2;
 constexpr int32_t kDisplayMode = 3;
 constexpr int kOmittedInTheMiddle = 6;
-constexpr int kCriticalIcon = 16;
 
 Variant Property(const automation::DispatchPtr& target, const char* name) {
     Arguments none;
@@ -104,13 +103,13 @@ bool clsAttrsWrapper::Display2History(const std::string& objectType, const Varia
 
 bool clsAttrsWrapper::Update(const Variant& comm, const Variant& host, const Variant&) {
     return ReportedCall<bool>("clsAttrsWrapper:Update", [&] {
-        if (LateGrid(Variant(grid_)).Long("SelectedRows") > 1) return UpdateSeveral(comm, host);
+        if (platform::LateGrid(Variant(grid_)).Long("SelectedRows") > 1) return UpdateSeveral(comm, host);
         return ShowForSelection(kUpdateMode, Variant("UI_ENABLED_UPDATE"), comm, host);
     });
 }
 
 Variant clsAttrsWrapper::getMultiSelectedObjects() {
-    LateGrid grid{Variant(grid_)};
+    platform::LateGrid grid{Variant(grid_)};
     int32_t first = grid.Long("FixedCols"), columns = grid.Long("Cols") - first;
     int32_t selected = grid.Long("SelectedRows");
     SafeArray data(Bounds{0, selected}, Bounds{0, columns - 1});
@@ -135,7 +134,7 @@ bool clsAttrsWrapper::UpdateSeveral(const Variant& comm, const Variant& host) {
         std::string names;
         for (const std::string& name : released) names += (names.empty() ? "" : ", ") + name;
         std::string label = Text("LBL_" + objectType_ + (released.size() > 1 ? "S" : ""));
-        platform::Ui().MsgBox(Text("MSG_CAN_NOT_UPDATE_RELEASED_OBJECTS", {names, label}), kCriticalIcon,
+        platform::Ui().MsgBox(Text("MSG_CAN_NOT_UPDATE_RELEASED_OBJECTS", {names, label}), ModGeneral::kIconCritical,
                               Text("TTL_CAN_NOT_UPDATE_RELEASED_OBJECTS"));
     }
     dialog->Let("arrGridData", Variant(""));

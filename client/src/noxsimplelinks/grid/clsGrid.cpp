@@ -4,18 +4,18 @@
 #include <cctype>
 #include <filesystem>
 
-#include "noxsimplelinks/comm/clsXmlWrapper.h"
+#include "automation/Text.h"
+#include "noxsimplelinks/common/ReportedCall.h"
+#include "noxsimplelinks/common/clsXmlWrapper.h"
 #include "noxsimplelinks/env/modCache.h"
 #include "noxsimplelinks/env/modEnvironment.h"
-#include "noxsimplelinks/grid/LateGrid.h"
-#include "noxsimplelinks/metadata/ReportedCall.h"
 #include "noxsimplelinks/metadata/UiDefValues.h"
 #include "noxsimplelinks/metadata/clsResWrapper.h"
 #include "noxsimplelinks/metadata/clsUI_DefWrapper.h"
 #include "platform/FileSystem.h"
 #include "platform/Shell.h"
+#include "platform/grid/LateGrid.h"
 #include "platform/xml/XmlNodeInfo.h"
-#include "automation/Text.h"
 
 namespace noxsimplelinks {
 
@@ -70,7 +70,7 @@ Variant Cell(const SafeArray& table, int32_t row, int32_t column) {
     return column < 0 ? Variant() : table.At(row, column);
 }
 
-void Reset(LateGrid& grid) {
+void Reset(platform::LateGrid& grid) {
     grid.Put("Rows", Variant(int32_t{1}));
     grid.Put("Cols", Variant(int32_t{1}));
     grid.Call("Clear");
@@ -84,7 +84,7 @@ void Reset(LateGrid& grid) {
     grid.Call("Refresh");
 }
 
-void ApplyType(LateGrid& grid, int32_t column, const std::string& uiType) {
+void ApplyType(platform::LateGrid& grid, int32_t column, const std::string& uiType) {
     std::string type = Lower(uiType);
     for (const TypeRule& rule : kTypeRules)
         if (type == rule.uiType) {
@@ -152,7 +152,7 @@ void clsGrid::DeleteCachedLayouts() {
 // A cached layout that cannot be read counts as missing: the layout is built afresh and replaces it.
 bool clsGrid::LoadCachedLayout(const Variant& grid, const std::string& path) {
     if (!useCache_ || !platform::FileSystem::FileExists(path)) return false;
-    LateGrid target(grid);
+    platform::LateGrid target(grid);
     try {
         target.Call("LoadGrid", path, int32_t{0});
     } catch (const std::exception&) {
@@ -170,7 +170,7 @@ bool clsGrid::LoadGridLayout(const Variant& grid, const Variant& nodeGrid, const
 }
 
 bool clsGrid::LayOut(const Variant& grid, const Variant& nodeGrid, const Variant& uiDef) {
-    LateGrid target(grid);
+    platform::LateGrid target(grid);
     Reset(target);
     std::string cacheFile = useCache_ ? CacheFilePath(AttributeOf(nodeGrid, "ID")) : std::string();
     if (LoadCachedLayout(grid, cacheFile)) return true;
@@ -212,13 +212,13 @@ bool clsGrid::LayOut(const Variant& grid, const Variant& nodeGrid, const Variant
 // --- sorting ---
 
 void clsGrid::SetSortColumn(const Variant& grid, int32_t column, int32_t order) {
-    LateGrid target(grid);
+    platform::LateGrid target(grid);
     int32_t columns = target.Long("Cols");
     for (int32_t c = 0; c < columns; ++c) target.Put("ColSort", c, Variant(c == column ? order : int32_t{0}));
 }
 
 void clsGrid::ApplySort(const Variant& grid) {
-    LateGrid target(grid);
+    platform::LateGrid target(grid);
     int32_t columns = target.Long("Cols");
     for (int32_t c = 0; c < columns; ++c) {
         if (target.Long("ColSort", c) == 0) continue;
@@ -236,7 +236,7 @@ bool clsGrid::SaveGridLayout(const Variant& grid, const Variant& doc, const std:
 
 bool clsGrid::SaveLayout(const Variant& grid, const Variant& doc, const std::string& gridXPath,
                          const std::string& path) {
-    LateGrid source(grid);
+    platform::LateGrid source(grid);
     if (source.Long("Rows") <= 1) return false;
     Variant definition = automation::CallOn(doc, "selectSingleNode", gridXPath);
     if (definition.IsNothing()) return false;

@@ -1,18 +1,19 @@
 // clsGrid: filling the grid from a server answer. Each cell's text is made by its column's data type
-// and goes straight into the grid (this platform's grid), or into one array for one LoadArray.
+// and goes straight into the grid (a grid that takes texts in bulk), or into one array for one
+// LoadArray.
 #include <cmath>
 #include <functional>
 #include <array>
 #include <limits>
 
 #include "automation/SafeArray.h"
-#include "noxsimplelinks/comm/clsXmlWrapper.h"
+#include "noxsimplelinks/common/ReportedCall.h"
+#include "noxsimplelinks/common/clsXmlWrapper.h"
 #include "noxsimplelinks/env/modRegional.h"
-#include "noxsimplelinks/grid/LateGrid.h"
 #include "noxsimplelinks/grid/RowSetTable.h"
 #include "noxsimplelinks/grid/clsGrid.h"
-#include "noxsimplelinks/metadata/ReportedCall.h"
-#include "platform/grid/FlexGrid.h"
+#include "platform/grid/BulkTextLoad.h"
+#include "platform/grid/LateGrid.h"
 
 namespace noxsimplelinks {
 
@@ -130,7 +131,7 @@ bool clsGrid::FillGrid(const Variant& grid, std::string xml) {
 }
 
 bool clsGrid::Fill(const Variant& grid, std::string xml) {
-    LateGrid target(grid);
+    platform::LateGrid target(grid);
     std::unique_ptr<RowSetTable> rows = RowsOf(std::move(xml));
     if (!rows) {
         target.Put("Rows", Variant(int32_t{0}));
@@ -151,8 +152,8 @@ bool clsGrid::Fill(const Variant& grid, std::string xml) {
 
     int32_t records = rows->RecordCount();
     CellTexts text(*rows, rules);
-    if (auto own = std::dynamic_pointer_cast<platform::FlexGrid>(grid.ToObject())) {
-        own->LoadTexts(records, columns, std::ref(text));
+    if (auto bulk = std::dynamic_pointer_cast<platform::BulkTextLoad>(grid.ToObject())) {
+        bulk->LoadTexts(records, columns, std::ref(text));
     } else {
         SafeArray cells(Bounds{0, records - 1}, Bounds{0, columns - 1});
         for (int32_t c = 0; c < columns; ++c)

@@ -67,7 +67,7 @@ const automation::MemberTable<clsObjDefWrapper2>& clsObjDefWrapper2::Members() {
     return table;
 }
 
-clsObjDefWrapper2::clsObjDefWrapper2() : m_objMetaData(automation::CreateObject(kMetaDataProgId)) {}
+clsObjDefWrapper2::clsObjDefWrapper2() : metadata_(automation::CreateObject(kMetaDataProgId)) {}
 
 Variant clsObjDefWrapper2::Forward(std::string_view operation, Arguments& args) {
     return Forward(FindObjDefOperation(operation), args);
@@ -79,7 +79,7 @@ Variant clsObjDefWrapper2::Forward(const ObjDefOperation& operation, Arguments& 
     Arguments copies;
     for (size_t i = 0; i < args.size(); ++i) copies.push_back(ArgumentFor(operation.params[i], args[i]));
     InvokeKind kind = operation.kind == ObjDefOperation::Kind::Property ? InvokeKind::PropertyGet : InvokeKind::Method;
-    Variant answer = m_objMetaData->Invoke(operation.name, kind, copies);
+    Variant answer = metadata_->Invoke(operation.name, kind, copies);
     for (size_t i = 0; i < args.size(); ++i)
         if (IsOut(operation.params[i])) args[i] = copies[i];
     return Converted(operation.result, answer);

@@ -44,7 +44,7 @@ private:
     template <class... A>
     automation::Variant ForwardValues(std::string_view operation, A&&... values);
 
-    automation::DispatchPtr m_objMetaData;
+    automation::DispatchPtr metadata_;
 };
 
 }  // namespace noxsimplelinks

@@ -49,26 +49,26 @@ const automation::MemberTable<clsResWrapper>& clsResWrapper::Members() {
     return table;
 }
 
-clsResWrapper::clsResWrapper() : m_objRes(automation::CreateObject("noxres.IRes")) {}
+clsResWrapper::clsResWrapper() : resources_(automation::CreateObject("noxres.IRes")) {}
 
 std::string clsResWrapper::strResString(const std::string& key, std::vector<std::string> parameters) {
     if (parameters.size() == 1) parameters = SplitAt(parameters.front(), ';');
     std::vector<Variant> cells(parameters.begin(), parameters.end());
-    return m_objRes->Call("strResString", key, automation::SafeArray::Of(std::move(cells))).ToString();
+    return resources_->Call("strResString", key, automation::SafeArray::Of(std::move(cells))).ToString();
 }
 
-Variant clsResWrapper::ipicResIcon(const std::string& key) { return m_objRes->Call("ipicResIcon", key); }
-Variant clsResWrapper::ipicResBitmap(const std::string& key) { return m_objRes->Call("ipicResBitmap", key); }
-Variant clsResWrapper::ipicResCursor(const std::string& key) { return m_objRes->Call("ipicResCursor", key); }
-Variant clsResWrapper::iResaultArray(const std::string& key) { return m_objRes->Call("iResaultArray", key); }
+Variant clsResWrapper::ipicResIcon(const std::string& key) { return resources_->Call("ipicResIcon", key); }
+Variant clsResWrapper::ipicResBitmap(const std::string& key) { return resources_->Call("ipicResBitmap", key); }
+Variant clsResWrapper::ipicResCursor(const std::string& key) { return resources_->Call("ipicResCursor", key); }
+Variant clsResWrapper::iResaultArray(const std::string& key) { return resources_->Call("iResaultArray", key); }
 
 void clsResWrapper::LoadResFile(const std::string& path) {
-    if (!IsBlank(path)) m_objRes->Call("LoadResFile", path);
+    if (!IsBlank(path)) resources_->Call("LoadResFile", path);
 }
 
 void clsResWrapper::ILoadPartsFromXmlRes(const std::string& name, Variant& part) {
     Arguments args{Variant(name), part};
-    m_objRes->Invoke("ILoadPartsFromXmlRes", automation::InvokeKind::Method, args);
+    resources_->Invoke("ILoadPartsFromXmlRes", automation::InvokeKind::Method, args);
     part = args[1];
 }
 

@@ -28,7 +28,7 @@ public:
     void ILoadPartsFromXmlRes(const std::string& name, automation::Variant& part);
 
 private:
-    automation::DispatchPtr m_objRes;
+    automation::DispatchPtr resources_;
 };
 
 }  // namespace noxsimplelinks

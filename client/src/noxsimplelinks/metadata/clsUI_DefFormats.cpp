@@ -1,13 +1,14 @@
 // clsUI_DefWrapper: the document as text, and its conversion between the long format (one attribute
 // per property and per flag) and the short format (short property names, the flags in UI_FLAGS).
 #include "automation/Dispatch.h"
-#include "noxsimplelinks/comm/clsXmlWrapper.h"
-#include "noxsimplelinks/env/ModGeneral.h"
-#include "noxsimplelinks/metadata/ReportedCall.h"
+#include "noxsimplelinks/common/ModGeneral.h"
+#include "noxsimplelinks/common/ReportedCall.h"
+#include "noxsimplelinks/common/clsXmlWrapper.h"
 #include "noxsimplelinks/metadata/UiDefNames.h"
 #include "noxsimplelinks/metadata/UiDefValues.h"
 #include "noxsimplelinks/metadata/clsUI_DefWrapper.h"
-#include "platform/xml/XmlDocument.h"
+#include "platform/xml/DomAccess.h"
+#include "platform/xml/XmlTree.h"
 #include "platform/xml/XmlQuery.h"
 
 namespace noxsimplelinks {
@@ -16,9 +17,6 @@ using automation::Variant;
 namespace names = UiDefNames;
 
 namespace {
-
-constexpr int kHourglass = 11;
-constexpr int kDefaultPointer = 0;
 
 // Renames every attribute of the element by the rule, in place; an attribute already holding the new
 // name gives way.
@@ -35,9 +33,9 @@ void RenameAttributes(platform::XmlTree& tree, pugi::xml_node element, Rule rule
 // Runs a conversion with the hourglass showing.
 template <class F>
 bool WithHourglass(F&& conversion) {
-    ModGeneral::SetMousePointer(Variant(int32_t{kHourglass}));
+    ModGeneral::SetMousePointer(Variant(int32_t{ModGeneral::kPointerHourglass}));
     struct Restore {
-        ~Restore() { ModGeneral::SetMousePointer(Variant(int32_t{kDefaultPointer})); }
+        ~Restore() { ModGeneral::SetMousePointer(Variant(int32_t{ModGeneral::kPointerDefault})); }
     } restore;
     return conversion();
 }
@@ -45,7 +43,7 @@ bool WithHourglass(F&& conversion) {
 }  // namespace
 
 std::string clsUI_DefWrapper::xmlString() {
-    return ReportedCall<std::string>("clsUI_DefWrapper:xmlString", [&] { return xml_->getXml(); });
+    return ReportedCall<std::string>("clsUI_DefWrapper:xmlString", [&] { return document_->Get("xml").ToString(); });
 }
 
 void clsUI_DefWrapper::SetXmlString(const std::string& xml) {
@@ -71,7 +69,7 @@ bool clsUI_DefWrapper::HasPackedFlags() {
 
 bool clsUI_DefWrapper::ToShort() {
     if (HasPackedFlags()) return true;
-    platform::XmlTree& tree = *document_->Tree();
+    platform::XmlTree& tree = *dom_->Tree();
     for (pugi::xml_node attr : SelectAll("//ATTR")) {
         std::string flags;
         for (const char* flag : names::kFlags) {
@@ -89,7 +87,7 @@ bool clsUI_DefWrapper::ToShort() {
 
 bool clsUI_DefWrapper::ToLong() {
     if (!HasPackedFlags()) return true;
-    platform::XmlTree& tree = *document_->Tree();
+    platform::XmlTree& tree = *dom_->Tree();
     for (pugi::xml_node attr : SelectAll("//ATTR")) {
         RenameAttributes(tree, attr, names::LongName);
         pugi::xml_attribute packed = attr.attribute(names::kFlagsAttribute);

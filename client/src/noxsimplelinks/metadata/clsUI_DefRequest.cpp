@@ -4,8 +4,8 @@
 #include <unordered_set>
 
 #include "automation/SafeArray.h"
-#include "noxsimplelinks/comm/clsXmlWrapper.h"
-#include "noxsimplelinks/metadata/ReportedCall.h"
+#include "noxsimplelinks/common/ReportedCall.h"
+#include "noxsimplelinks/common/clsXmlWrapper.h"
 #include "noxsimplelinks/metadata/UiDefValues.h"
 #include "noxsimplelinks/metadata/clsUI_DefWrapper.h"
 #include "platform/xml/XmlNodeInfo.h"

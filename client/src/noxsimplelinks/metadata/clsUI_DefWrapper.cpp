@@ -4,11 +4,13 @@
 #include <cctype>
 
 #include "automation/Collection.h"
-#include "noxsimplelinks/comm/clsXmlWrapper.h"
+#include "noxsimplelinks/common/ReportedCall.h"
+#include "noxsimplelinks/common/clsXmlWrapper.h"
 #include "noxsimplelinks/env/modEnvironment.h"
-#include "noxsimplelinks/metadata/ReportedCall.h"
 #include "noxsimplelinks/metadata/UiDefNames.h"
 #include "noxsimplelinks/metadata/UiDefValues.h"
+#include "noxsimplelinks/common/Quietly.h"
+#include "platform/xml/DomAccess.h"
 #include "platform/xml/XmlDocument.h"
 #include "platform/xml/XmlQuery.h"
 
@@ -22,17 +24,22 @@ namespace names = UiDefNames;
 
 namespace {
 
-const std::string kSource = "clsUI_DefWrapper:";
-
-template <class R, class F>
-R Reported(const char* operation, F&& body) {
-    return ReportedCall<R>(kSource + operation, std::forward<F>(body));
-}
-
 std::string Quoted(const std::string& value) { return "'" + value + "'"; }
 
 bool AttributeIs(pugi::xml_node node, const char* name, std::string_view value) {
     return node.attribute(name).value() == value;
+}
+
+// A document of another make is read through its text into a document of this platform, which the
+// definitions are then read from and converted in.
+std::shared_ptr<platform::XmlDocument> CopyOf(const DispatchPtr& document) {
+    auto copy = std::make_shared<platform::XmlDocument>();
+    std::string error;
+    if (!copy->LoadText(document->Get("xml").ToString(), error))
+        throw AutomationError(automation::errors::kUserError,
+                              "The UI definitions cannot be read from the XML component's document: " + error,
+                              "clsUI_DefWrapper");
+    return copy;
 }
 
 }  // namespace
@@ -117,23 +124,29 @@ bool clsUI_DefWrapper::Load(const std::string& source, bool fromText) {
 std::shared_ptr<clsXmlWrapper> clsUI_DefWrapper::XmlWrapper() { return xml_; }
 
 void clsUI_DefWrapper::SetXmlWrapper(std::shared_ptr<clsXmlWrapper> wrapper) {
-    auto document = std::dynamic_pointer_cast<platform::XmlDocument>(wrapper->getDocument());
+    DispatchPtr document = wrapper->getDocument();
     if (!document)
-        throw AutomationError(automation::errors::kUserError,
-                              "The XML utility component holds no document that UI definitions can be read from",
+        throw AutomationError(automation::errors::kUserError, "The XML utility component holds no document",
                               "clsUI_DefWrapper");
-    document->SetProperty("SelectionLanguage", Variant("XPath"));
+    Quietly([&] { document->Call("setProperty", "SelectionLanguage", "XPath"); });
+    auto dom = std::dynamic_pointer_cast<platform::DomAccess>(document);
+    if (!dom) {
+        auto copy = CopyOf(document);
+        dom = copy;
+        document = copy;
+    }
     xml_ = std::move(wrapper);
     document_ = std::move(document);
+    dom_ = std::move(dom);
     indexed_ = false;
     Indexed();
 }
 
-pugi::xml_node clsUI_DefWrapper::Root() { return document_->Node(); }
+pugi::xml_node clsUI_DefWrapper::Root() { return dom_->Node(); }
 
 const UiDefIndex& clsUI_DefWrapper::Indexed() {
     if (!indexed_) {
-        index_.Build(document_->Node());
+        index_.Build(dom_->Node());
         indexed_ = true;
     }
     return index_;
@@ -216,20 +229,20 @@ std::vector<pugi::xml_node> clsUI_DefWrapper::LinksOf(const std::string& object)
 
 std::string clsUI_DefWrapper::GetUIAttributeValue(const std::string& objectId, const std::string& attrId,
                                                   const std::string& name) {
-    return Reported<std::string>("GetUIAttributeValue",
-                                 [&] { return UiDefValues::PropertyText(AttrNode(objectId, attrId), name); });
+    return ReportedCall<std::string>("clsUI_DefWrapper:GetUIAttributeValue",
+                                     [&] { return UiDefValues::PropertyText(AttrNode(objectId, attrId), name); });
 }
 
 std::string clsUI_DefWrapper::GetUILinkAttributeValue(const std::string& baseObject, const std::string& linkType,
                                                       const std::string& attrId, const std::string& name) {
-    return Reported<std::string>("GetUILinkAttributeValue", [&] {
+    return ReportedCall<std::string>("clsUI_DefWrapper:GetUILinkAttributeValue", [&] {
         return UiDefValues::PropertyText(LinkAttrNode(baseObject, linkType, attrId), name);
     });
 }
 
 std::string clsUI_DefWrapper::ReturnBooleanUIValue(const std::string& object, const std::string& attrKey,
                                                    const std::string& uiAttribute, const std::string& baseClass) {
-    return Reported<std::string>("ReturnBooleanUIValue", [&] {
+    return ReportedCall<std::string>("clsUI_DefWrapper:ReturnBooleanUIValue", [&] {
         std::string value = object != baseClass ? GetUILinkAttributeValue(baseClass, object, attrKey, uiAttribute)
                                                 : GetUIAttributeValue(object, attrKey, uiAttribute);
         return std::string(value == "1" ? "True" : "False");
@@ -237,7 +250,7 @@ std::string clsUI_DefWrapper::ReturnBooleanUIValue(const std::string& object, co
 }
 
 std::string clsUI_DefWrapper::getobjectGroupLabel(const std::string& object, const std::string& groupName) {
-    return Reported<std::string>("getobjectGroupLabel", [&] {
+    return ReportedCall<std::string>("clsUI_DefWrapper:getobjectGroupLabel", [&] {
         pugi::xml_node owner = ObjectNode(object);
         if (!owner) return std::string();
         pugi::xpath_node found = platform::XmlQuery::SelectFirst(pugi::xpath_node(owner), "GROUPS/" + groupName);
@@ -246,18 +259,18 @@ std::string clsUI_DefWrapper::getobjectGroupLabel(const std::string& object, con
 }
 
 std::string clsUI_DefWrapper::GetObjectLabelByObjectType(const std::string& objectType) {
-    return Reported<std::string>("GetObjectLabelByObjectType",
-                                 [&] { return std::string(ObjectNode(objectType).attribute("UI_LABEL").value()); });
+    return ReportedCall<std::string>("clsUI_DefWrapper:GetObjectLabelByObjectType",
+                                     [&] { return std::string(ObjectNode(objectType).attribute("UI_LABEL").value()); });
 }
 
 std::string clsUI_DefWrapper::GetLinkLabelByLinkType(const std::string& objectType, const std::string& linkType) {
-    return Reported<std::string>("GetLinkLabelByLinkType", [&] {
+    return ReportedCall<std::string>("clsUI_DefWrapper:GetLinkLabelByLinkType", [&] {
         return std::string(LinkNode(objectType, linkType).attribute("UI_LABEL").value());
     });
 }
 
 bool clsUI_DefWrapper::IsVirtualObject(const std::string& objectType) {
-    return Reported<bool>("IsVirtualObject", [&] {
+    return ReportedCall<bool>("clsUI_DefWrapper:IsVirtualObject", [&] {
         pugi::xml_attribute virtualFlag = ObjectNode(objectType).attribute("VIRT_OBJECT");
         return virtualFlag && Variant(std::string(virtualFlag.value())).ToBool();
     });
@@ -280,31 +293,31 @@ DispatchPtr clsUI_DefWrapper::ValuesCollection(pugi::xml_node attr, bool expandF
 }
 
 DispatchPtr clsUI_DefWrapper::GetAttributeValuesCol(const std::string& objectId, const std::string& attrId) {
-    return Reported<DispatchPtr>("GetAttributeValuesCol",
-                                 [&] { return ValuesCollection(AttrNode(objectId, attrId), true); });
+    return ReportedCall<DispatchPtr>("clsUI_DefWrapper:GetAttributeValuesCol",
+                                     [&] { return ValuesCollection(AttrNode(objectId, attrId), true); });
 }
 
 DispatchPtr clsUI_DefWrapper::GetLinkAttributeValuesCol(const std::string& objectId, const std::string& linkType,
                                                         const std::string& attrId) {
-    return Reported<DispatchPtr>("GetLinkAttributeValuesCol",
-                                 [&] { return ValuesCollection(LinkAttrNode(objectId, linkType, attrId), true); });
+    return ReportedCall<DispatchPtr>("clsUI_DefWrapper:GetLinkAttributeValuesCol",
+                                     [&] { return ValuesCollection(LinkAttrNode(objectId, linkType, attrId), true); });
 }
 
 DispatchPtr clsUI_DefWrapper::GetAttributeValuesColForCustomization(const std::string& objectId,
                                                                     const std::string& attrId) {
-    return Reported<DispatchPtr>("GetAttributeValuesColForCustomization",
-                                 [&] { return ValuesCollection(AttrNode(objectId, attrId), false); });
+    return ReportedCall<DispatchPtr>("clsUI_DefWrapper:GetAttributeValuesColForCustomization",
+                                     [&] { return ValuesCollection(AttrNode(objectId, attrId), false); });
 }
 
 DispatchPtr clsUI_DefWrapper::GetLinkAttributeValuesColForCustomization(const std::string& objectId,
                                                                         const std::string& linkType,
                                                                         const std::string& attrId) {
-    return Reported<DispatchPtr>("GetLinkAttributeValuesColForCustomization",
-                                 [&] { return ValuesCollection(LinkAttrNode(objectId, linkType, attrId), false); });
+    return ReportedCall<DispatchPtr>("clsUI_DefWrapper:GetLinkAttributeValuesColForCustomization",
+                                     [&] { return ValuesCollection(LinkAttrNode(objectId, linkType, attrId), false); });
 }
 
 DispatchPtr clsUI_DefWrapper::GetAttrGroupValuesCol(const std::string& objectType, const std::string& groupName) {
-    return Reported<DispatchPtr>("GetAttrGroupValuesCol", [&]() -> DispatchPtr {
+    return ReportedCall<DispatchPtr>("clsUI_DefWrapper:GetAttrGroupValuesCol", [&]() -> DispatchPtr {
         pugi::xml_node group = GroupsNode(objectType, "").find_child_by_attribute("GROUP", "ID", groupName.c_str());
         if (!group) return nullptr;
         auto values = std::make_shared<automation::Collection>();
@@ -336,33 +349,34 @@ Variant clsUI_DefWrapper::GroupsArray(pugi::xml_node groups, bool shortNames) {
 }
 
 Variant clsUI_DefWrapper::GetAttributeGroupsAsArray(const std::string& objectId) {
-    return Reported<Variant>("GetAttributeGroupsAsArray", [&] { return GroupsArray(GroupsNode(objectId, ""), true); });
+    return ReportedCall<Variant>("clsUI_DefWrapper:GetAttributeGroupsAsArray",
+                                 [&] { return GroupsArray(GroupsNode(objectId, ""), true); });
 }
 
 Variant clsUI_DefWrapper::GetAttributeGroupsAsArrayForCustomization(const std::string& objectId) {
-    return Reported<Variant>("GetAttributeGroupsAsArrayForCustomization",
-                             [&] { return GroupsArray(GroupsNode(objectId, ""), false); });
+    return ReportedCall<Variant>("clsUI_DefWrapper:GetAttributeGroupsAsArrayForCustomization",
+                                 [&] { return GroupsArray(GroupsNode(objectId, ""), false); });
 }
 
 Variant clsUI_DefWrapper::GetLinkAttrGroupsAsArray(const std::string& objectId, const std::string& linkType) {
-    return Reported<Variant>("GetLinkAttrGroupsAsArray",
-                             [&] { return GroupsArray(GroupsNode(objectId, linkType), true); });
+    return ReportedCall<Variant>("clsUI_DefWrapper:GetLinkAttrGroupsAsArray",
+                                 [&] { return GroupsArray(GroupsNode(objectId, linkType), true); });
 }
 
 Variant clsUI_DefWrapper::GetLinkAttributeGroupsAsArray(const std::string& objectId, const std::string& linkType) {
-    return Reported<Variant>("GetLinkAttributeGroupsAsArray",
-                             [&] { return GroupsArray(GroupsNode(objectId, linkType), false); });
+    return ReportedCall<Variant>("clsUI_DefWrapper:GetLinkAttributeGroupsAsArray",
+                                 [&] { return GroupsArray(GroupsNode(objectId, linkType), false); });
 }
 
 // --- field and object lists ---
 
 Variant clsUI_DefWrapper::GetObjectFieldsAsArray(const std::string& objectType) {
-    return Reported<Variant>("GetObjectFieldsAsArray",
-                             [&] { return xml_->getNodeAsArray("//OBJ[@ID = " + Quoted(objectType) + "]/ATTRS"); });
+    return ReportedCall<Variant>("clsUI_DefWrapper:GetObjectFieldsAsArray",
+                                 [&] { return xml_->getNodeAsArray("//OBJ[@ID = " + Quoted(objectType) + "]/ATTRS"); });
 }
 
 Variant clsUI_DefWrapper::GetLinkFieldsAsArray(const std::string& baseObject, const std::string& linkType) {
-    return Reported<Variant>("GetLinkFieldsAsArray", [&] {
+    return ReportedCall<Variant>("clsUI_DefWrapper:GetLinkFieldsAsArray", [&] {
         return xml_->getNodeAsArray("//OBJ[@ID = " + Quoted(baseObject) + "]/LINKS/LINK_DEF[@ID = " +
                                     Quoted(linkType) + "]/ATTRS");
     });
@@ -383,31 +397,31 @@ Variant clsUI_DefWrapper::FilteredAttrs(const std::string& object, const std::st
 }
 
 Variant clsUI_DefWrapper::getObjectAttrsFilteredByUIAttr(const std::string& object, const std::string& uiAttribute) {
-    return Reported<Variant>("getObjectAttrsFilteredByUIAttr",
-                             [&] { return FilteredAttrs(object, "", uiAttribute, false); });
+    return ReportedCall<Variant>("clsUI_DefWrapper:getObjectAttrsFilteredByUIAttr",
+                                 [&] { return FilteredAttrs(object, "", uiAttribute, false); });
 }
 
 Variant clsUI_DefWrapper::getLinkAttrsFilteredByUIAttr(const std::string& baseObject, const std::string& linkType,
                                                        const std::string& uiAttribute) {
-    return Reported<Variant>("getLinkAttrsFilteredByUIAttr",
-                             [&] { return FilteredAttrs(baseObject, linkType, uiAttribute, true); });
+    return ReportedCall<Variant>("clsUI_DefWrapper:getLinkAttrsFilteredByUIAttr",
+                                 [&] { return FilteredAttrs(baseObject, linkType, uiAttribute, true); });
 }
 
 Variant clsUI_DefWrapper::getObjectsForQM() {
-    return Reported<Variant>("getObjectsForQM", [&] {
+    return ReportedCall<Variant>("clsUI_DefWrapper:getObjectsForQM", [&] {
         return UiDefValues::IdsWhere(AllObjects(), [](pugi::xml_node n) { return AttributeIs(n, "UI_QM_VISIBLE", "1"); });
     });
 }
 
 Variant clsUI_DefWrapper::getSearchObjectsQM() {
-    return Reported<Variant>("getSearchObjectsQM", [&] {
+    return ReportedCall<Variant>("clsUI_DefWrapper:getSearchObjectsQM", [&] {
         return UiDefValues::IdsWhere(AllObjects(),
                                      [](pugi::xml_node n) { return AttributeIs(n, "UI_QM_SEARCH_OBJ", "1"); });
     });
 }
 
 void clsUI_DefWrapper::getObjectsForCustomization(Variant& visibleObjects, Variant& customizableObjects) {
-    Reported<bool>("getObjectsForCustomization", [&] {
+    ReportedCall<bool>("clsUI_DefWrapper:getObjectsForCustomization", [&] {
         const auto& objects = AllObjects();
         visibleObjects = UiDefValues::PairsWhere(objects, [](pugi::xml_node n) { return AttributeIs(n, "UI_VISIBLE", "1"); },
                                                  UiDefValues::Label);
@@ -418,7 +432,7 @@ void clsUI_DefWrapper::getObjectsForCustomization(Variant& visibleObjects, Varia
 }
 
 Variant clsUI_DefWrapper::getObjectsListForCustomization(Variant& customizableObjects) {
-    return Reported<Variant>("getObjectsListForCustomization", [&] {
+    return ReportedCall<Variant>("clsUI_DefWrapper:getObjectsListForCustomization", [&] {
         customizableObjects = UiDefValues::PairsWhere(
             AllObjects(), [](pugi::xml_node n) { return AttributeIs(n, "UI_CUSTOMIZATION_VISIBLE", "1"); },
             UiDefValues::LongLabel);
@@ -428,7 +442,7 @@ Variant clsUI_DefWrapper::getObjectsListForCustomization(Variant& customizableOb
 
 void clsUI_DefWrapper::getLinksObjectsforCustomization(const std::string& objectId, Variant& visibleLinks,
                                                        Variant& customizableLinks) {
-    Reported<bool>("getLinksObjectsforCustomization", [&] {
+    ReportedCall<bool>("clsUI_DefWrapper:getLinksObjectsforCustomization", [&] {
         std::vector<pugi::xml_node> links = LinksOf(objectId);
         visibleLinks = UiDefValues::PairsWhere(links, [](pugi::xml_node n) { return UiDefValues::FlagSet(n, "UI_VISIBLE"); },
                                                UiDefValues::Label);
@@ -439,7 +453,7 @@ void clsUI_DefWrapper::getLinksObjectsforCustomization(const std::string& object
 }
 
 Variant clsUI_DefWrapper::getObjectLinksForCustomization(const std::string& objectId, Variant& customizableLinks) {
-    return Reported<Variant>("getObjectLinksForCustomization", [&] {
+    return ReportedCall<Variant>("clsUI_DefWrapper:getObjectLinksForCustomization", [&] {
         customizableLinks = UiDefValues::PairsWhere(
             LinksOf(objectId), [](pugi::xml_node n) { return AttributeIs(n, "UI_CUSTOMIZATION_VISIBLE", "1"); },
             UiDefValues::LongLabel);
@@ -448,7 +462,7 @@ Variant clsUI_DefWrapper::getObjectLinksForCustomization(const std::string& obje
 }
 
 Variant clsUI_DefWrapper::getObjectLinksForMOW(const std::string& objectId) {
-    return Reported<Variant>("getObjectLinksForMOW", [&] {
+    return ReportedCall<Variant>("clsUI_DefWrapper:getObjectLinksForMOW", [&] {
         return UiDefValues::PairsWhere(LinksOf(objectId),
                                        [](pugi::xml_node n) { return AttributeIs(n, "UI_MOW_VISIBLE", "1"); },
                                        UiDefValues::LongLabel);
@@ -456,21 +470,23 @@ Variant clsUI_DefWrapper::getObjectLinksForMOW(const std::string& objectId) {
 }
 
 Variant clsUI_DefWrapper::getObjectAttrsforQM(const std::string& objectId) {
-    return Reported<Variant>("getObjectAttrsforQM", [&] {
+    return ReportedCall<Variant>("clsUI_DefWrapper:getObjectAttrsforQM", [&] {
         std::vector<std::pair<std::string, std::string>> rows{{"LINK_EXISTANCE", "LBL_LINK_EXISTANCE"}};
         for (pugi::xml_node attr : AttrsOf(objectId, ""))
-            if (UiDefValues::FlagSet(attr, "UI_QM_VISIBLE")) rows.emplace_back(attr.attribute("ID").value(), UiDefValues::Label(attr));
+            if (UiDefValues::FlagSet(attr, "UI_QM_VISIBLE"))
+                rows.emplace_back(attr.attribute("ID").value(), UiDefValues::Label(attr));
         return UiDefValues::PairsOrEmpty(rows);
     });
 }
 
 bool clsUI_DefWrapper::linkIsValid(const std::string& objectId, const std::string& linkType) {
-    return Reported<bool>("linkIsValid", [&] { return static_cast<bool>(LinkNode(objectId, linkType)); });
+    return ReportedCall<bool>("clsUI_DefWrapper:linkIsValid",
+                              [&] { return static_cast<bool>(LinkNode(objectId, linkType)); });
 }
 
 bool clsUI_DefWrapper::linkIsValidForQM(const std::string& objectId, const std::string& linkType) {
-    return Reported<bool>("linkIsValidForQM",
-                          [&] { return AttributeIs(LinkNode(objectId, linkType), "UI_QM_VISIBLE", "1"); });
+    return ReportedCall<bool>("clsUI_DefWrapper:linkIsValidForQM",
+                              [&] { return AttributeIs(LinkNode(objectId, linkType), "UI_QM_VISIBLE", "1"); });
 }
 
 // --- names ---

@@ -15,7 +15,7 @@
 #include "noxsimplelinks/metadata/UiDefIndex.h"
 
 namespace platform {
-class XmlDocument;
+class DomAccess;
 }
 
 namespace noxsimplelinks {
@@ -138,7 +138,8 @@ private:
     bool ToLong();
 
     std::shared_ptr<clsXmlWrapper> xml_;
-    std::shared_ptr<platform::XmlDocument> document_;
+    DispatchPtr document_;                      // the document the definitions are read from
+    std::shared_ptr<platform::DomAccess> dom_;  // its tree
     UiDefIndex index_;
     bool indexed_ = false;
 };

@@ -1,16 +1,9 @@
 #include "noxsimplelinks/toolbar/ToolIndex.h"
 
-#include "automation/AutomationError.h"
-
 namespace noxsimplelinks {
 
 using automation::DispatchPtr;
-
-DispatchPtr RequireObject(const automation::Variant& value) {
-    DispatchPtr object = value.ToObject();
-    if (!object) automation::Raise(automation::errors::kObjectVariableNotSet);
-    return object;
-}
+using automation::RequireObject;
 
 ToolIndex::ToolIndex(const DispatchPtr& toolbar) {
     const DispatchPtr tools = RequireObject(toolbar->Get("Tools"));

@@ -9,9 +9,6 @@
 
 namespace noxsimplelinks {
 
-// The object a value holds; Nothing or a value that is no object raises (91, 13).
-automation::DispatchPtr RequireObject(const automation::Variant& value);
-
 class ToolIndex {
 public:
     explicit ToolIndex(const automation::DispatchPtr& toolbar);

@@ -5,10 +5,10 @@
 
 #include "automation/ObjectFactory.h"
 #include "automation/SafeArray.h"
-#include "noxsimplelinks/comm/clsXmlWrapper.h"
-#include "noxsimplelinks/toolbar/Quietly.h"
-#include "platform/UserInterface.h"
 #include "automation/Text.h"
+#include "noxsimplelinks/common/Quietly.h"
+#include "noxsimplelinks/common/clsXmlWrapper.h"
+#include "platform/UserInterface.h"
 
 namespace noxsimplelinks {
 
@@ -46,27 +46,27 @@ void clsActions::LoadActionMapping(const std::string& path) {
     if (!xml.loadXmlFile(path, error))
         throw automation::AutomationError(automation::errors::kUserError,
                                           "The action mapping cannot be read from '" + path + "': " + error);
-    m_varActionMapping = xml.getNodeAsArray("//ACTION_MAPPING");
+    mapping_ = xml.getNodeAsArray("//ACTION_MAPPING");
 }
 
 bool clsActions::ExecuteAction(const std::string& actionId) {
     if (actionId.empty()) return false;
     try {
-        const automation::SafeArray& table = m_varActionMapping.ToArray();
+        const automation::SafeArray& table = mapping_.ToArray();
         for (int32_t row = 1; row <= table.UBound(1); ++row) {
             if (table.At(row, kActionId).TextOr("") != actionId) continue;
             const std::string progId = table.At(row, kProgId).TextOr("");
             const std::string method = table.At(row, kMethod).TextOr("");
             const std::string parameter = table.UBound(2) >= kParameter ? table.At(row, kParameter).TextOr("") : std::string();
-            m_strActionType = table.At(row, kType).TextOr("");
-            if (m_strActionType == "DllAction") {
+            actionType_ = table.At(row, kType).TextOr("");
+            if (actionType_ == "DllAction") {
                 const bool done = RunObjectAction(progId, method, parameter);
-                m_objAction.reset();
+                lastAction_.reset();
                 return done;
             }
-            if (m_strActionType == "ExeAction") return RunObjectAction(progId, method, parameter);
-            if (m_strActionType == "InternalAction") {
-                Quietly([&] { automation::CallOn(Variant(m_objCallingClass), method); });
+            if (actionType_ == "ExeAction") return RunObjectAction(progId, method, parameter);
+            if (actionType_ == "InternalAction") {
+                Quietly([&] { automation::CallOn(Variant(callingClass_), method); });
                 return true;
             }
             return false;
@@ -78,11 +78,11 @@ bool clsActions::ExecuteAction(const std::string& actionId) {
 
 // Creation and calls that fail are passed over: the outcome is then read from what the object says.
 bool clsActions::RunObjectAction(const std::string& progId, const std::string& method, const std::string& parameter) {
-    m_objAction.reset();
-    Quietly([&] { m_objAction = automation::CreateObject(progId); });
-    const Variant action(m_objAction);
+    lastAction_.reset();
+    Quietly([&] { lastAction_ = automation::CreateObject(progId); });
+    const Variant action(lastAction_);
     Quietly([&] {
-        automation::Arguments callingClass{Variant(m_objCallingClass)};
+        automation::Arguments callingClass{Variant(callingClass_)};
         automation::InvokeOn(action, "CallingClass", automation::InvokeKind::PropertySet, callingClass);
     });
     Quietly([&] { parameter.empty() ? automation::CallOn(action, method) : automation::CallOn(action, method, parameter); });

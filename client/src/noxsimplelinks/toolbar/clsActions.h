@@ -13,14 +13,14 @@ public:
     static constexpr const char* kTypeName = "clsActions";
     static const automation::MemberTable<clsActions>& Members();
 
-    const automation::DispatchPtr& CallingClass() const { return m_objCallingClass; }
-    void SetCallingClass(const automation::DispatchPtr& callingClass) { m_objCallingClass = callingClass; }
+    const automation::DispatchPtr& CallingClass() const { return callingClass_; }
+    void SetCallingClass(const automation::DispatchPtr& callingClass) { callingClass_ = callingClass; }
     // Row 0 is a header; each further row: action ID, action type, ProgID, method, [parameter].
-    const automation::Variant& ActionMapping() const { return m_varActionMapping; }
-    void SetActionMapping(const automation::Variant& mapping) { m_varActionMapping = mapping; }
+    const automation::Variant& ActionMapping() const { return mapping_; }
+    void SetActionMapping(const automation::Variant& mapping) { mapping_ = mapping; }
     // The type of the action last looked up.
-    const std::string& ActionType() const { return m_strActionType; }
-    void SetActionType(const std::string& type) { m_strActionType = type; }
+    const std::string& ActionType() const { return actionType_; }
+    void SetActionType(const std::string& type) { actionType_ = type; }
 
     // Reads the "ACTION_MAPPING" element of a toolbar definition file as the mapping (Empty when the
     // file has none). A file that cannot be loaded raises an error saying why.
@@ -31,10 +31,10 @@ public:
 private:
     bool RunObjectAction(const std::string& progId, const std::string& method, const std::string& parameter);
 
-    automation::DispatchPtr m_objCallingClass;
-    automation::Variant m_varActionMapping;
-    std::string m_strActionType;
-    automation::DispatchPtr m_objAction;  // the object of the last action, kept for an ExeAction
+    automation::DispatchPtr callingClass_;
+    automation::Variant mapping_;
+    std::string actionType_;
+    automation::DispatchPtr lastAction_;  // the object of the last action, kept for an ExeAction
 };
 
 }  // namespace noxsimplelinks

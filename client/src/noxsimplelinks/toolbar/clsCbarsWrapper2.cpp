@@ -1,7 +1,7 @@
 #include "noxsimplelinks/toolbar/clsCbarsWrapper2.h"
 
 #include "automation/ObjectFactory.h"
-#include "noxsimplelinks/toolbar/Quietly.h"
+#include "noxsimplelinks/common/Quietly.h"
 #include "noxsimplelinks/toolbar/ToolIndex.h"
 #include "noxsimplelinks/toolbar/ToolTag.h"
 
@@ -9,6 +9,7 @@ namespace noxsimplelinks {
 
 using automation::Arguments;
 using automation::DispatchPtr;
+using automation::RequireObject;
 using automation::SafeArray;
 using automation::Variant;
 
@@ -89,23 +90,25 @@ const automation::MemberTable<clsCbarsWrapper2>& clsCbarsWrapper2::Members() {
 std::string clsCbarsWrapper2::StripBufferString(const std::string& text) const { return text.substr(0, text.find('\0')); }
 
 const DispatchPtr& clsCbarsWrapper2::Component() {
-    if (!m_objCbars) Quietly([&] { m_objCbars = automation::CreateObject(kComponentProgId); });
-    if (!m_objCbars)
+    if (!component_) Quietly([&] { component_ = automation::CreateObject(kComponentProgId); });
+    if (!component_)
         throw automation::AutomationError(automation::errors::kObjectVariableNotSet,
                                           std::string("The command-bars component \"") + kComponentProgId + "\" could not be created");
-    return m_objCbars;
+    return component_;
 }
 
 const DispatchPtr& clsCbarsWrapper2::Bar() const {
-    if (!m_objToolBar) throw automation::AutomationError(automation::errors::kObjectVariableNotSet, "The toolbar facade has no ToolBar");
-    return m_objToolBar;
+    if (!toolbar_)
+        throw automation::AutomationError(automation::errors::kObjectVariableNotSet,
+                                          "The toolbar facade has no ToolBar");
+    return toolbar_;
 }
 
 DispatchPtr clsCbarsWrapper2::Tool(const std::string& id) const { return RequireObject(Bar()->Get("Tools", id)); }
 
 void clsCbarsWrapper2::CopyStateTables() {
-    m_varActionState = Component()->Get("ActionState");
-    m_varStaticState = Component()->Get("StaticState");
+    actionState_ = Component()->Get("ActionState");
+    staticState_ = Component()->Get("StaticState");
 }
 
 void clsCbarsWrapper2::BuildToolBar(const std::string& path, const Variant& toolbar, const std::string& barName,
@@ -114,7 +117,7 @@ void clsCbarsWrapper2::BuildToolBar(const std::string& path, const Variant& tool
     Arguments args{Variant(path), toolbar, Variant(barName), Variant(removedActions), reserved, Variant(validCommands), visible};
     Component()->Invoke("BuildToolBar", automation::InvokeKind::Method, args);
     CopyStateTables();
-    if (!m_objToolBar && toolbar.IsObject()) m_objToolBar = toolbar.ToObject();
+    if (!toolbar_ && toolbar.IsObject()) toolbar_ = toolbar.ToObject();
 }
 
 void clsCbarsWrapper2::BuildCommandBars(const std::string& barName, const Variant& toolbar, const std::string& removedActions,
@@ -127,29 +130,36 @@ void clsCbarsWrapper2::Init(const std::string& path) { Component()->Call("Init",
 
 Variant clsCbarsWrapper2::CommandItem(const std::string& toolId) { return Component()->Get("CommandItem", toolId); }
 
-Variant clsCbarsWrapper2::StaticState() { return m_varStaticState.IsEmpty() ? Component()->Get("StaticState") : m_varStaticState; }
+Variant clsCbarsWrapper2::StaticState() {
+    return staticState_.IsEmpty() ? Component()->Get("StaticState") : staticState_;
+}
 
-Variant clsCbarsWrapper2::ActionState() { return m_varActionState.IsEmpty() ? Component()->Get("ActionState") : m_varActionState; }
+Variant clsCbarsWrapper2::ActionState() {
+    return actionState_.IsEmpty() ? Component()->Get("ActionState") : actionState_;
+}
 
 Variant clsCbarsWrapper2::ActionMapping() { return Component()->Get("ActionMapping"); }
 
 bool clsCbarsWrapper2::AuthorizeByProject(const std::string& toolId) const {
-    return !(m_bNoneProject && !toolId.empty() && !m_strDisableNoneProject.empty() &&
-             m_strDisableNoneProject.find("[" + toolId + "]") != std::string::npos);
+    return !(noneProject_ && !toolId.empty() && !disabledWithoutProject_.empty() &&
+             disabledWithoutProject_.find("[" + toolId + "]") != std::string::npos);
 }
 
-void clsCbarsWrapper2::ToggleState(const std::string& state, const std::string& s2, const std::string& s3,
-                                   const std::string& s4, const std::string& s5, const std::string& /*s6*/,
-                                   const std::string& s7) {
+void clsCbarsWrapper2::ToggleState(const std::string& state, const std::string& parentStatus,
+                                   const std::string& rowStatus, const std::string& objectType,
+                                   const std::string& userType, const std::string& /*userName*/,
+                                   const std::string& lastAuthorizationArgument) {
     Quietly([&] {
         Bar()->Let("Redraw", Variant(false));
-        if (!m_varStaticState.IsArray()) return;
+        if (!staticState_.IsArray()) return;
         const ToolIndex tools(Bar());
-        const SafeArray& staticState = m_varStaticState.ToArray();
+        const SafeArray& staticState = staticState_.ToArray();
         if (const std::optional<int32_t> column = HeaderColumn(staticState, state)) {
             ApplyStaticState(staticState, tools, *column);
-            if (m_varActionState.IsArray())
-                ApplyActionState(m_varActionState.ToArray(), tools, *column, state, s2, s3.empty() ? s2 : s3, s4, s5, s7);
+            if (actionState_.IsArray())
+                ApplyActionState(actionState_.ToArray(), tools, *column, state,
+                                 {userType, objectType, rowStatus.empty() ? parentStatus : rowStatus, parentStatus,
+                                  lastAuthorizationArgument});
         }
         ReplaceDropDowns(tools);
         Bar()->Let("Redraw", Variant(true));
@@ -170,8 +180,7 @@ void clsCbarsWrapper2::ApplyStaticState(const SafeArray& table, const ToolIndex&
 }
 
 void clsCbarsWrapper2::ApplyActionState(const SafeArray& table, const ToolIndex& tools, int32_t column,
-                                        const std::string& state, const std::string& s2, const std::string& s3,
-                                        const std::string& s4, const std::string& s5, const std::string& s7) const {
+                                        const std::string& state, const RightsQuestion& question) const {
     const std::optional<int32_t> actionColumn = HeaderColumn(table, kAuthActionColumn);
     for (int32_t i = 1; i <= table.UBound(1); ++i) {
         Quietly([&] {
@@ -185,7 +194,7 @@ void clsCbarsWrapper2::ApplyActionState(const SafeArray& table, const ToolIndex&
                 tool->Let("Enabled", Variant(false));
             } else if (value == "1") {
                 const bool byProject = AuthorizeByProject(id);
-                const bool byRights = Authorize(s5, action, s4, s3, s2, s7);
+                const bool byRights = Authorize(action, question);
                 tool->Let("Enabled", Variant(byProject && byRights));
             } else if (value == "2") {
                 tool->Let("Visible", Variant(false));
@@ -194,13 +203,14 @@ void clsCbarsWrapper2::ApplyActionState(const SafeArray& table, const ToolIndex&
     }
 }
 
-bool clsCbarsWrapper2::Authorize(const std::string& userType, const std::string& action, const std::string& objectType,
-                                 const std::string& status, const std::string& parentStatus, const std::string& last) const {
-    if (!m_objAuth) automation::Raise(automation::errors::kObjectVariableNotSet);
-    Arguments args{Variant(userType),         Variant(action),          Variant(std::string()), Variant(objectType),
-                   Variant(status),           Variant(parentStatus),    Variant::Missing(),     Variant::Missing(),
-                   Variant::Missing(),        Variant(last)};
-    return m_objAuth->Invoke("IAuthorization_Authorize", automation::InvokeKind::Method, args).ToBool();
+bool clsCbarsWrapper2::Authorize(const std::string& action, const RightsQuestion& question) const {
+    if (!authorization_) automation::Raise(automation::errors::kObjectVariableNotSet);
+    Arguments args{Variant(question.userType), Variant(action),
+                   Variant(std::string()),     Variant(question.objectType),
+                   Variant(question.status),   Variant(question.parentStatus),
+                   Variant::Missing(),         Variant::Missing(),
+                   Variant::Missing(),         Variant(question.lastArgument)};
+    return authorization_->Invoke("IAuthorization_Authorize", automation::InvokeKind::Method, args).ToBool();
 }
 
 void clsCbarsWrapper2::replaceDropDownButtonOperation() { ReplaceDropDowns(ToolIndex(Bar())); }

@@ -29,11 +29,13 @@ public:
     // Every drop-down button takes the operation and look of the first enabled item of its menu and
     // is enabled; with no enabled item it stays disabled, looking like the first disabled one.
     void replaceDropDownButtonOperation();
-    // Sets every tool of the state tables for the state: s2 parent status, s3 row status, s4 object
-    // type, s5 user type, s6 user name (not passed on), s7 passed last to the authorization object.
-    // Never raises; a row that cannot be applied leaves its tool as it was.
-    void ToggleState(const std::string& state, const std::string& s2, const std::string& s3, const std::string& s4,
-                     const std::string& s5, const std::string& s6, const std::string& s7);
+    // Sets every tool of the state tables for the selection state. The statuses, the object type, the
+    // user type and the last argument go to the authorization object (a blank row status counts as
+    // the parent status); the user name is not passed on. Never raises; a row that cannot be applied
+    // leaves its tool as it was.
+    void ToggleState(const std::string& state, const std::string& parentStatus, const std::string& rowStatus,
+                     const std::string& objectType, const std::string& userType, const std::string& userName,
+                     const std::string& lastAuthorizationArgument);
     void PopupMenu(const std::string& menuName);
     // False only for a tool listed, in brackets, among the tools disabled for objects of no project
     // while the object belongs to no project.
@@ -56,14 +58,14 @@ public:
     int16_t ToolState(const std::string& id) const;
     void SetToolState(const std::string& id, int16_t state);
 
-    const automation::DispatchPtr& NoxAuth() const { return m_objAuth; }
-    void SetNoxAuth(const automation::DispatchPtr& auth) { m_objAuth = auth; }
-    const automation::DispatchPtr& ToolBar() const { return m_objToolBar; }
-    void SetToolBar(const automation::DispatchPtr& toolbar) { m_objToolBar = toolbar; }
-    bool NoneProject() const { return m_bNoneProject; }
-    void SetNoneProject(bool noneProject) { m_bNoneProject = noneProject; }
-    const std::string& DisableNoneProject() const { return m_strDisableNoneProject; }
-    void SetDisableNoneProject(const std::string& tools) { m_strDisableNoneProject = tools; }
+    const automation::DispatchPtr& NoxAuth() const { return authorization_; }
+    void SetNoxAuth(const automation::DispatchPtr& auth) { authorization_ = auth; }
+    const automation::DispatchPtr& ToolBar() const { return toolbar_; }
+    void SetToolBar(const automation::DispatchPtr& toolbar) { toolbar_ = toolbar; }
+    bool NoneProject() const { return noneProject_; }
+    void SetNoneProject(bool noneProject) { noneProject_ = noneProject; }
+    const std::string& DisableNoneProject() const { return disabledWithoutProject_; }
+    void SetDisableNoneProject(const std::string& tools) { disabledWithoutProject_ = tools; }
 
     // Forwarded to the component (not offered by name).
     void Init(const std::string& path);
@@ -72,6 +74,11 @@ public:
     automation::Variant CommandItem(const std::string& toolId);
 
 private:
+    // What the authorization object is asked about each tool of the action table besides its action.
+    struct RightsQuestion {
+        std::string userType, objectType, status, parentStatus, lastArgument;
+    };
+
     // The component, created when absent; raises when it cannot be created.
     const automation::DispatchPtr& Component();
     // The toolbar; raises 91 when none is set.
@@ -80,19 +87,17 @@ private:
     void CopyStateTables();
     void ApplyStaticState(const automation::SafeArray& table, const ToolIndex& tools, int32_t column) const;
     void ApplyActionState(const automation::SafeArray& table, const ToolIndex& tools, int32_t column,
-                          const std::string& state, const std::string& s2, const std::string& s3, const std::string& s4,
-                          const std::string& s5, const std::string& s7) const;
-    bool Authorize(const std::string& userType, const std::string& action, const std::string& objectType,
-                   const std::string& status, const std::string& parentStatus, const std::string& last) const;
+                          const std::string& state, const RightsQuestion& question) const;
+    bool Authorize(const std::string& action, const RightsQuestion& question) const;
     void ReplaceDropDowns(const ToolIndex& tools) const;
 
-    automation::DispatchPtr m_objCbars;
-    automation::DispatchPtr m_objToolBar;
-    automation::DispatchPtr m_objAuth;
-    bool m_bNoneProject = false;
-    std::string m_strDisableNoneProject;
-    automation::Variant m_varStaticState;
-    automation::Variant m_varActionState;
+    automation::DispatchPtr component_;
+    automation::DispatchPtr toolbar_;
+    automation::DispatchPtr authorization_;
+    bool noneProject_ = false;
+    std::string disabledWithoutProject_;  // tool IDs in brackets
+    automation::Variant staticState_;     // the state tables copied at the last build
+    automation::Variant actionState_;
 };
 
 }  // namespace noxsimplelinks

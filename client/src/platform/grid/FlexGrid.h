@@ -9,6 +9,7 @@
 
 #include "automation/Dispatchable.h"
 #include "automation/EventSource.h"
+#include "platform/grid/BulkTextLoad.h"
 #include "platform/grid/CellStore.h"
 #include "platform/grid/ControlFont.h"
 #include "platform/grid/GridColumn.h"
@@ -21,7 +22,7 @@ namespace platform {
 
 enum SelectionMode : int32_t { kSelectionFree = 0, kSelectionByRow = 1, kSelectionByColumn = 2, kSelectionListBox = 3 };
 
-class FlexGrid : public automation::Dispatchable<FlexGrid> {
+class FlexGrid : public automation::Dispatchable<FlexGrid>, public BulkTextLoad {
 public:
     static constexpr const char* kTypeName = "FlexGrid";
     static constexpr const char* kProgId = "VSFlexGrid.VSFlexGridN.1";
@@ -101,10 +102,8 @@ public:
     // A two-dimensional array (rows × columns) fills the data rows; Rows becomes FixedRows plus its
     // row count, Cols grows when it has more columns. A one-dimensional array fills one column.
     void LoadArray(const automation::Variant& array);
-    // The typed form of LoadArray for callers in this process: rows × cols data cells, each text
-    // asked for once, in row order, and written straight into its (empty) cell.
-    using CellTextSource = std::function<void(int32_t row, int32_t col, std::string& cell)>;
-    void LoadTexts(int32_t rows, int32_t cols, const CellTextSource& text);
+    // The typed form of LoadArray for callers in this process (BulkTextLoad).
+    void LoadTexts(int32_t rows, int32_t cols, const CellTextSource& text) override;
     void AutoSize(int32_t col1, std::optional<int32_t> col2, std::optional<bool> equal, std::optional<int32_t> extra);
     // where: 0 everywhere, 1 the data cells, 2 the selection; what: 0 and 1 clear texts.
     void Clear(std::optional<int32_t> where, std::optional<int32_t> what);

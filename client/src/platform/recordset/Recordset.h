@@ -5,12 +5,13 @@
 #include <string>
 
 #include "automation/Dispatchable.h"
+#include "platform/recordset/ColumnarRows.h"
 #include "platform/recordset/RecordsetCursor.h"
 #include "platform/recordset/RecordsetFields.h"
 
 namespace platform {
 
-class Recordset : public automation::Dispatchable<Recordset> {
+class Recordset : public automation::Dispatchable<Recordset>, public ColumnarRows {
 public:
     static constexpr const char* kTypeName = "Recordset";
     static const automation::MemberTable<Recordset>& Members();
@@ -20,7 +21,7 @@ public:
     // is not well-formed raises an automation error.
     static std::shared_ptr<Recordset> FromXml(std::string text);
 
-    int32_t RecordCount() const { return static_cast<int32_t>(cursor_->data->RecordCount()); }
+    int32_t RecordCount() const override { return static_cast<int32_t>(cursor_->data->RecordCount()); }
     bool Eof() const { return cursor_->Eof(); }
     bool Bof() const { return cursor_->Bof(); }
     void MoveFirst() { cursor_->position = 0; }
@@ -34,7 +35,7 @@ public:
     // The value of a field of the current record.
     automation::Variant Collect(const automation::Variant& indexOrName);
 
-    const RecordsetData& Data() const { return *cursor_->data; }
+    const RecordsetData& Data() const override { return *cursor_->data; }
 
 private:
     std::shared_ptr<RecordsetCursor> cursor_;

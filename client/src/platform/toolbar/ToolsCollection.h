@@ -10,10 +10,11 @@
 #include "automation/Dispatchable.h"
 #include "platform/toolbar/KeyedList.h"
 #include "platform/toolbar/Tool.h"
+#include "platform/toolbar/ToolLookup.h"
 
 namespace platform {
 
-class ToolsCollection : public automation::Dispatchable<ToolsCollection> {
+class ToolsCollection : public automation::Dispatchable<ToolsCollection>, public ToolLookup {
 public:
     static constexpr const char* kTypeName = "Tools";
     static const automation::MemberTable<ToolsCollection>& Members();
@@ -30,7 +31,7 @@ public:
     // By 1-based index or by ID; an unknown ID raises 5 naming it.
     std::shared_ptr<Tool> Item(const automation::Variant& indexOrId) const { return tools_.Item(indexOrId); }
     std::shared_ptr<Tool> Find(const std::string& id) const { return tools_.Find(id); }
-    bool Exists(const std::string& id) const { return tools_.Find(id) != nullptr; }
+    bool Exists(const std::string& id) const override { return tools_.Find(id) != nullptr; }
     void Remove(const automation::Variant& indexOrId);
     // Drops the tool without telling anyone (the registry purging bars and menus).
     void Forget(const std::string& id) { tools_.RemoveKey(id); }

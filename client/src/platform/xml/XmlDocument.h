@@ -7,11 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "platform/xml/DomAccess.h"
 #include "platform/xml/XmlTreeNode.h"
 
 namespace platform {
 
-class XmlDocument : public XmlTreeNode<XmlDocument> {
+class XmlDocument : public XmlTreeNode<XmlDocument>, public DomAccess {
 public:
     static constexpr const char* kTypeName = "XmlDocument";
     static const automation::MemberTable<XmlDocument>& Members();
@@ -34,8 +35,8 @@ public:
     void SetProperty(const std::string& name, const automation::Variant& value);
     automation::Variant GetProperty(const std::string& name) const;
 
-    pugi::xml_node Node() const { return tree_->doc; }
-    const std::shared_ptr<XmlTree>& Tree() const { return tree_; }
+    pugi::xml_node Node() const override { return tree_->doc; }
+    const std::shared_ptr<XmlTree>& Tree() const override { return tree_; }
     std::shared_ptr<XmlDocument> Owner() { return std::static_pointer_cast<XmlDocument>(shared_from_this()); }
 
     // The object of a node of one of this document's trees (the document itself for its root), or

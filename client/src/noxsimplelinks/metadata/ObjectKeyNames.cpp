@@ -1,7 +1,8 @@
-#include "noxsimplelinks/env/ModGeneral.h"
+#include "noxsimplelinks/metadata/ObjectKeyNames.h"
+
 #include "noxsimplelinks/metadata/clsObjDefWrapper2.h"
 
-namespace noxsimplelinks::ModGeneral {
+namespace noxsimplelinks {
 
 automation::Variant GetObjectKeyNames(const std::string& objectType) noexcept {
     try {
@@ -11,4 +12,4 @@ automation::Variant GetObjectKeyNames(const std::string& objectType) noexcept {
     }
 }
 
-}  // namespace noxsimplelinks::ModGeneral
+}  // namespace noxsimplelinks

@@ -4,12 +4,12 @@
 
 #include <pugixml.hpp>
 
-#include "CommTestSupport.h"
-#include "noxsimplelinks/comm/clsRequestWrapper.h"
-#include "noxsimplelinks/comm/clsUtils.h"
+#include "noxsimplelinks/request/clsRequestWrapper.h"
+#include "noxsimplelinks/request/clsUtils.h"
+#include "support/BuilderFixtures.h"
 
 using automation::Variant;
-using commtest::List;
+using testsupport::List;
 using noxsimplelinks::clsRequestWrapper;
 using noxsimplelinks::clsUtils;
 
@@ -46,7 +46,7 @@ protected:
         return Parse(Text(Parse(MultiMethod(body)), "//RequestBody"), true);
     }
 
-    commtest::XmlComponents components;
+    testsupport::XmlComponents components;
     clsUtils utils;
 };
 

@@ -1,4 +1,4 @@
-#include "noxsimplelinks/env/ModGeneral.h"
+#include "noxsimplelinks/common/ModGeneral.h"
 
 #include "automation/Dispatch.h"
 #include "automation/ObjectFactory.h"
@@ -6,8 +6,7 @@
 
 namespace noxsimplelinks::ModGeneral {
 namespace {
-constexpr int kIconCritical = 16;
-constexpr int kIconExclamation = 48;
+
 constexpr const char* kCrLf = "\r\n";
 
 automation::DispatchPtr CreateResources() noexcept {
@@ -39,7 +38,7 @@ std::string CriticalMessage(const automation::AutomationError& error, const std:
 void ShowError(const automation::AutomationError& error, const std::string& source) noexcept {
     try {
         automation::DispatchPtr resources = CreateResources();
-        platform::Ui().SetMousePointer(0);
+        platform::Ui().SetMousePointer(kPointerDefault);
         bool userError = error.Number() == automation::errors::kUserError;
         std::string message = userError ? error.Description() : CriticalMessage(error, source);
         platform::Ui().MsgBox(message, userError ? kIconExclamation : kIconCritical, Title(resources));

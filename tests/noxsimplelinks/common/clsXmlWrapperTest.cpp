@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "CommTestSupport.h"
-#include "noxsimplelinks/comm/clsRequestWrapper.h"
-#include "noxsimplelinks/comm/clsXmlWrapper.h"
+#include "noxsimplelinks/common/clsXmlWrapper.h"
+#include "support/BuilderFixtures.h"
 
-using commtest::RecordingComponent;
-using noxsimplelinks::clsRequestWrapper;
 using noxsimplelinks::clsXmlWrapper;
+using testsupport::RecordingComponent;
 using testsupport::ScopedProgId;
 
 namespace {
@@ -14,7 +12,7 @@ namespace {
 // Over the real component: loads report through the error text, a later load replaces the
 // document, a node that is not there reads as nothing and a bad query raises.
 TEST(clsXmlWrapper, LoadsReportThroughTheErrorTextAndReadTheLatestDocument) {
-    commtest::XmlComponents components;
+    testsupport::XmlComponents components;
     clsXmlWrapper xml;
     std::string error = "stale";
     EXPECT_TRUE(xml.loadXmlString("<PREFERENCES><OTHER/></PREFERENCES>", error));
@@ -30,16 +28,14 @@ TEST(clsXmlWrapper, LoadsReportThroughTheErrorTextAndReadTheLatestDocument) {
     EXPECT_NE(error.find("/missing/ui_def.xml"), std::string::npos);
 }
 
-TEST(RequestWrappers, ForwardByNameToWhateverIsRegistered) {
+TEST(clsXmlWrapper, ForwardsByNameToWhateverIsRegistered) {
     auto fake = std::make_shared<RecordingComponent>();
     ScopedProgId xmlUtil("noxxmlutil.IXmlUtil", [fake] { return fake; });
-    ScopedProgId request("noxrequest.IRequest", [fake] { return fake; });
     std::string error = "stale";
     clsXmlWrapper().loadXmlFile("a.xml", error);
     EXPECT_EQ(fake->seenSecond, "");  // cleared before the call
     EXPECT_EQ(error, "by ref");
-    EXPECT_EQ(clsRequestWrapper().buildrequest("ZerakQuery"), "buildrequest:ZerakQuery");
-    EXPECT_EQ(fake->calls, (std::vector<std::string>{"loadXmlFile(a.xml)", "buildrequest(ZerakQuery)"}));
+    EXPECT_EQ(fake->calls, (std::vector<std::string>{"loadXmlFile(a.xml)"}));
 }
 
 }  // namespace

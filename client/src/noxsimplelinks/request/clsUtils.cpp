@@ -1,13 +1,13 @@
-#include "noxsimplelinks/comm/clsUtils.h"
+#include "noxsimplelinks/request/clsUtils.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "automation/ObjectFactory.h"
 #include "automation/SafeArray.h"
-#include "noxsimplelinks/comm/clsXmlWrapper.h"
-#include "platform/UserInterface.h"
 #include "automation/Text.h"
+#include "noxsimplelinks/common/clsXmlWrapper.h"
+#include "platform/UserInterface.h"
 
 namespace noxsimplelinks {
 

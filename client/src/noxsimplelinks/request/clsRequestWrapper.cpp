@@ -1,4 +1,4 @@
-#include "noxsimplelinks/comm/clsRequestWrapper.h"
+#include "noxsimplelinks/request/clsRequestWrapper.h"
 
 #include "automation/ObjectFactory.h"
 

@@ -1,19 +1,17 @@
-#include "noxsimplelinks/env/modEnvironment.h"
+#include "platform/ProductFolders.h"
 
 #include <map>
 #include <mutex>
 
-#include "noxsimplelinks/env/ModGeneral.h"
+#include "automation/Text.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/LoadedModule.h"
 #include "platform/SpecialFolders.h"
 #include "platform/UserInterface.h"
-#include "automation/Text.h"
 
-namespace noxsimplelinks::modEnvironment {
+namespace platform {
 namespace {
-using platform::FileSystem;
 
 std::mutex& RootMutex() {
     static std::mutex mutex;
@@ -62,48 +60,49 @@ const std::map<std::string, std::string>& RootFolders() {
 
 // The folder of a name other than "APP_DATA_ROOT_DIR" and "RELEASE_DIR", from its base.
 std::string FolderOf(const std::string& name, const std::string& base) {
-    if (name == "APP_PATH") return GetReleaseDir();
+    if (name == "APP_PATH") return ProductFolders::ReleaseDir();
     if (name == "HELP_DIR") return base + "help";
     auto folder = RootFolders().find(name);
     return folder == RootFolders().end() ? "" : base + folder->second;
 }
 
 // On Linux the all-users application-data folder is the system's configuration folder.
-std::string AllUsersAppDataFolder() { return GetSpecialFolder(platform::SpecialFolders::kCommonAppData); }
+std::string AllUsersAppDataFolder() { return SpecialFolders::Path(SpecialFolders::kCommonAppData); }
 
 std::string AllUsersProfile(const std::string& userFolder) {
-    std::string allUsers = platform::Environment::Get("ALLUSERSPROFILE");
-    if (!allUsers.empty()) return allUsers + Leaf(userFolder) + kProductFolder;
-    return WithSeparator(AllUsersAppDataFolder()) + kProductFolder;
+    std::string allUsers = Environment::Get("ALLUSERSPROFILE");
+    if (!allUsers.empty()) return allUsers + Leaf(userFolder) + ProductFolders::kProductFolder;
+    return WithSeparator(AllUsersAppDataFolder()) + ProductFolders::kProductFolder;
 }
 
 // Makes sure the user's profile exists; the profile folder (without a final "/"), or empty.
 std::string ResolveProfile() {
-    std::string userFolder = platform::Environment::Get("APPDATA");
-    if (userFolder.empty()) userFolder = GetSpecialFolder(platform::SpecialFolders::kAppData);
-    std::string profile = WithSeparator(userFolder) + kProductFolder;
+    std::string userFolder = Environment::Get("APPDATA");
+    if (userFolder.empty()) userFolder = SpecialFolders::Path(SpecialFolders::kAppData);
+    std::string profile = WithSeparator(userFolder) + ProductFolders::kProductFolder;
     if (FileSystem::FolderExists(profile)) return profile;
 
     std::string allUsers = AllUsersProfile(userFolder);
     if (!FileSystem::FolderExists(allUsers)) {
-        std::string release = GetReleaseDir();
+        std::string release = ProductFolders::ReleaseDir();
         return release.substr(0, release.size() - 1);
     }
     try {
         FileSystem::CopyFolder(allUsers, profile);
         return profile;
     } catch (const std::exception&) {
-        platform::Ui().MsgBox("Unable to create user profile copy", 0, ModGeneral::kApplicationName);
+        Ui().MsgBox("Unable to create user profile copy", 0, kApplicationName);
         return "";
     }
 }
+
 }  // namespace
 
-std::string GetDirectory(const std::string& name) {
+std::string ProductFolders::Directory(const std::string& name) {
     std::string result;
     try {
         bool fromRelease = name == "RELEASE_DIR" || name == "HELP_DIR";
-        result = fromRelease ? GetReleaseDir() : GetAppDataRoot();
+        result = fromRelease ? ReleaseDir() : AppDataRoot();
         if (name != "APP_DATA_ROOT_DIR" && name != "RELEASE_DIR") result = FolderOf(name, result);
         return WithSeparator(result);
     } catch (const std::exception&) {
@@ -111,7 +110,7 @@ std::string GetDirectory(const std::string& name) {
     }
 }
 
-std::string GetAppDataRoot() {
+std::string ProductFolders::AppDataRoot() {
     std::string root = Stored();
     if (!root.empty()) return root;
     std::string profile = ResolveProfile();
@@ -120,12 +119,10 @@ std::string GetAppDataRoot() {
     return root;
 }
 
-std::string GetReleaseDir() {
-    return platform::LoadedModule::FolderOf(reinterpret_cast<const void*>(&GetReleaseDir)) + "/";
+std::string ProductFolders::ReleaseDir() {
+    return LoadedModule::FolderOf(reinterpret_cast<const void*>(&ProductFolders::ReleaseDir)) + "/";
 }
 
-std::string GetSpecialFolder(int32_t id) { return platform::SpecialFolders::Path(id); }
+void ProductFolders::ForgetAppDataRoot() { Store(""); }
 
-void ForgetAppDataRoot() { Store(""); }
-
-}  // namespace noxsimplelinks::modEnvironment
+}  // namespace platform

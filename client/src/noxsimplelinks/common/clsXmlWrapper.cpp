@@ -1,4 +1,4 @@
-#include "noxsimplelinks/comm/clsXmlWrapper.h"
+#include "noxsimplelinks/common/clsXmlWrapper.h"
 
 #include "automation/ObjectFactory.h"
 

@@ -1,15 +1,24 @@
 #pragma once
-// Procedures used all over the library: the common error report and the screen's mouse pointer.
+// Procedures used all over the library: the common error report and the screen's mouse pointer,
+// with the box icons and pointer values they and their callers use.
 #include <exception>
 #include <string>
 
 #include "automation/AutomationError.h"
 #include "automation/Variant.h"
+#include "platform/UserInterface.h"
 
 namespace noxsimplelinks::ModGeneral {
 
 // The library's application name, shown in error reports and as the default title of its boxes.
-inline constexpr const char* kApplicationName = "noxsimplelinks";
+inline constexpr const char* kApplicationName = platform::kApplicationName;
+
+// Message-box icons.
+inline constexpr int kIconCritical = 16;
+inline constexpr int kIconExclamation = 48;
+// Mouse pointers: the hourglass while a long operation runs, the default afterwards.
+inline constexpr int kPointerHourglass = 11;
+inline constexpr int kPointerDefault = 0;
 
 // Shows an error to the user: a critical box naming the source ("clsGrid:FillGrid"), the number and
 // the description; an error numbered 0x800403E8 shows its description alone with the exclamation
@@ -18,11 +27,8 @@ void ShowError(const automation::AutomationError& error, const std::string& sour
 // The same for any exception, mapped to an automation error first.
 void ShowError(const std::exception& error, const std::string& source) noexcept;
 
-// Sets the screen's mouse pointer (11 hourglass, 0 default); a value that is not a number raises 13.
+// Sets the screen's mouse pointer (kPointerHourglass, kPointerDefault); a value that is not a number
+// raises 13.
 void SetMousePointer(const automation::Variant& value);
-
-// The key attribute names of an object type, from a fresh object-definition facade; Empty when
-// anything fails (ModGeneralKeys.cpp).
-automation::Variant GetObjectKeyNames(const std::string& objectType) noexcept;
 
 }  // namespace noxsimplelinks::ModGeneral

@@ -1,8 +1,8 @@
-#include "noxsimplelinks/grid/LateGrid.h"
+#include "platform/grid/LateGrid.h"
 
 #include "automation/AutomationError.h"
 
-namespace noxsimplelinks {
+namespace platform {
 
 using automation::Arguments;
 using automation::InvokeKind;
@@ -41,4 +41,4 @@ void LateGrid::SetCell(int32_t row, int32_t col, const std::string& text) {
     grid_->Invoke("TextMatrix", InvokeKind::PropertyLet, args);
 }
 
-}  // namespace noxsimplelinks
+}  // namespace platform

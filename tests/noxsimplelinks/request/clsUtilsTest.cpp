@@ -2,16 +2,16 @@
 
 #include <functional>
 
-#include "support/ErrorOf.h"
-#include "CommTestSupport.h"
-#include "noxsimplelinks/comm/clsUtils.h"
+#include "noxsimplelinks/request/clsUtils.h"
 #include "platform/xml/XmlDocument.h"
+#include "support/BuilderFixtures.h"
+#include "support/ErrorOf.h"
 #include "support/TestWorld.h"
 
 using automation::AutomationError;
 using automation::Variant;
-using commtest::List;
-using commtest::Table;
+using testsupport::List;
+using testsupport::Table;
 using noxsimplelinks::clsUtils;
 
 namespace {
@@ -33,7 +33,7 @@ public:
 
 class clsUtilsTest : public ::testing::Test {
 protected:
-    commtest::XmlComponents components;
+    testsupport::XmlComponents components;
     testsupport::ScopedProgId metadata{"noxmetadata2.IMetaData", [] { return std::make_shared<FakeMetadata>(); }};
     clsUtils utils;
 

@@ -1,6 +1,6 @@
 #pragma once
-// What the tests of the request builders share: the XML and request components registered for the
-// test, array makers, and a component that records the calls it gets.
+// What the tests of the library's builders and wrappers share: the XML and request components
+// registered for the test, array makers, and a component that records the calls it gets.
 #include <string>
 #include <vector>
 
@@ -10,11 +10,11 @@
 #include "components/noxxmlutil/IXmlUtil.h"
 #include "support/ScopedProgId.h"
 
-namespace commtest {
+namespace testsupport {
 
 struct XmlComponents {
-    testsupport::ScopedProgId xml = testsupport::ScopedProgId::Of<components::IXmlUtil>("noxxmlutil.IXmlUtil");
-    testsupport::ScopedProgId request = testsupport::ScopedProgId::Of<components::IRequest>("noxrequest.IRequest");
+    ScopedProgId xml = ScopedProgId::Of<components::IXmlUtil>("noxxmlutil.IXmlUtil");
+    ScopedProgId request = ScopedProgId::Of<components::IRequest>("noxrequest.IRequest");
 };
 
 inline automation::Variant List(std::vector<automation::Variant> values) {
@@ -50,4 +50,4 @@ public:
     std::string seenSecond;
 };
 
-}  // namespace commtest
+}  // namespace testsupport

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "noxsimplelinks/env/ModGeneral.h"
+#include "noxsimplelinks/common/ModGeneral.h"
 #include "support/ScopedProgId.h"
 #include "support/TestWorld.h"
 

@@ -1,11 +1,11 @@
 #pragma once
-// A grid control reached late-bound, by property and method name, as the library drives it: any
-// object that answers the grid members works.
+// A grid control reached late-bound, by property and method name, as the library and the components
+// drive it: any object that answers the grid members works.
 #include <string_view>
 
 #include "automation/Dispatch.h"
 
-namespace noxsimplelinks {
+namespace platform {
 
 class LateGrid {
 public:
@@ -33,4 +33,4 @@ private:
     automation::DispatchPtr grid_;
 };
 
-}  // namespace noxsimplelinks
+}  // namespace platform

@@ -1,0 +1,31 @@
+#pragma once
+// The fragments of request documents the library writes beyond clsUtils's builders, each text in one
+// place: the fixed parameters of a history query, the link criteria of a query, the objects of an
+// affected-objects query and one object of a collection update.
+#include <string>
+
+#include "automation/Variant.h"
+
+namespace noxsimplelinks {
+
+class clsUtils;
+
+namespace RequestFragments {
+
+// The parameters of a history query: the active version, names compared without regard to case.
+std::string HistoryParams();
+// "<PARAMS><LINK_CRITERIA>" + the criteria, escaped, + "</LINK_CRITERIA></PARAMS>"; criteria that
+// cannot be escaped are left out.
+std::string LinkCriteriaParams(const std::string& criteria);
+// The objects of an affected-objects query: the parent as IN_OBJECT, items as OUT_OBJECT, and the
+// fields the grid shows.
+std::string AffectedObjects(clsUtils& utils, const std::string& parentType, const automation::Variant& keys,
+                            const automation::Variant& values, const automation::Variant& fields);
+// One object of a collection update: its type, its keys and the values of its changed fields (names
+// and values as arrays paired by index).
+std::string UpdatedObject(clsUtils& utils, const std::string& objectType, const automation::Variant& keyNames,
+                          const automation::Variant& keyValues, const automation::Variant& fieldNames,
+                          const automation::Variant& fieldValues);
+
+}  // namespace RequestFragments
+}  // namespace noxsimplelinks

@@ -1,0 +1,20 @@
+# Builds each probe target of the layering test and checks the outcome it expects: "compiles", or
+# "fails" because the header it includes is not on its layer's include path.
+foreach(probe IN LISTS PROBES)
+  string(REPLACE "|" ";" fields "${probe}")
+  list(GET fields 0 target)
+  list(GET fields 1 header)
+  list(GET fields 2 expectation)
+  execute_process(COMMAND ${CMAKE_COMMAND} --build ${BUILD_DIR} --target ${target}
+                  RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(expectation STREQUAL "compiles" AND NOT result EQUAL 0)
+    message(FATAL_ERROR "${target}: including ${header} should compile:\n${output}")
+  endif()
+  if(expectation STREQUAL "fails")
+    string(FIND "${output}" "${header}: No such file or directory" missing)
+    if(result EQUAL 0 OR missing EQUAL -1)
+      message(FATAL_ERROR "${target}: including ${header} should fail for want of the header:\n${output}")
+    endif()
+  endif()
+  message(STATUS "${target}: ${expectation} as it should")
+endforeach()
