@@ -7,6 +7,7 @@
 #include "automation/Apartment.h"
 #include "automation/ObjectFactory.h"
 #include "automation/SafeArray.h"
+#include "components/noxcomm2/ConnectionSettings.h"
 #include "components/noxcomm2/EmbeddedServer.h"
 #include "components/noxhostservices/clshostservices.h"
 #include "embedded/EmbeddedPlm.h"
@@ -79,6 +80,10 @@ PaneHost::~PaneHost() {
 }
 
 void PaneHost::ConnectServer() {
+    // Without --server, a served server the connection file names (with its session token and
+    // certificate authorities), else the embedded one.
+    if (options_.server.empty() && !components::ConnectionSettings::ParseUrl(components::ConnectionSettings::Load().url).embedded)
+        return;
     if (options_.server.empty()) {
         server::InstallEmbeddedServer();
         embedded_ = true;

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "DemoTour.h"
+#include "LoginCommand.h"
 #include "PaneCommands.h"
 #include "ProfileReport.h"
 #include "SeedCommand.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     simplelinks::AddServeCommand(app);
     simplelinks::AddSeedCommand(app);
     simplelinks::AddUserCommand(app);
+    simplelinks::AddLoginCommand(app);
 
     simplelinks::UseShippedAllUsersProfile();
     CLI11_PARSE(app, argc, argv);

@@ -8,8 +8,22 @@
 
 namespace testsupport {
 
-LoopbackServer::LoopbackServer(Handler handler) : server_(std::make_unique<httplib::Server>()) {
-    auto answer = [handler](const httplib::Request& request, httplib::Response& response) {
+namespace {
+
+std::unique_ptr<httplib::Server> NewServer(const std::string& certificate, const std::string& key) {
+    if (certificate.empty()) return std::make_unique<httplib::Server>();
+    return std::make_unique<httplib::SSLServer>(certificate.c_str(), key.c_str());
+}
+
+}  // namespace
+
+LoopbackServer::LoopbackServer(Handler handler, const std::string& certificate, const std::string& key)
+    : server_(NewServer(certificate, key)), secure_(!certificate.empty()) {
+    auto answer = [this, handler](const httplib::Request& request, httplib::Response& response) {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            authorization_ = request.get_header_value("Authorization");
+        }
         Reply reply = handler(request.path, request.body);
         if (reply.delay.count() > 0) std::this_thread::sleep_for(reply.delay);
         response.status = reply.status;
@@ -29,7 +43,12 @@ LoopbackServer::~LoopbackServer() {
 }
 
 std::string LoopbackServer::Url(const std::string& path) const {
-    return "http://127.0.0.1:" + std::to_string(port_) + path;
+    return std::string(secure_ ? "https" : "http") + "://127.0.0.1:" + std::to_string(port_) + path;
+}
+
+std::string LoopbackServer::LastAuthorization() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return authorization_;
 }
 
 int LoopbackServer::ClosedPort() {

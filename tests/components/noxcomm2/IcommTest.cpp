@@ -174,7 +174,7 @@ TEST(ConnectionSettings, ReadsTheDefaultConnectionAndRejectsBadOnes) {
     EXPECT_EQ(address.path, "/");
 
     const std::pair<const char*, const char*> bad[] = {
-        {"<CONNECTIONS><CONNECTION URL='ftp://x'/></CONNECTIONS>", "neither \"embedded\" nor an http:// address"},
+        {"<CONNECTIONS><CONNECTION URL='ftp://x'/></CONNECTIONS>", "neither \"embedded\" nor an http:// or https:// address"},
         {"<CONNECTIONS><CONNECTION URL='http://x:99999/'/></CONNECTIONS>", "invalid port"},
         {"<CONNECTIONS><CONNECTION URL='http://:80/'/></CONNECTIONS>", "names no host"},
         {"<CONNECTIONS DEFAULT='x'><CONNECTION NAME='y'/></CONNECTIONS>", "'x' is not defined"},

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "components/noxauth/AuthorizationErrors.h"
 #include "platform/ProductFolders.h"
 
 namespace components {
@@ -26,6 +27,15 @@ Variant AuthorizeByName(IAuthorization& self, Arguments& args) {
     return Variant(self.Authorize(TextAt(args, 0), TextAt(args, 1), TextAt(args, 3), TextAt(args, 4)));
 }
 
+// Reads a rights file, its faults as the component's errors: 53 for a missing file.
+rights::RightsTable Read(const std::string& path) {
+    try {
+        return rights::RightsTable::Load(path);
+    } catch (const rights::RightsFileError& e) {
+        throw automation::AutomationError(e.Missing() ? automation::errors::kFileNotFound : kBadRightsFile, e.what());
+    }
+}
+
 }  // namespace
 
 const automation::MemberTable<IAuthorization>& IAuthorization::Members() {
@@ -41,14 +51,14 @@ const automation::MemberTable<IAuthorization>& IAuthorization::Members() {
     return table;
 }
 
-void IAuthorization::LoadRights(const std::string& path) { rights_ = RightsTable::Load(path); }
+void IAuthorization::LoadRights(const std::string& path) { rights_ = Read(path); }
 
 std::string IAuthorization::RightsFile() { return Rights().Path(); }
 
-const RightsTable& IAuthorization::Rights() {
+const rights::RightsTable& IAuthorization::Rights() {
     if (!rights_) {
         const std::string path = platform::ProductFolders::Directory("SETTINGS_DIR") + kDefaultFileName;
-        rights_ = std::filesystem::exists(path) ? RightsTable::Load(path) : RightsTable::AllowEverything();
+        rights_ = std::filesystem::exists(path) ? Read(path) : rights::RightsTable::AllowEverything();
     }
     return *rights_;
 }

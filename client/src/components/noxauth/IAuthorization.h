@@ -6,7 +6,7 @@
 #include <string>
 
 #include "automation/Dispatchable.h"
-#include "components/noxauth/RightsTable.h"
+#include "rights/RightsTable.h"
 
 namespace components {
 
@@ -35,9 +35,9 @@ public:
 
 private:
     // The loaded rights; the default file on first use, or everything allowed when it is missing.
-    const RightsTable& Rights();
+    const rights::RightsTable& Rights();
 
-    std::optional<RightsTable> rights_;
+    std::optional<rights::RightsTable> rights_;
 };
 
 }  // namespace components

@@ -11,5 +11,6 @@ inline constexpr int32_t kBadAnswer = static_cast<int32_t>(0x80040404u);       /
 inline constexpr int32_t kNoEmbeddedServer = static_cast<int32_t>(0x80040405u);
 inline constexpr int32_t kBadSettings = static_cast<int32_t>(0x80040406u);     // connection settings
 inline constexpr int32_t kServerFailed = static_cast<int32_t>(0x80040407u);    // answer "FAILED" or "ERROR"
+inline constexpr int32_t kUntrustedServer = static_cast<int32_t>(0x80040408u); // HTTPS certificate not vouched for
 
 }  // namespace components::commerrors

@@ -10,6 +10,7 @@
 #include "components/noxcomm2/HttpTransport.h"
 #include "platform/Environment.h"
 #include "platform/ProductFolders.h"
+#include "platform/UserAccount.h"
 
 namespace components {
 
@@ -17,6 +18,13 @@ namespace {
 
 [[noreturn]] void BadSettings(const std::string& why) {
     throw automation::AutomationError(commerrors::kBadSettings, why);
+}
+
+// A file the connection names, relative to the connection file's folder; empty when not named.
+std::string FileOf(const pugi::xml_node& node, const char* name, const std::string& path) {
+    std::filesystem::path file = node.attribute(name).value();
+    if (file.empty() || file.is_absolute()) return file.string();
+    return (std::filesystem::path(path).parent_path() / file).string();
 }
 
 int PositiveMs(const pugi::xml_node& node, const char* name, int fallback, const std::string& path) {
@@ -63,6 +71,10 @@ ConnectionSettings ConnectionSettings::LoadFile(const std::string& path) {
     settings.project = chosen.attribute("PROJECT").value();
     settings.connectTimeoutMs = PositiveMs(chosen, "CONNECT_TIMEOUT_MS", kDefaultConnectTimeoutMs, path);
     settings.timeoutMs = PositiveMs(chosen, "TIMEOUT_MS", kDefaultTimeoutMs, path);
+    settings.caFile = FileOf(chosen, "CA_FILE", path);
+    settings.tokenFile = FileOf(chosen, "TOKEN_FILE", path);
+    if (!settings.caFile.empty() && !std::filesystem::is_regular_file(settings.caFile))
+        BadSettings(path + ": the certificate authority file " + settings.caFile + " does not exist");
     ParseUrl(settings.url);
     return settings;
 }
@@ -71,13 +83,13 @@ ServerAddress ConnectionSettings::ParseUrl(const std::string& url) {
     std::string lower;
     for (char c : url) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (lower == "embedded") return {};
-    const std::string scheme = "http://";
-    if (lower.rfind(scheme, 0) != 0)
-        BadSettings("The server URL '" + url + "' is neither \"embedded\" nor an http:// address");
-    std::string rest = url.substr(scheme.size());
+    bool secure = lower.rfind("https://", 0) == 0;
+    if (!secure && lower.rfind("http://", 0) != 0)
+        BadSettings("The server URL '" + url + "' is neither \"embedded\" nor an http:// or https:// address");
+    std::string rest = url.substr(secure ? 8 : 7);
     size_t slash = rest.find('/');
     std::string authority = rest.substr(0, slash);
-    ServerAddress address{false, authority, 80, slash == std::string::npos ? "/" : rest.substr(slash)};
+    ServerAddress address{false, secure, authority, secure ? 443 : 80, slash == std::string::npos ? "/" : rest.substr(slash)};
     if (size_t colon = authority.rfind(':'); colon != std::string::npos) {
         address.host = authority.substr(0, colon);
         std::string port = authority.substr(colon + 1);
@@ -90,9 +102,11 @@ ServerAddress ConnectionSettings::ParseUrl(const std::string& url) {
     return address;
 }
 
+std::string ConnectionSettings::UserName() const { return user.empty() ? platform::UserAccount::LoginName() : user; }
+
 std::shared_ptr<const Transport> ConnectionSettings::MakeTransport(const ServerAddress& address) const {
     if (address.embedded) return std::make_shared<EmbeddedTransport>();
-    return std::make_shared<HttpTransport>(address, connectTimeoutMs, timeoutMs);
+    return std::make_shared<HttpTransport>(address, *this);
 }
 
 }  // namespace components

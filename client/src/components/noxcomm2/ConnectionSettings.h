@@ -1,7 +1,8 @@
 #pragma once
-// Where the communication component sends requests when nobody opens a connection, and who the
-// user is: read from the connection file in "CONNECTIONS_DIR", the URL overridable by the
-// environment variable NOX_SERVER_URL (docs/formats.md, "Connection file").
+// Where the communication component sends requests when nobody opens a connection, who the user
+// is, which certificate authorities vouch for an HTTPS server and where the session token is kept:
+// read from the connection file in "CONNECTIONS_DIR", the URL overridable by the environment
+// variable NOX_SERVER_URL (docs/formats.md, "Connection file").
 #include <memory>
 #include <string>
 
@@ -11,6 +12,7 @@ namespace components {
 
 struct ServerAddress {
     bool embedded = true;
+    bool secure = false;  // https
     std::string host;
     int port = 0;
     std::string path;  // starts with "/"
@@ -28,6 +30,11 @@ public:
     std::string project;
     int connectTimeoutMs = kDefaultConnectTimeoutMs;
     int timeoutMs = kDefaultTimeoutMs;
+    std::string caFile;     // PEM certificate authorities of an HTTPS server; empty: the system's
+    std::string tokenFile;  // the session token's file; empty: requests carry no token
+
+    // The user named in requests and logins: the connection's, else the login name.
+    std::string UserName() const;
 
     // The connection file's default connection (none: the embedded server) with NOX_SERVER_URL
     // applied. A file that cannot be read or parsed raises an automation error naming it.
@@ -35,7 +42,7 @@ public:
     static ConnectionSettings LoadFile(const std::string& path);
     static std::string DefaultFile();
 
-    // "embedded" (any case) or "http://host[:port][/path]"; anything else raises.
+    // "embedded" (any case), "http://host[:port][/path]" or "https://…"; anything else raises.
     static ServerAddress ParseUrl(const std::string& url);
     // The transport for an address with these settings' time-outs.
     std::shared_ptr<const Transport> MakeTransport(const ServerAddress& address) const;

@@ -25,7 +25,7 @@ ServerAddress ServerAddressOf(const std::string& serverName, int32_t port, const
     if (serverName.empty()) return {};
     if (automation::SameName(serverName, "embedded") || serverName.find("://") != std::string::npos)
         return ConnectionSettings::ParseUrl(serverName);
-    return {false, serverName, PortNumber(port), servletPath.starts_with("/") ? servletPath : "/" + servletPath};
+    return {false, false, serverName, PortNumber(port), servletPath.starts_with("/") ? servletPath : "/" + servletPath};
 }
 
 // The settings of the connection file when they can be read (for their time-outs), else the defaults.
@@ -47,7 +47,8 @@ const automation::MemberTable<Icomm>& Icomm::Members() {
             .Method("Send", &Icomm::Send)
             .Method("SendAsync", &Icomm::SendAsync)
             .Property("Response", &Icomm::Response)
-            .Property("Server", &Icomm::Server);
+            .Property("Server", &Icomm::Server)
+            .Method("Login", &Icomm::Login);
         return t;
     }();
     return table;
@@ -77,6 +78,10 @@ std::shared_ptr<const Transport> Icomm::CurrentTransport() {
 }
 
 std::string Icomm::Server() { return CurrentTransport()->Describe(); }
+
+std::string Icomm::Login(const std::string& password) {
+    return CurrentTransport()->Login(SettingsOrDefaults().UserName(), password);
+}
 
 bool Icomm::Send(const std::string& request) {
     response_.reset();

@@ -3,7 +3,8 @@
 // in-process or over HTTP, and keeps the answer of the last completed send. SendAsync exchanges on
 // a worker thread and raises RequestResult(request id, HRESULT, errors, response) on the owning
 // thread when that thread pumps its apartment. Without Open it uses the connection settings
-// (docs/formats.md, "Connection file").
+// (docs/formats.md, "Connection file"), whose token file and certificate authorities serve an
+// opened connection too.
 #include <future>
 #include <memory>
 #include <optional>
@@ -40,6 +41,10 @@ public:
     automation::DispatchPtr Response() const { return response_; }
     // "embedded" or the server's URL.
     std::string Server();
+    // Logs the connection's user in with the password: the server's session token goes to the
+    // connection's token file, for the exchanges after. Answers when the session ends (UTC), or ""
+    // for the embedded server, which needs no login. A refusal raises 0x80040407 with its message.
+    std::string Login(const std::string& password);
 
     automation::EventSource* Events() override { return &events_; }
 

@@ -13,6 +13,9 @@ public:
     virtual void Probe() const = 0;
     // "embedded" or the URL, for messages.
     virtual std::string Describe() const = 0;
+    // Trades the user's password for a session whose token later exchanges carry; answers when the
+    // session ends (UTC, "2026-03-05T14:30:00Z"), or "" where no login is needed.
+    virtual std::string Login(const std::string& user, const std::string& password) const = 0;
 };
 
 }  // namespace components

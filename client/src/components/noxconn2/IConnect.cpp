@@ -4,7 +4,6 @@
 #include <sstream>
 
 #include "components/noxcomm2/ConnectionSettings.h"
-#include "platform/UserAccount.h"
 
 namespace components {
 
@@ -19,10 +18,7 @@ const automation::MemberTable<IConnect>& IConnect::Members() {
     return table;
 }
 
-std::string IConnect::User() const {
-    std::string user = ConnectionSettings::Load().user;
-    return user.empty() ? platform::UserAccount::LoginName() : user;
-}
+std::string IConnect::User() const { return ConnectionSettings::Load().UserName(); }
 
 std::string IConnect::Project() const { return ConnectionSettings::Load().project; }
 
