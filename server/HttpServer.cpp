@@ -99,6 +99,8 @@ void HttpServer::Route() {
             } catch (const MethodError& e) {
                 response.set_header("WWW-Authenticate", "Bearer realm=\"noxsimplelinks\"");
                 return Refuse(response, 401, e.Code(), e.what());
+            } catch (const std::exception& e) {
+                return Refuse(response, 500, codes::kInternal, std::string("The server failed: ") + e.what());
             }
             caller.account = &account;
         }
@@ -115,6 +117,8 @@ void HttpServer::Route() {
             } catch (const MethodError& e) {
                 response.set_header("WWW-Authenticate", "Basic realm=\"noxsimplelinks\"");
                 Refuse(response, 401, e.Code(), e.what());
+            } catch (const std::exception& e) {
+                Refuse(response, 500, codes::kInternal, std::string("The server failed: ") + e.what());
             }
         });
     }
