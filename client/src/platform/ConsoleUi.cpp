@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "platform/MessageBoxButtons.h"
+#include "platform/dialog/DialogText.h"
 #include "automation/Text.h"
 
 namespace platform {
@@ -60,6 +61,13 @@ int ConsoleUi::MsgBox(const std::string& text, int flags, const std::string& tit
     out_ << "-> " << MessageBoxButtons::Caption(answer) << "\n";
     out_.flush();
     return answer;
+}
+
+void ConsoleUi::ShowDialog(Dialog& dialog, bool modal) {
+    DialogRecord record = PlayDialog(dialog, modal);
+    std::lock_guard lock(mutex_);
+    out_ << "\n" << RenderDialogRecord(record);
+    out_.flush();
 }
 
 void ConsoleUi::Show(const std::string& text, int flags, const std::string& title) const {

@@ -1,7 +1,9 @@
 #pragma once
 // User-interface services on the terminal: a message box prints its title, text and buttons and
 // reads the answer from the input; without a terminal, or at the end of the input, the box gives its
-// default button, and a box with OK alone does not wait. The mouse pointer is only remembered.
+// default button, and a box with OK alone does not wait. A dialog is played to its script (or left by
+// its cancel button) and printed as a box when shown and when closed. The mouse pointer is only
+// remembered.
 #include <iosfwd>
 #include <mutex>
 
@@ -18,6 +20,7 @@ public:
     ConsoleUi(std::istream& in, std::ostream& out);
 
     int MsgBox(const std::string& text, int flags, const std::string& title) override;
+    void ShowDialog(Dialog& dialog, bool modal) override;
     void SetMousePointer(int value) override;
     int MousePointer() const override;
 

@@ -15,6 +15,13 @@ int HeadlessUi::MsgBox(const std::string& text, int flags, const std::string& ti
     return answer;
 }
 
+void HeadlessUi::ShowDialog(Dialog& dialog, bool modal) {
+    // Played outside the lock: the dialog's owner may show message boxes from its handlers.
+    DialogRecord record = PlayDialog(dialog, modal);
+    std::lock_guard lock(mutex_);
+    dialogs_.push_back(std::move(record));
+}
+
 void HeadlessUi::SetMousePointer(int value) {
     std::lock_guard lock(mutex_);
     mousePointer_ = value;
@@ -30,6 +37,11 @@ std::vector<RecordedMessage> HeadlessUi::Messages() const {
     return messages_;
 }
 
+std::vector<DialogRecord> HeadlessUi::Dialogs() const {
+    std::lock_guard lock(mutex_);
+    return dialogs_;
+}
+
 void HeadlessUi::Answer(std::vector<int> answers) {
     std::lock_guard lock(mutex_);
     answers_.assign(answers.begin(), answers.end());
@@ -38,7 +50,9 @@ void HeadlessUi::Answer(std::vector<int> answers) {
 void HeadlessUi::Reset() {
     std::lock_guard lock(mutex_);
     messages_.clear();
+    dialogs_.clear();
     answers_.clear();
+    ForgetDialogScripts();
     mousePointer_ = 0;
 }
 

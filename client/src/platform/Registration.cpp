@@ -2,6 +2,7 @@
 
 #include "automation/Collection.h"
 #include "automation/ObjectFactory.h"
+#include "platform/dialog/Dialog.h"
 #include "platform/grid/FlexGrid.h"
 #include "platform/site/ControlSite.h"
 #include "platform/toolbar/ToolbarControl.h"
@@ -14,6 +15,7 @@ void RegisterControls() {
     RegisterClass<ToolbarControl>(ToolbarControl::kProgId);
     RegisterClass<automation::Collection>("Automation.Collection");
     RegisterClass<ControlSite>(ControlSite::kProgId);
+    RegisterClass<Dialog>(Dialog::kProgId);
 }
 
 }  // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/UserInterface.h"
 
+#include <utility>
+
 #include "platform/HeadlessUi.h"
 
 namespace platform {
@@ -11,6 +13,6 @@ std::shared_ptr<UserInterface>& Installed() {
 }  // namespace
 
 UserInterface& Ui() { return *Installed(); }
-void InstallUi(std::shared_ptr<UserInterface> ui) { Installed() = std::move(ui); }
+std::shared_ptr<UserInterface> InstallUi(std::shared_ptr<UserInterface> ui) { return std::exchange(Installed(), std::move(ui)); }
 
 }  // namespace platform

@@ -1,0 +1,15 @@
+#pragma once
+// A dialog for a terminal: a small box of "caption: value" lines, the visible controls in order, the
+// buttons on the last line ("[Find] (Close)": parentheses for a disabled one), and for a record the
+// steps taken and the box again as it was closed.
+#include <string>
+#include <vector>
+
+#include "platform/dialog/DialogRecord.h"
+
+namespace platform {
+
+std::string RenderDialog(const std::string& caption, const std::vector<DialogControlState>& controls);
+std::string RenderDialogRecord(const DialogRecord& record);
+
+}  // namespace platform
