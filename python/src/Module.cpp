@@ -1,12 +1,13 @@
 // The Python module noxsimplelinks: automation objects created by ProgID and called by member name,
 // Python objects standing in for any component, events to Python handlers, and the headless
-// user-interface services.
+// user-interface services and the clipboard.
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
 #include <algorithm>
 
 #include "ArrayValue.h"
+#include "ClipboardServices.h"
 #include "ErrorBridge.h"
 #include "ErrorValue.h"
 #include "Invocation.h"
@@ -122,6 +123,8 @@ PYBIND11_MODULE(noxsimplelinks, m) {
 
     py::module_ ui = m.def_submodule("ui");
     DefineUiServices(ui);
+    py::module_ clipboard = m.def_submodule("clipboard");
+    DefineClipboardServices(clipboard);
     py::module_ testing = m.def_submodule("_testing");
     TestProbe::DefineTesting(testing);
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "platform/HeadlessClipboard.h"
 #include "platform/LocaleSeparators.h"
 #include "platform/ProductFolders.h"
 
@@ -27,12 +28,14 @@ TestWorld::TestWorld(Profile profile)
     if (profile == Profile::Ready) fs::create_directories(ProfileFolder());
     platform::ProductFolders::ForgetAppDataRoot();
     platform::InstallUi(ui_);
+    platform::InstallClipboard(std::make_shared<platform::HeadlessClipboard>());
 }
 
 TestWorld::~TestWorld() {
     platform::ProductFolders::ForgetAppDataRoot();
     platform::LocaleSeparators::ClearOverride();
     platform::InstallUi(std::make_shared<platform::HeadlessUi>());
+    platform::InstallClipboard(std::make_shared<platform::HeadlessClipboard>());
     std::error_code ignored;
     fs::remove_all(root_, ignored);
 }

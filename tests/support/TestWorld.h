@@ -2,7 +2,7 @@
 // The world of one test, built in one line: a fresh temporary folder holding the user's folder
 // (APPDATA) and the all-users folder (ALLUSERSPROFILE), the user's profile made in it (unless asked
 // not to), the application-data root forgotten, fresh headless UI services installed. Everything
-// comes back as it was when the world ends.
+// comes back as it was when the world ends. The world also gets an empty headless clipboard.
 #include <filesystem>
 #include <memory>
 #include <string>
