@@ -1,7 +1,6 @@
 #include "PaneHost.h"
 
 #include <chrono>
-#include <iostream>
 #include <stdexcept>
 
 #include "automation/Apartment.h"
@@ -9,7 +8,6 @@
 #include "automation/SafeArray.h"
 #include "components/noxcomm2/ConnectionSettings.h"
 #include "components/noxcomm2/EmbeddedServer.h"
-#include "components/noxhostservices/clshostservices.h"
 #include "embedded/EmbeddedPlm.h"
 #include "hosting/Registration.h"
 #include "noxsimplelinks/env/modEnvironment.h"
@@ -37,15 +35,12 @@ Variant List(const std::vector<std::string>& values) {
     return Variant(automation::SafeArray::Of(std::move(items)));
 }
 
-// Registers the classes and stand-ins, puts message boxes on the terminal and prints the
-// workspaces the pane asks to open, once per process (subcommands run while the command line is
-// parsed, before the program's own start-up).
+// Registers the classes and stand-ins and puts message boxes on the terminal, once per process
+// (subcommands run while the command line is parsed, before the program's own start-up).
 void PrepareProcess() {
     static const bool prepared = [] {
         hosting::RegisterAll();
         platform::InstallUi(std::make_shared<platform::ConsoleUi>());
-        components::clshostservices::SetWorkspaceHandler(
-            [](const std::string& description) { std::cout << "open workspace: " << description << "\n"; });
         return true;
     }();
     (void)prepared;
@@ -137,6 +132,8 @@ void PaneHost::SetParent() {
     control_->SetParentType(type);
     control_->SetParentKeys(List(keys));
     control_->SetParentValues(List(values));
+    // A host also names the parent's attributes in Params ("ITEM.ITEM_KEY" -> "A100").
+    for (size_t i = 0; i < keys.size(); ++i) control_->Params()->Call("Add", values[i], keys[i]);
 }
 
 void PaneHost::Load() {

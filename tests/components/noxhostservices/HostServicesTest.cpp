@@ -74,10 +74,10 @@ TEST_F(HostServicesTest, CollaboratorsAreCreatedOnceAndMayBeReplaced) {
 
 TEST_F(HostServicesTest, AddWorkspaceRecordsAndHandsTheDescriptionToTheApplication) {
     std::vector<std::string> received;
-    clshostservices::SetWorkspaceHandler([&](const std::string& description) { received.push_back(description); });
+    clshostservices::WorkspaceOpened().Install([&](const std::string& description) { received.push_back(description); });
     auto host = std::make_shared<clshostservices>();
     host->Call("AddWorkspace", "<WORKSPACE TYPE='COLLECTION'/>");
-    clshostservices::SetWorkspaceHandler(nullptr);
+    clshostservices::WorkspaceOpened().Install(nullptr);
     host->Call("AddWorkspace", "<WORKSPACE TYPE='STRUCTURE'/>");
     EXPECT_EQ(received, std::vector<std::string>{"<WORKSPACE TYPE='COLLECTION'/>"});
     EXPECT_EQ(host->Get("Workspaces").ToArray().Count(), 2);

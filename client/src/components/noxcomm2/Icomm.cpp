@@ -83,13 +83,20 @@ std::string Icomm::Login(const std::string& password) {
     return CurrentTransport()->Login(SettingsOrDefaults().UserName(), password);
 }
 
+platform::ProcessHook<const std::string&>& Icomm::RequestSent() {
+    static platform::ProcessHook<const std::string&> hook;
+    return hook;
+}
+
 bool Icomm::Send(const std::string& request) {
+    RequestSent()(request);
     response_.reset();
     response_ = Answer::Parse(CurrentTransport()->Exchange(request));
     return true;
 }
 
 bool Icomm::SendAsync(const std::string& request) {
+    RequestSent()(request);
     std::shared_ptr<const Transport> transport = CurrentTransport();
     ForgetFinished();
     int32_t requestId = ++lastRequestId_;

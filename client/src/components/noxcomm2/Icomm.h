@@ -16,6 +16,7 @@
 #include "automation/EventSource.h"
 #include "components/noxcomm2/Answer.h"
 #include "components/noxcomm2/Transport.h"
+#include "platform/ProcessHook.h"
 
 namespace components {
 
@@ -47,6 +48,10 @@ public:
     std::string Login(const std::string& password);
 
     automation::EventSource* Events() override { return &events_; }
+
+    // The host application's receiver of every request text, as Send or SendAsync is called (on the
+    // calling thread).
+    static platform::ProcessHook<const std::string&>& RequestSent();
 
 private:
     using Failure = std::optional<automation::AutomationError>;

@@ -1,7 +1,6 @@
 #include "components/noxhostservices/clshostservices.h"
 
 #include <filesystem>
-#include <mutex>
 
 #include "automation/ObjectFactory.h"
 #include "automation/SafeArray.h"
@@ -14,12 +13,6 @@ using automation::DispatchPtr;
 using automation::Variant;
 
 namespace {
-
-std::mutex handlerMutex;
-clshostservices::WorkspaceHandler& Handler() {
-    static clshostservices::WorkspaceHandler handler;
-    return handler;
-}
 
 }  // namespace
 
@@ -51,9 +44,9 @@ const automation::MemberTable<clshostservices>& clshostservices::Members() {
     return table;
 }
 
-void clshostservices::SetWorkspaceHandler(WorkspaceHandler handler) {
-    std::lock_guard lock(handlerMutex);
-    Handler() = std::move(handler);
+platform::ProcessHook<const std::string&>& clshostservices::WorkspaceOpened() {
+    static platform::ProcessHook<const std::string&> hook;
+    return hook;
 }
 
 clshostservices::clshostservices() : user_(HostUser::Load()) {}
@@ -82,12 +75,7 @@ std::string clshostservices::WorkDirForedit() const {
 
 void clshostservices::AddWorkspace(const std::string& description) {
     workspaces_.push_back(description);
-    WorkspaceHandler handler;
-    {
-        std::lock_guard lock(handlerMutex);
-        handler = Handler();
-    }
-    if (handler) handler(description);
+    WorkspaceOpened()(description);
 }
 
 }  // namespace components

@@ -3,13 +3,13 @@
 // or the environment, see HostUser), the authorization object, the files taken for editing, the
 // shared request builder, object definitions and resources, the editing folder, and AddWorkspace,
 // which records a workspace description and hands it to the host application.
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "automation/Dispatchable.h"
 #include "components/noxhostservices/HostUser.h"
+#include "platform/ProcessHook.h"
 
 namespace components {
 
@@ -22,9 +22,8 @@ public:
     static constexpr const char* kAuthorizationProgId = "noxauth.IAuthorization";
     static const automation::MemberTable<clshostservices>& Members();
 
-    using WorkspaceHandler = std::function<void(const std::string& description)>;
-    // The host application's receiver of AddWorkspace (one per process; none by default).
-    static void SetWorkspaceHandler(WorkspaceHandler handler);
+    // The host application's receiver of AddWorkspace's descriptions.
+    static platform::ProcessHook<const std::string&>& WorkspaceOpened();
 
     // Reads the user (HostUser::Load).
     clshostservices();
@@ -48,7 +47,7 @@ public:
 
     // The folder files are copied to for editing (made when missing), ending with "/".
     std::string WorkDirForedit() const;
-    // Records the description and hands it to the workspace handler.
+    // Records the description and hands it to WorkspaceOpened.
     void AddWorkspace(const std::string& description);
     const std::vector<std::string>& Workspaces() const { return workspaces_; }
 

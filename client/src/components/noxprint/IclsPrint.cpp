@@ -47,6 +47,11 @@ const automation::MemberTable<IclsPrint>& IclsPrint::Members() {
     return table;
 }
 
+platform::ProcessHook<const std::string&>& IclsPrint::ReportWritten() {
+    static platform::ProcessHook<const std::string&> hook;
+    return hook;
+}
+
 bool IclsPrint::printGridContents(const Variant& grid, const std::string& caption, const std::string& reportHeader,
                                   const std::string& pageHeader, const std::string& pageFooter,
                                   const std::string& reportFooter, bool, int16_t, bool) {
@@ -71,6 +76,7 @@ bool IclsPrint::Write(const std::string& html) {
         throw automation::AutomationError(automation::errors::kPathNotFound,
                                           "The report cannot be written to " + path.string());
     lastReport_ = path.string();
+    ReportWritten()(lastReport_);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "automation/Dispatchable.h"
+#include "platform/ProcessHook.h"
 
 namespace components {
 
@@ -13,6 +14,9 @@ public:
     static constexpr const char* kTypeName = "IclsPrint";
     static const automation::MemberTable<IclsPrint>& Members();
     static constexpr int32_t kNotAvailable = automation::errors::kNotImplemented;
+
+    // The host application's receiver of the path of every report written.
+    static platform::ProcessHook<const std::string&>& ReportWritten();
 
     // The texts: report caption, report header, page header, page footer, report footer. preview,
     // orientation (1 portrait, 2 landscape) and fitToPage concern paper and are not used by a report
