@@ -7,6 +7,8 @@
 #include "noxsimplelinks/control/ctlSimpleLinks.h"
 #include "noxsimplelinks/env/clsDate.h"
 #include "noxsimplelinks/grid/clsAttrsWrapper.h"
+#include "noxsimplelinks/grid/clsClipboard.h"
+#include "noxsimplelinks/grid/clsGridExport.h"
 #include "noxsimplelinks/grid/clsGrid.h"
 #include "noxsimplelinks/grid/clsGridWrapper.h"
 #include "noxsimplelinks/grid/clsReportWrapper.h"
@@ -35,6 +37,8 @@ void RegisterClasses() {
     RegisterClass<clsGridWrapper>("noxsimplelinks.clsGridWrapper");
     RegisterClass<clsReportWrapper>("noxsimplelinks.clsReportWrapper");
     RegisterClass<clsAttrsWrapper>("noxsimplelinks.clsAttrsWrapper");
+    RegisterClass<clsClipboard>(clsClipboard::kProgId);
+    RegisterClass<clsGridExport>(clsGridExport::kProgId);
     RegisterClass<clsCbarsWrapper2>("noxsimplelinks.clsCbarsWrapper2");
     RegisterClass<clsActions>("noxsimplelinks.clsActions");
     RegisterClass<ctlSimpleLinks>(ctlSimpleLinks::kProgId);

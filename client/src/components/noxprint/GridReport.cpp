@@ -1,6 +1,7 @@
 #include "components/noxprint/GridReport.h"
 
 #include "platform/grid/LateGrid.h"
+#include "platform/grid/VisibleGrid.h"
 #include "platform/xml/XmlEscape.h"
 
 namespace components {
@@ -8,13 +9,6 @@ namespace components {
 using automation::Variant;
 
 namespace {
-
-std::vector<int32_t> VisibleColumns(platform::LateGrid& grid) {
-    std::vector<int32_t> columns;
-    for (int32_t c = 0, count = grid.Long("Cols"); c < count; ++c)
-        if (!grid.Get("ColHidden", c).ToBool()) columns.push_back(c);
-    return columns;
-}
 
 void AppendRow(std::string& html, const std::vector<std::string>& cells, const char* tag) {
     html += "<tr>";
@@ -30,16 +24,8 @@ void AppendBlock(std::string& html, const char* cssClass, const std::string& tex
 }  // namespace
 
 GridTable GridTable::Read(const Variant& grid) {
-    platform::LateGrid source(grid);
-    std::vector<int32_t> columns = VisibleColumns(source);
-    int32_t fixedRows = source.Long("FixedRows"), rows = source.Long("Rows");
-    GridTable table;
-    for (int32_t r = 0; r < rows; ++r) {
-        std::vector<std::string> cells;
-        for (int32_t c : columns) cells.push_back(source.Cell(r, c));
-        (r < fixedRows ? table.head : table.body).push_back(std::move(cells));
-    }
-    return table;
+    platform::VisibleGrid visible = platform::VisibleGrid::Read(grid);
+    return {std::move(visible.head), std::move(visible.body)};
 }
 
 GridTable GridTable::ReadStructure(const Variant& grid) {
