@@ -5,6 +5,7 @@
 #include "components/noxcbars/ICommandBars.h"
 #include "components/noxcomm2/Icomm.h"
 #include "components/noxAttrs/IclsAttributes.h"
+#include "components/noxFind/IclsFind.h"
 #include "components/noxconn2/IConnect.h"
 #include "components/noxgrid/IclsGrid.h"
 #include "components/noxhostservices/clshostservices.h"
@@ -28,6 +29,7 @@ void RegisterComponents() {
     RegisterClass<IclsGrid>("noxgrid.IclsGrid");
     RegisterClass<IclsPrint>("noxprint.IclsPrint");
     RegisterClass<IclsAttributes>("noxAttrs.IclsAttributes");
+    RegisterClass<IclsFind>(IclsFind::kProgId);
     RegisterClass<ICommandBars>("noxcbars.ICommandBars");
     RegisterClass<IAuthorization>("noxauth.IAuthorization");
     RegisterClass<clshostservices>(clshostservices::kProgId);
