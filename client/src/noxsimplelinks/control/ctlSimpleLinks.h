@@ -5,6 +5,7 @@
 // concern: lifecycle and properties, loading, toolbar state and dispatch, grid events, commands.
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "automation/Dispatchable.h"
@@ -91,6 +92,41 @@ public:
     void ButtonOperation(const std::string& ButtonKey);
     void UpdateToolStates(const std::string& state);
 
+    // Selection queries and the column layout (ctlSimpleLinksSelection.cpp). The queries answer empty
+    // values where the grid has none to give.
+    // The row's texts in the columns of the fields (Row when iRow is 0 or omitted), bounds 0 to the
+    // fields' upper bound; Empty when a field has no column or there is no such row.
+    Variant getValuesFromGrid(const Variant& arrFields, const Variant& iRow = Variant::Missing());
+    // The same without the default: row 0 reads the header texts.
+    Variant getValuesFromGridByGrid(const Variant& arrFields, int16_t iRow);
+    // The current row's text in the column AttrName (ObjectType + "." + AttrName when it has no "."); Retval
+    // becomes "OK" when the cell was read, "" when not.
+    std::string getValueFromGridByKey(const std::string& AttrName, std::string& Retval);
+    Variant SelectedKeys();
+    Variant SelectedValues();
+    // Item 1 the key names of ObjectType, then one array of key values per selected row.
+    DispatchPtr collSelectedObjects();
+    void ShowCustFields();
+    void RemoveCol();
+    void savePane();
+
+    // Opening the selected objects in the host's workspaces (ctlSimpleLinksWorkspaces.cpp).
+    void OpenInCollection(const Variant& arrKeys = Variant::Missing(), const Variant& arrValues = Variant::Missing());
+    void OpenAllInCollection();
+    void OpenInStructure(const Variant& arrKeys = Variant::Missing(), const Variant& arrValues = Variant::Missing(),
+                         const Variant& strMode = Variant::Missing());
+    void OpenRevFromStr() { OpenHistoryObjectInNewSpace("REVISION_FROM", "STRUCTURE"); }
+    void OpenRevToStr() { OpenHistoryObjectInNewSpace("REVISION_TO", "STRUCTURE"); }
+    void OpenRevFromCol() { OpenHistoryObjectInNewSpace("REVISION_FROM", "COLLECTION"); }
+    void OpenRevToCol() { OpenHistoryObjectInNewSpace("REVISION_TO", "COLLECTION"); }
+    void OpenEO();
+
+    // Find, print, and the revisions of a history row (ctlSimpleLinksNavigation.cpp).
+    void ShowFind();
+    void printGrid();
+    void DisplayRevFrom() { DisplayRevision("REVISION_FROM", "ctlSimpleLinks:DisplayRevFrom"); }
+    void DisplayRevTo() { DisplayRevision("REVISION_TO", "ctlSimpleLinks:DisplayRevTo"); }
+
     // The child controls and the state a host or a test looks at.
     DispatchPtr Grid() const { return grid_; }
     DispatchPtr ToolBar() const { return toolbar_; }
@@ -125,6 +161,10 @@ private:
     std::string SectionText(const std::string& element) const;
     std::string SectionName() const;
     DispatchPtr Self();
+    // The grid control; error 91 before Init made it.
+    automation::Dispatch& Fg() const;
+    // UpdateToolStates with the grid's selection state; a grid that cannot say leaves the tools as they are.
+    void UpdateToolsForSelection();
 
     // Init's steps (ctlSimpleLinksLifecycle.cpp).
     void CreateGrid();
@@ -173,10 +213,40 @@ private:
     int32_t GridNumber(const char* property);
     std::string HostText(const char* property);
 
+    // Selection queries (ctlSimpleLinksSelection.cpp).
+    Variant ValuesOfRow(const Variant& fields, int32_t row);
+
+    // Workspaces (ctlSimpleLinksWorkspaces.cpp).
+    std::string createXmlBySelectedObject(const std::string& objectType, const Variant& keys, const Variant& values);
+    std::string createXmlBySelectedObjectCollection(const std::string& objectType, const DispatchPtr& selected);
+    std::string BuildWorkspaceInfo(const std::string& spaceType, const std::string& elements, const std::string& mode,
+                                   const std::string& date, const std::string& from, const std::string& thru);
+    void AddWorkspace(const std::string& description);
+    void OpenHistoryObjectInNewSpace(const std::string& revisionColumn, const std::string& spaceKind);
+    // The status and effectivity date of the object the keys and values name, asked of the server.
+    std::pair<std::string, std::string> getRequestObjectByKeys(const Variant& keys, const Variant& values);
+    // The texts of a history row: the row's cell in ObjectType + "_VAULT_HISTORY." + column.
+    std::string HistoryCell(int32_t row, const std::string& column);
+    // The key values of one revision of the history's object: the first key from Params, the
+    // revision from the row's history column (Empty for a row below 1).
+    Variant RevisionValues(const Variant& keys, int32_t row, const std::string& revisionColumn);
+
+    // Navigation (ctlSimpleLinksNavigation.cpp).
+    void DisplayRevision(const std::string& revisionColumn, const std::string& source);
+    // The resource text of the key, given its parameters.
+    std::string ResourceText(const std::string& key, const std::vector<std::string>& parameters = {});
+    std::string LabelText() const;
+
     // Grid events (ctlSimpleLinksGridEvents.cpp).
     void OnGridEvent(std::string_view event, automation::Arguments& args);
     void OnGridClick();
     void OnGridKeyUp(int16_t keyCode, int16_t shift);
+    void OnGridMouseUp(int16_t button, int16_t shift, float x, float y);
+    void SelectAllRows();
+    std::string GetPopupToolId() const;
+    bool IsColumnFlagSet(const std::string& objectType, const std::string& key, const std::string& flag);
+    // Whether a column may be dragged to the position: both it and the column there are movable.
+    bool CheckColumnMove(int16_t col, int16_t position);
 
     DispatchPtr container_;  // the site
     DispatchPtr toolbar_;    // the toolbar, made with the control

@@ -25,12 +25,7 @@ constexpr const char* kPendingMethods[] = {
     "EoViewDitachObjTOSteps", "EoAttachObjTOSteps", "EoDetachObjFromSingleStep", "EoDitachObjTOSteps",
     "EoAttachObjAllSteps", "ApproveItem", "RejectItem", "ApproveFormula", "RejectFormula", "ApproveMaterial",
     "RejectMaterial", "ObjectStepOperation", "ObjectStepOperationOld",
-    // Navigation and selection queries.
-    "getValueFromGridByKey", "getValuesFromGrid", "getValuesFromGridByGrid", "ShowFind", "DisplayRevFrom",
-    "DisplayRevTo", "ShowCustFields", "RemoveCol", "savePane", "OpenAllInCollection", "printGrid", "OpenRevFromStr",
-    "OpenRevToStr", "OpenRevFromCol", "OpenRevToCol", "OpenEO", "OpenInCollection", "OpenInStructure",
 };
-constexpr const char* kPendingProperties[] = {"SelectedKeys", "SelectedValues", "collSelectedObjects"};
 
 auto NotImplemented(std::string name) {
     return [name](ctlSimpleLinks&, Arguments&) -> Variant {
@@ -46,7 +41,6 @@ const automation::MemberTable<ctlSimpleLinks>& ctlSimpleLinks::Members() {
         using Self = ctlSimpleLinks;
         automation::MemberTable<Self> t;
         for (const char* name : kPendingMethods) t.Method(name, NotImplemented(name));
-        for (const char* name : kPendingProperties) t.Property(name, NotImplemented(name));
         t.ObjectProperty("Container", &Self::Container, &Self::SetContainer)
             .ObjectProperty("Params", &Self::Params, &Self::SetParams)
             .Property("ObjectType", &Self::ObjectType, &Self::SetObjectType)
@@ -71,7 +65,34 @@ const automation::MemberTable<ctlSimpleLinks>& ctlSimpleLinks::Members() {
             .Method("FilterAll", &Self::FilterAll)
             .Method("FilterEffective", &Self::FilterEffective)
             .Method("ButtonOperation", &Self::ButtonOperation)
-            .Method("myGridProperties", &Self::myGridProperties);
+            .Method("myGridProperties", &Self::myGridProperties)
+            .Method("getValuesFromGrid", [](Self& self, const Variant& fields, const Variant& row) {
+                return self.getValuesFromGrid(fields, row);
+            })
+            .Method("getValuesFromGridByGrid", &Self::getValuesFromGridByGrid)
+            .Method("getValueFromGridByKey", &Self::getValueFromGridByKey)
+            .Property("SelectedKeys", &Self::SelectedKeys)
+            .Property("SelectedValues", &Self::SelectedValues)
+            .Property("collSelectedObjects", [](Self& self) { return Variant(self.collSelectedObjects()); })
+            .Method("ShowCustFields", &Self::ShowCustFields)
+            .Method("RemoveCol", &Self::RemoveCol)
+            .Method("savePane", &Self::savePane)
+            .Method("OpenInCollection", [](Self& self, const Variant& keys, const Variant& values) {
+                self.OpenInCollection(keys, values);
+            })
+            .Method("OpenAllInCollection", &Self::OpenAllInCollection)
+            .Method("OpenInStructure", [](Self& self, const Variant& keys, const Variant& values, const Variant& mode) {
+                self.OpenInStructure(keys, values, mode);
+            })
+            .Method("OpenRevFromStr", &Self::OpenRevFromStr)
+            .Method("OpenRevToStr", &Self::OpenRevToStr)
+            .Method("OpenRevFromCol", &Self::OpenRevFromCol)
+            .Method("OpenRevToCol", &Self::OpenRevToCol)
+            .Method("OpenEO", &Self::OpenEO)
+            .Method("ShowFind", &Self::ShowFind)
+            .Method("printGrid", &Self::printGrid)
+            .Method("DisplayRevFrom", &Self::DisplayRevFrom)
+            .Method("DisplayRevTo", &Self::DisplayRevTo);
         return t;
     }();
     return table;

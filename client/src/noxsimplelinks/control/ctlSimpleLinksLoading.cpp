@@ -149,12 +149,13 @@ void ctlSimpleLinks::FillGrid(std::string answer) {
 }
 
 std::string ctlSimpleLinks::GetSelectionState() {
-    if (grid_->Get("Row").ToLong() == -1) return "NEW_EMPTY";
+    automation::Dispatch& grid = Fg();
+    if (grid.Get("Row").ToLong() == -1) return "NEW_EMPTY";
     if (intName_ != "ITEM_AFFECTED") {
-        const int32_t selected = grid_->Get("SelectedRows").ToLong();
+        const int32_t selected = grid.Get("SelectedRows").ToLong();
         return selected == 0 ? "NEW_EMPTY" : selected == 1 ? "ROW_SELECTED" : "MRS";
     }
-    return grid_->Get("RowSel").ToLong() > grid_->Get("FixedRows").ToLong() - 1 ? "ROW_SELECTED" : "NEW_EMPTY";
+    return grid.Get("RowSel").ToLong() > grid.Get("FixedRows").ToLong() - 1 ? "ROW_SELECTED" : "NEW_EMPTY";
 }
 
 bool ctlSimpleLinks::HasParentKeyValues() {

@@ -168,6 +168,11 @@ std::string ctlSimpleLinks::SectionName() const {
     return section_ ? section_->Get("baseName").ToString() : std::string();
 }
 
+automation::Dispatch& ctlSimpleLinks::Fg() const {
+    if (!grid_) automation::Raise(automation::errors::kObjectVariableNotSet);
+    return *grid_;
+}
+
 DispatchPtr ctlSimpleLinks::Self() { return std::make_shared<WeakReference>(weak_from_this()); }
 
 }  // namespace noxsimplelinks

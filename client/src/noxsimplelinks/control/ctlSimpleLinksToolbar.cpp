@@ -50,6 +50,12 @@ void ctlSimpleLinks::ButtonOperation(const std::string& ButtonKey) {
     if (!handled) RaiseExecuteEvent(ButtonKey);
 }
 
+void ctlSimpleLinks::UpdateToolsForSelection() {
+    std::string state;
+    Quietly([&] { state = GetSelectionState(); });
+    if (!state.empty()) UpdateToolStates(state);
+}
+
 void ctlSimpleLinks::UpdateToolStates(const std::string& state) {
     std::string rowStatus, parentStatus;
     Quietly([&] { rowStatus = GridCell("RowSel", objectType_ + ".STATUS"); });
