@@ -4,8 +4,10 @@
 #include <memory>
 #include <sstream>
 
+#include "PaneActions.h"
 #include "PaneHost.h"
 #include "PanesFile.h"
+#include "RecordingUi.h"
 
 namespace simplelinks {
 
@@ -15,6 +17,8 @@ struct ShowOptions {
     PaneOptions pane;
     std::string select;
     bool timings = false;
+    PaneActions actions;
+    std::vector<std::string> answers;
 };
 
 // "1,3" → {1, 3}; anything else is a bad command line.
@@ -60,10 +64,15 @@ void Show(const ShowOptions& options) {
     host.Load();
     host.PrintPane(std::cout);
     if (options.timings) host.PrintTimings(std::cout);
-    if (rows.empty()) return;
-    host.Select(rows);
-    std::cout << "\nSelected rows " << options.select << ":\n";
-    host.PrintTools(std::cout);
+    if (!rows.empty()) {
+        host.Select(rows);
+        std::cout << "\nSelected rows " << options.select << ":\n";
+        host.PrintTools(std::cout);
+    }
+    if (!options.actions.Any()) return;
+    PaneActions actions = options.actions;
+    for (const std::string& answer : options.answers) actions.script.answers.push_back(AnswerNamed(answer));
+    PerformActions(host, actions, std::cout);
 }
 
 void PrintRequest(const PaneOptions& options) {
@@ -82,6 +91,23 @@ void AddPaneCommands(CLI::App& app) {
     showCommand->add_option("--select", show->select, "Select rows as clicks would, e.g. 1,3, and print the tools again");
     showCommand->add_flag("--sync", show->pane.sync, "Load synchronously");
     showCommand->add_flag("--timings", show->timings, "Print where the time of the load went");
+    PaneActions& actions = show->actions;
+    showCommand->add_option("--click", actions.clicks, "Click data rows (1-based), one after the other");
+    showCommand->add_option("--right-click", actions.rightClicks, "Right-click a data row, or header:COLUMN");
+    showCommand->add_option("--keys", actions.keys, "Press keys on the grid, e.g. ctrl+a");
+    showCommand->add_option("--move-column", actions.moveColumn, "Drag a column to a position: FROM TO")
+        ->expected(2)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    showCommand->add_option("--sort", actions.sorts, "Click a column's header (a key or a visible column's number)");
+    showCommand->add_option("--tool", actions.tools, "Click a tool of the toolbar by its ID");
+    showCommand->add_option("--run", actions.run, "Run a public command of the control: NAME [ARGUMENT...]")
+        ->expected(1, -1);
+    showCommand->add_option("--answer", show->answers, "Answer the message boxes in order: yes, no, ok, cancel ...")
+        ->expected(1, -1);
+    showCommand->add_option("--dialog", actions.script.dialogs,
+                            "Act in a dialog when it shows: NAME then CONTROL=VALUE to enter a value, BUTTON to press one")
+        ->expected(1, -1);
+    showCommand->add_option("--export", actions.exportFile, "Write the grid to a .csv or .xlsx file at the end");
     showCommand->callback([show] { Reporting([&] { Show(*show); }); });
 
     auto request = std::make_shared<PaneOptions>();
