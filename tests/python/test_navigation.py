@@ -81,8 +81,9 @@ class Host:
 class PaneFromPython(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.server = subprocess.Popen([str(PROGRAM), "serve", "--db", os.path.join(_home, "plm.db"), "--port", "0"],
-                                      stdout=subprocess.PIPE, text=True)
+        cls.server = subprocess.Popen(
+            [str(PROGRAM), "serve", "--db", os.path.join(_home, "plm.db"), "--port", "0", "--no-auth"],
+            stdout=subprocess.PIPE, text=True)
         cls.url = cls.server.stdout.readline().strip()
         cls.addClassCleanup(cls.server.__exit__, None, None, None)
         cls.addClassCleanup(cls.server.terminate)
@@ -163,6 +164,7 @@ class PaneFromPython(unittest.TestCase):
 class CommandLine(unittest.TestCase):
     def show(self, *arguments, status=0):
         env = dict(os.environ, NOX_SERVER_DB=os.path.join(_home, "cli.db"))
+        env.pop("NOX_SERVER_URL", None)  # the embedded sample server, whatever other tests served
         done = subprocess.run([str(PROGRAM), "show", *arguments], capture_output=True, text=True, env=env)
         self.assertEqual(done.returncode, status, done.stderr)
         return done.stdout if status == 0 else done.stderr
