@@ -295,5 +295,16 @@ TEST(Failures, EachCommandReportsWithItsSource) {
     EXPECT_NE(pane.ReportNaming("PropertPane:showFind"), "");
 }
 
+TEST(Failures, EveryCommandBeforeInitReportsInsteadOfFailing) {
+    ControlWorld w;
+    for (const char* command : {"OpenInCollection", "OpenAllInCollection", "OpenInStructure", "OpenRevFromStr", "OpenEO",
+                                "ShowFind", "printGrid", "DisplayRevTo", "RemoveCol", "savePane", "Display", "Update"})
+        w.control->Call(command);
+    w.control->SetWidth(500);
+    EXPECT_TRUE(w.control->Call("getValuesFromGrid", List({"ITEM.ITEM_KEY"})).IsEmpty());
+    EXPECT_EQ(w.control->collSelectedObjects()->Get("Count").ToLong(), 1);
+    EXPECT_FALSE(w.world.Ui().Messages().empty());
+}
+
 }  // namespace
 }  // namespace controltest

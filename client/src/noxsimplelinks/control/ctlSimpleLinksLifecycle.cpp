@@ -190,10 +190,11 @@ void ctlSimpleLinks::ApplyFonts() {
 
 void ctlSimpleLinks::Resize() {
     Quietly([&] {
-        grid_->Let("Left", Variant(int32_t{10}));
-        grid_->Let("Top", Variant(int32_t{10}));
-        grid_->Let("Width", Variant(std::max(0, width_ - 40)));
-        grid_->Let("Height", Variant(std::max(0, height_ - 400)));
+        automation::Dispatch& grid = Fg();  // before Init there is none to place
+        grid.Let("Left", Variant(int32_t{10}));
+        grid.Let("Top", Variant(int32_t{10}));
+        grid.Let("Width", Variant(std::max(0, width_ - 40)));
+        grid.Let("Height", Variant(std::max(0, height_ - 400)));
     });
 }
 

@@ -144,7 +144,7 @@ void ctlSimpleLinks::FillGrid(std::string answer) {
         grid.SetCachePrefix(cacheFilePrefix());
         grid.LoadGridLayout(Variant(grid_), columns, Variant(UIDef()));
         grid.FillGrid(Variant(grid_), std::move(answer));
-        if (grid_->Get("Row").ToLong() != -1) grid_->Let("Row", Variant(int32_t{-1}));
+        if (Fg().Get("Row").ToLong() != -1) Fg().Let("Row", Variant(int32_t{-1}));
     });
 }
 
@@ -194,28 +194,30 @@ void ctlSimpleLinks::getParentKeysAndValues(Variant& keys, Variant& values) {
 void ctlSimpleLinks::Display() {
     UpdateToolStates("IN_PROCESS");
     ReportedStep("ctlSimpleLinks:Display", [&] {
-        attributes_->Call("Init");
-        attributes_->Set("Buffer", Variant(Params()));
-        attributes_->Call("Display", Variant(Comm()), Variant(Host()));
+        const Variant attributes(attributes_);
+        automation::CallOn(attributes, "Init");
+        automation::Arguments buffer{Variant(Params())};
+        automation::InvokeOn(attributes, "Buffer", automation::InvokeKind::PropertySet, buffer);
+        automation::CallOn(attributes, "Display", Variant(Comm()), Variant(Host()));
     });
-    UpdateToolStates(GetSelectionState());
+    UpdateToolsForSelection();
 }
 
 void ctlSimpleLinks::Update() {
     UpdateToolStates("IN_PROCESS");
     bool changed = false;
     ReportedStep("ctlSimpleLinks:Update", [&] {
-        attributes_->Call("Init");
-        attributes_->Set("Buffer", Variant(Params()));
-        automation::Arguments none;
-        Variant selected = Invoke("collSelectedObjects", automation::InvokeKind::PropertyGet, none);
-        changed = attributes_->Call("Update", Variant(Comm()), Variant(Host()), selected).ToBool();
+        const Variant attributes(attributes_);
+        automation::CallOn(attributes, "Init");
+        automation::Arguments buffer{Variant(Params())};
+        automation::InvokeOn(attributes, "Buffer", automation::InvokeKind::PropertySet, buffer);
+        changed = automation::CallOn(attributes, "Update", Variant(Comm()), Variant(Host()), Variant(collSelectedObjects())).ToBool();
     });
     if (changed) {
         Refresh(Variant(true));
         RaiseExecuteEvent("SimpleLinkUpdate");
     } else {
-        UpdateToolStates(GetSelectionState());
+        UpdateToolsForSelection();
     }
 }
 

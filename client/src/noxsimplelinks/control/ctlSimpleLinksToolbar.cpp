@@ -267,13 +267,13 @@ bool ctlSimpleLinks::ToolFlag(const std::string& toolId, const char* property) {
 }
 
 std::string ctlSimpleLinks::GridCell(const char* rowProperty, const std::string& columnKey) {
-    const int32_t col = grid_->Call("ColIndex", columnKey).ToLong();
-    const int32_t row = grid_->Get(rowProperty).ToLong();
+    const int32_t col = Fg().Call("ColIndex", columnKey).ToLong();
+    const int32_t row = Fg().Get(rowProperty).ToLong();
     if (row < 0 || col < 0) return {};  // no current row, or no such column: no cell
-    return grid_->Get("TextMatrix", Variant(row), Variant(col)).TextOr("");
+    return Fg().Get("TextMatrix", Variant(row), Variant(col)).TextOr("");
 }
 
-int32_t ctlSimpleLinks::GridNumber(const char* property) { return grid_->Get(property).ToLong(); }
+int32_t ctlSimpleLinks::GridNumber(const char* property) { return Fg().Get(property).ToLong(); }
 
 std::string ctlSimpleLinks::HostText(const char* property) {
     try {
