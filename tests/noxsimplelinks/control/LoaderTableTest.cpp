@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ControlWorld.h"
+#include "automation/ObjectFactory.h"
 #include "automation/SafeArray.h"
 
 namespace controltest {
@@ -39,13 +40,18 @@ struct LoaderCase {
 class LoaderTable : public ::testing::TestWithParam<LoaderCase> {};
 
 // A control whose pane lists objectType under intName, asking for two fields.
-void Configure(ControlWorld& w, const LoaderCase& c) {
-    w.control->Init(Variant(w.SectionFromXml("<PANE><BASE_CLASS>" + c.objectType + "</BASE_CLASS><INT_NAME>" +
-                                             c.intName + "</INT_NAME></PANE>")));
-    w.Param("UI_DEF_OBJ", Variant(DispatchPtr(std::make_shared<FixedFields>(
-                              std::vector<std::string>{c.objectType + ".STATUS", c.objectType + ".AUTHOR"}))));
-    w.Parent(c.parentType, c.keys, c.values);
+void Configure(ControlWorld& w, noxsimplelinks::ctlSimpleLinks& control, const LoaderCase& c) {
+    control.Init(Variant(w.SectionFromXml("<PANE><BASE_CLASS>" + c.objectType + "</BASE_CLASS><INT_NAME>" +
+                                          c.intName + "</INT_NAME></PANE>")));
+    control.Params()->Call("Add", Variant(DispatchPtr(std::make_shared<FixedFields>(std::vector<std::string>{
+                                      c.objectType + ".STATUS", c.objectType + ".AUTHOR"}))),
+                           "UI_DEF_OBJ");
+    control.SetParentType(c.parentType);
+    control.SetParentKeys(List(c.keys));
+    control.SetParentValues(List(c.values));
 }
+
+void Configure(ControlWorld& w, const LoaderCase& c) { Configure(w, *w.control, c); }
 
 TEST_P(LoaderTable, BuildsTheRequestOfItsRow) {
     ControlWorld w;
@@ -60,9 +66,9 @@ INSTANTIATE_TEST_SUITE_P(
     EveryRow, LoaderTable,
     ::testing::Values(
         LoaderCase{"ITEM", "DOC", "DOC", kItem, {"A100", "B"},
-                   R"(<Request><Method><Name>ZerakQueryLinks</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><DOC.STATUS></DOC.STATUS><DOC.AUTHOR></DOC.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="ITEM" TYPE=""><ITEM.ITEM_KEY>A100</ITEM.ITEM_KEY><ITEM.REVISION>B</ITEM.REVISION></IN_OBJECT><LINK1 ID="ITEM_DOC"></LINK1></OBJECTS><PARAMS><LINK_CRITERIA/><Mode/><Date/><REVISION_OPTION>ALL_REVISIONS</REVISION_OPTION></PARAMS></Method></Request>)"},
+                   R"(<Request><Method><Name>ZerakQueryLinks</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><DOC.STATUS></DOC.STATUS><DOC.AUTHOR></DOC.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="ITEM" TYPE=""><ITEM.ITEM_KEY>A100</ITEM.ITEM_KEY><ITEM.REVISION>B</ITEM.REVISION></IN_OBJECT><LINK1 ID="ITEM_DOC"></LINK1></OBJECTS><PARAMS><LINK_CRITERIA></LINK_CRITERIA><Mode></Mode><Date></Date><REVISION_OPTION>ALL_REVISIONS</REVISION_OPTION></PARAMS></Method></Request>)"},
         LoaderCase{"ITEM", "WHEREUSED", "ITEM", kItem, {"P110", "A"},
-                   R"(<Request><Method><Name>ZerakWhereUsed</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><ITEM.STATUS></ITEM.STATUS><ITEM.AUTHOR></ITEM.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="ITEM" TYPE=""><ITEM.ITEM_KEY>P110</ITEM.ITEM_KEY><ITEM.REVISION>A</ITEM.REVISION></IN_OBJECT></OBJECTS><PARAMS><LINK_CRITERIA/><Mode/><Date/><REVISION_OPTION>ALL_REVISIONS</REVISION_OPTION></PARAMS></Method></Request>)"},
+                   R"(<Request><Method><Name>ZerakWhereUsed</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><ITEM.STATUS></ITEM.STATUS><ITEM.AUTHOR></ITEM.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="ITEM" TYPE=""><ITEM.ITEM_KEY>P110</ITEM.ITEM_KEY><ITEM.REVISION>A</ITEM.REVISION></IN_OBJECT></OBJECTS><PARAMS><LINK_CRITERIA></LINK_CRITERIA><Mode></Mode><Date></Date><REVISION_OPTION>ALL_REVISIONS</REVISION_OPTION></PARAMS></Method></Request>)"},
         LoaderCase{"ITEM", "SEND_HISTORY", "ITEM", kItem, {"A100", "B"},
                    R"(<Request><Method><Name>QuerySendToErpHistory</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><ITEM.STATUS></ITEM.STATUS><ITEM.AUTHOR></ITEM.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="ITEM" TYPE=""><ITEM.ITEM_KEY>A100</ITEM.ITEM_KEY><ITEM.REVISION>B</ITEM.REVISION></IN_OBJECT></OBJECTS></Method></Request>)"},
         LoaderCase{"ITEM", "PROVIDERS", "ITEM", kItem, {"A100", "B"}, ""},
@@ -71,15 +77,15 @@ INSTANTIATE_TEST_SUITE_P(
         LoaderCase{"ITEM", "ROLLUP_HISTORY", "ITEM", kItem, {"A100", "B"},
                    R"(<Request><Method><Name>QueryRollupHistory</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><ITEM.STATUS></ITEM.STATUS><ITEM.AUTHOR></ITEM.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="ITEM" TYPE=""><ITEM.ITEM_KEY>A100</ITEM.ITEM_KEY><ITEM.REVISION>B</ITEM.REVISION></IN_OBJECT></OBJECTS></Method></Request>)"},
         LoaderCase{"DOC", "REFERENCE", "DOC", kDoc, {"D100", "B"},
-                   R"(<Request><Method><Name>ZerakQueryLinks</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><DOC.STATUS></DOC.STATUS><DOC.AUTHOR></DOC.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="DOC" TYPE=""><DOC.DOC_ID>D100</DOC.DOC_ID><DOC.REVISION>B</DOC.REVISION></IN_OBJECT><LINK1 ID="DOC_REFERENCE"></LINK1></OBJECTS><PARAMS><LINK_CRITERIA/><Mode/><Date/><REVISION_OPTION>ALL_REVISIONS</REVISION_OPTION></PARAMS></Method></Request>)"},
+                   R"(<Request><Method><Name>ZerakQueryLinks</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><DOC.STATUS></DOC.STATUS><DOC.AUTHOR></DOC.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="DOC" TYPE=""><DOC.DOC_ID>D100</DOC.DOC_ID><DOC.REVISION>B</DOC.REVISION></IN_OBJECT><LINK1 ID="DOC_REFERENCE"></LINK1></OBJECTS><PARAMS><LINK_CRITERIA></LINK_CRITERIA><Mode></Mode><Date></Date><REVISION_OPTION>ALL_REVISIONS</REVISION_OPTION></PARAMS></Method></Request>)"},
         LoaderCase{"DOC", "PARENT", "DOC", kDoc, {"D210", "A"},
-                   R"(<Request><Method><Name>ZerakWhereUsed</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><DOC.STATUS></DOC.STATUS><DOC.AUTHOR></DOC.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="DOC" TYPE=""><DOC.DOC_ID>D210</DOC.DOC_ID><DOC.REVISION>A</DOC.REVISION></IN_OBJECT></OBJECTS><PARAMS><LINK_CRITERIA/><Mode/><Date/><REVISION_OPTION>ALL_REVISIONS</REVISION_OPTION></PARAMS></Method></Request>)"},
+                   R"(<Request><Method><Name>ZerakWhereUsed</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><DOC.STATUS></DOC.STATUS><DOC.AUTHOR></DOC.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="DOC" TYPE=""><DOC.DOC_ID>D210</DOC.DOC_ID><DOC.REVISION>A</DOC.REVISION></IN_OBJECT></OBJECTS><PARAMS><LINK_CRITERIA></LINK_CRITERIA><Mode></Mode><Date></Date><REVISION_OPTION>ALL_REVISIONS</REVISION_OPTION></PARAMS></Method></Request>)"},
         LoaderCase{"DOC", "CHILD", "DOC", kDoc, {"D100", "B"},
-                   R"(<Request><Method><Name>ZerakPartList</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><DOC.STATUS></DOC.STATUS><DOC.AUTHOR></DOC.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="DOC" TYPE=""><DOC.DOC_ID>D100</DOC.DOC_ID><DOC.REVISION>B</DOC.REVISION></IN_OBJECT></OBJECTS><PARAMS><LINK_CRITERIA/><Mode/><Date/></PARAMS></Method></Request>)"},
+                   R"(<Request><Method><Name>ZerakPartList</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><DOC.STATUS></DOC.STATUS><DOC.AUTHOR></DOC.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="DOC" TYPE=""><DOC.DOC_ID>D100</DOC.DOC_ID><DOC.REVISION>B</DOC.REVISION></IN_OBJECT></OBJECTS><PARAMS><LINK_CRITERIA></LINK_CRITERIA><Mode></Mode><Date></Date></PARAMS></Method></Request>)"},
         LoaderCase{"DOC", "HISTORY", "DOC", kDoc, {"D100", "B"},
                    R"(<Request><Method><Name>QueryObjectVaultHistory</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><DOC.STATUS></DOC.STATUS><DOC.AUTHOR></DOC.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="DOC" TYPE=""><DOC.DOC_ID>D100</DOC.DOC_ID><DOC.REVISION>B</DOC.REVISION></IN_OBJECT></OBJECTS><PARAMS><active_version>True</active_version><not_case_sensitive>True</not_case_sensitive></PARAMS></Method></Request>)"},
         LoaderCase{"DOC", "FILE", "FILE", kDoc, {"D100", "B"},
-                   R"(<Request><Method><Name>ZerakQueryLinks</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><FILE.STATUS></FILE.STATUS><FILE.AUTHOR></FILE.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="DOC" TYPE=""><DOC.DOC_ID>D100</DOC.DOC_ID><DOC.REVISION>B</DOC.REVISION></IN_OBJECT><LINK1 ID="DOC_FILE"></LINK1></OBJECTS><PARAMS><LINK_CRITERIA/><Mode/><Date/><REVISION_OPTION>ALL_REVISIONS</REVISION_OPTION></PARAMS></Method></Request>)"},
+                   R"(<Request><Method><Name>ZerakQueryLinks</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><FILE.STATUS></FILE.STATUS><FILE.AUTHOR></FILE.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="DOC" TYPE=""><DOC.DOC_ID>D100</DOC.DOC_ID><DOC.REVISION>B</DOC.REVISION></IN_OBJECT><LINK1 ID="DOC_FILE"></LINK1></OBJECTS><PARAMS><LINK_CRITERIA></LINK_CRITERIA><Mode></Mode><Date></Date><REVISION_OPTION>ALL_REVISIONS</REVISION_OPTION></PARAMS></Method></Request>)"},
         LoaderCase{"EO", "CHILD", "EO", {"EO.EO_ID"}, {"EO-1000"},
                    R"(<Request><Method><Name>ZerakQueryLinks</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><EO.STATUS></EO.STATUS><EO.AUTHOR></EO.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="EO" TYPE=""><EO.EO_ID>EO-1000</EO.EO_ID></IN_OBJECT><LINK1 ID="CHILD_LINKS"></LINK1></OBJECTS><PARAMS><LINK_CRITERIA></LINK_CRITERIA></PARAMS></Method></Request>)"},
         LoaderCase{"EO", "PARENT", "EO", {"EO.EO_ID"}, {"EO-1001"},
@@ -87,11 +93,11 @@ INSTANTIATE_TEST_SUITE_P(
         LoaderCase{"EO", "ITEM", "ITEM", {"EO.EO_ID"}, {"EO-1001"},
                    R"(<Request><Method><Name>ZerakQueryLinks</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><ITEM.STATUS></ITEM.STATUS><ITEM.AUTHOR></ITEM.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="EO" TYPE=""><EO.EO_ID>EO-1001</EO.EO_ID></IN_OBJECT><LINK1 ID="EO_ATTACHED"></LINK1></OBJECTS><PARAMS><LINK_CRITERIA></LINK_CRITERIA></PARAMS></Method></Request>)"},
         LoaderCase{"FOLDER", "CHILD", "FOLDER", {"FOLDER.FOLDER_ID"}, {"FLD-1"},
-                   R"(<Request><Method><Name>ZerakPartList</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><FOLDER.STATUS></FOLDER.STATUS><FOLDER.AUTHOR></FOLDER.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="FOLDER" TYPE=""><FOLDER.FOLDER_ID>FLD-1</FOLDER.FOLDER_ID></IN_OBJECT></OBJECTS><PARAMS><LINK_CRITERIA/><Mode/><Date/></PARAMS></Method></Request>)"},
+                   R"(<Request><Method><Name>ZerakPartList</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><FOLDER.STATUS></FOLDER.STATUS><FOLDER.AUTHOR></FOLDER.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="FOLDER" TYPE=""><FOLDER.FOLDER_ID>FLD-1</FOLDER.FOLDER_ID></IN_OBJECT></OBJECTS><PARAMS><LINK_CRITERIA></LINK_CRITERIA><Mode></Mode><Date></Date></PARAMS></Method></Request>)"},
         LoaderCase{"FOLDER", "PARENT", "FOLDER", {"FOLDER.FOLDER_ID"}, {"FLD-2"},
-                   R"(<Request><Method><Name>ZerakWhereUsed</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><FOLDER.STATUS></FOLDER.STATUS><FOLDER.AUTHOR></FOLDER.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="FOLDER" TYPE=""><FOLDER.FOLDER_ID>FLD-2</FOLDER.FOLDER_ID></IN_OBJECT></OBJECTS><PARAMS><LINK_CRITERIA/><Mode/><Date/><REVISION_OPTION>ALL_REVISIONS</REVISION_OPTION></PARAMS></Method></Request>)"},
+                   R"(<Request><Method><Name>ZerakWhereUsed</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><FOLDER.STATUS></FOLDER.STATUS><FOLDER.AUTHOR></FOLDER.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="FOLDER" TYPE=""><FOLDER.FOLDER_ID>FLD-2</FOLDER.FOLDER_ID></IN_OBJECT></OBJECTS><PARAMS><LINK_CRITERIA></LINK_CRITERIA><Mode></Mode><Date></Date><REVISION_OPTION>ALL_REVISIONS</REVISION_OPTION></PARAMS></Method></Request>)"},
         LoaderCase{"FOLDER", "REFERENCE", "FOLDER", {"FOLDER.FOLDER_ID"}, {"FLD-1"},
-                   R"(<Request><Method><Name>ZerakQueryLinks</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><FOLDER.STATUS></FOLDER.STATUS><FOLDER.AUTHOR></FOLDER.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="FOLDER" TYPE=""><FOLDER.FOLDER_ID>FLD-1</FOLDER.FOLDER_ID></IN_OBJECT><LINK1 ID="FOLDER_REFERENCE"></LINK1></OBJECTS><PARAMS><LINK_CRITERIA/><Mode/><Date/><REVISION_OPTION>ALL_REVISIONS</REVISION_OPTION></PARAMS></Method></Request>)"},
+                   R"(<Request><Method><Name>ZerakQueryLinks</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><FOLDER.STATUS></FOLDER.STATUS><FOLDER.AUTHOR></FOLDER.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="FOLDER" TYPE=""><FOLDER.FOLDER_ID>FLD-1</FOLDER.FOLDER_ID></IN_OBJECT><LINK1 ID="FOLDER_REFERENCE"></LINK1></OBJECTS><PARAMS><LINK_CRITERIA></LINK_CRITERIA><Mode></Mode><Date></Date><REVISION_OPTION>ALL_REVISIONS</REVISION_OPTION></PARAMS></Method></Request>)"},
         LoaderCase{"FOLDER", "HISTORY", "FOLDER", {"FOLDER.FOLDER_ID"}, {"FLD-1"},
                    R"(<Request><Method><Name>QueryObjectVaultHistory</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><FOLDER.STATUS></FOLDER.STATUS><FOLDER.AUTHOR></FOLDER.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="FOLDER" TYPE=""><FOLDER.FOLDER_ID>FLD-1</FOLDER.FOLDER_ID></IN_OBJECT></OBJECTS><PARAMS><active_version>True</active_version><not_case_sensitive>True</not_case_sensitive></PARAMS></Method></Request>)"},
         LoaderCase{"FOLDER", "DOC", "DOC", {"FOLDER.FOLDER_ID"}, {"FLD-1"},
@@ -105,9 +111,9 @@ INSTANTIATE_TEST_SUITE_P(
         LoaderCase{"FORMULA", "ROLLUP_HISTORY", "FORMULA", {"FORMULA.FORMULA_KEY", "FORMULA.REVISION"}, {"FRM-1", "A"},
                    R"(<Request><Method><Name>QueryRollupHistory</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><FORMULA.STATUS></FORMULA.STATUS><FORMULA.AUTHOR></FORMULA.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="FORMULA" TYPE=""><FORMULA.FORMULA_KEY>FRM-1</FORMULA.FORMULA_KEY><FORMULA.REVISION>A</FORMULA.REVISION></IN_OBJECT></OBJECTS></Method></Request>)"},
         LoaderCase{"MATERIAL", "REFERENCE", "MATERIAL", {"MATERIAL.MATERIAL_KEY", "MATERIAL.REVISION"}, {"M-STEEL", "A"},
-                   R"(<Request><Method><Name>ZerakQueryLinks</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><MATERIAL.STATUS></MATERIAL.STATUS><MATERIAL.AUTHOR></MATERIAL.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="MATERIAL" TYPE=""><MATERIAL.MATERIAL_KEY>M-STEEL</MATERIAL.MATERIAL_KEY><MATERIAL.REVISION>A</MATERIAL.REVISION></IN_OBJECT><LINK1 ID="MATERIAL_REFERENCE"></LINK1></OBJECTS><PARAMS><LINK_CRITERIA/><Mode/><Date/><REVISION_OPTION>ALL_REVISIONS</REVISION_OPTION></PARAMS></Method></Request>)"},
+                   R"(<Request><Method><Name>ZerakQueryLinks</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><MATERIAL.STATUS></MATERIAL.STATUS><MATERIAL.AUTHOR></MATERIAL.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="MATERIAL" TYPE=""><MATERIAL.MATERIAL_KEY>M-STEEL</MATERIAL.MATERIAL_KEY><MATERIAL.REVISION>A</MATERIAL.REVISION></IN_OBJECT><LINK1 ID="MATERIAL_REFERENCE"></LINK1></OBJECTS><PARAMS><LINK_CRITERIA></LINK_CRITERIA><Mode></Mode><Date></Date><REVISION_OPTION>ALL_REVISIONS</REVISION_OPTION></PARAMS></Method></Request>)"},
         LoaderCase{"FORMULA", "MATERIAL", "MATERIAL", {"FORMULA.FORMULA_KEY", "FORMULA.REVISION"}, {"FRM-1", "A"},
-                   R"(<Request><Method><Name>ZerakQueryLinks</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><MATERIAL.STATUS></MATERIAL.STATUS><MATERIAL.AUTHOR></MATERIAL.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="FORMULA" TYPE=""><FORMULA.FORMULA_KEY>FRM-1</FORMULA.FORMULA_KEY><FORMULA.REVISION>A</FORMULA.REVISION></IN_OBJECT><LINK1 ID="FORMULA_MATERIAL"></LINK1></OBJECTS><PARAMS><LINK_CRITERIA/><Mode/><Date/><REVISION_OPTION>ALL_REVISIONS</REVISION_OPTION></PARAMS></Method></Request>)"},
+                   R"(<Request><Method><Name>ZerakQueryLinks</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><MATERIAL.STATUS></MATERIAL.STATUS><MATERIAL.AUTHOR></MATERIAL.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="FORMULA" TYPE=""><FORMULA.FORMULA_KEY>FRM-1</FORMULA.FORMULA_KEY><FORMULA.REVISION>A</FORMULA.REVISION></IN_OBJECT><LINK1 ID="FORMULA_MATERIAL"></LINK1></OBJECTS><PARAMS><LINK_CRITERIA></LINK_CRITERIA><Mode></Mode><Date></Date><REVISION_OPTION>ALL_REVISIONS</REVISION_OPTION></PARAMS></Method></Request>)"},
         LoaderCase{"FILE", "PARENT", "DOC", {"DOC.DOC_ID", "DOC.REVISION"}, {"D100", "B"},
                    R"(<Request><Method><Name>ZerakWhereUsed</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><DOC.STATUS></DOC.STATUS><DOC.AUTHOR></DOC.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="DOC" TYPE=""><DOC.DOC_ID>D100</DOC.DOC_ID><DOC.REVISION>B</DOC.REVISION></IN_OBJECT></OBJECTS><PARAMS><LINK_CRITERIA></LINK_CRITERIA></PARAMS></Method></Request>)"},
         LoaderCase{"FILE", "FILE", "FILE", {"DOC.DOC_ID", "DOC.REVISION"}, {"D100", "B"},
@@ -120,6 +126,23 @@ INSTANTIATE_TEST_SUITE_P(
                    R"(<Request><Method><Name>QueryStepRelatedObjects</Name><OBJECTS><SELECT_FIELDS ID="" TYPE="SELECT_FIELDS"><ITEM.STATUS></ITEM.STATUS><ITEM.AUTHOR></ITEM.AUTHOR></SELECT_FIELDS><IN_OBJECT ID="EO_ROUTE_STEP" TYPE=""><EO_ROUTE_STEP.EO_ID>EO-1001</EO_ROUTE_STEP.EO_ID><EO_ROUTE_STEP.ROUTE_ID>R1</EO_ROUTE_STEP.ROUTE_ID><EO_ROUTE_STEP.STEP_ID>20</EO_ROUTE_STEP.STEP_ID></IN_OBJECT><LINK1 ID="STEP_ATTACHED"></LINK1></OBJECTS></Method></Request>)"},
         LoaderCase{"EO_ROUTE_STEP", "ITEM", "ITEM", {}, {"EO-1001", "R1", "10"}, ""},
         LoaderCase{"CUSTOMER", "ITEM", "ITEM", {"CUSTOMER.CUSTOMER_ID"}, {"C-100"}, ""}));
+
+// Two panes of one window share the host's request builder: what one load leaves on it is the emptied
+// criteria, so that the next pane's request carries no parameters of the first.
+TEST(Loader, PanesSharingTheHostsBuilderLeaveItOnlyTheEmptiedCriteria) {
+    ControlWorld w;
+    w.site->SetHost(Variant(automation::CreateObject("noxhostservices.clshostservices")));
+    Configure(w, {"ITEM", "DOC", "DOC", kItem, {"A100", "B"}, ""});
+    w.Param("EffectivityDate", Variant(std::string("01/01/2020")));
+    EXPECT_NE(w.control->BuildLinksRequest().find("<Date>01/01/2020</Date>"), std::string::npos);
+
+    auto history = std::make_shared<noxsimplelinks::ctlSimpleLinks>();
+    history->SetContainer(Variant(DispatchPtr(w.site)));
+    Configure(w, *history, {"ITEM", "ROLLUP_HISTORY", "ITEM", kItem, {"A100", "B"}, ""});
+    const std::string request = history->BuildLinksRequest();
+    EXPECT_TRUE(request.ends_with("</OBJECTS><PARAMS><LINK_CRITERIA></LINK_CRITERIA></PARAMS></Method></Request>"))
+        << request;
+}
 
 TEST(Loader, AnEmptyParentValuesSendsNothingAndAFileParentLoadsWithAnEmptyText) {
     ControlWorld w;

@@ -1,12 +1,8 @@
 #include "components/noxrequest/IRequest.h"
 
-#include <optional>
-#include <set>
-
-#include <pugixml.hpp>
-
+#include "components/noxrequest/ParamsMerge.h"
+#include "automation/SafeArray.h"
 #include "platform/xml/XmlEscape.h"
-#include "platform/xml/XmlNodeInfo.h"
 
 namespace components {
 namespace {
@@ -17,40 +13,8 @@ constexpr std::string_view kCollectionMethod = "UpdateCollectionObjectsWC";
 constexpr std::string_view kCollectionPlaceholders =
     "<METHOD_ID><![CDATA[%METHOD_ID%]]></METHOD_ID><CATEGORY_METHOD><![CDATA[%CATEGORY_METHOD%]]></CATEGORY_METHOD>";
 
-std::optional<pugi::xml_node> ParamsElement(pugi::xml_document& doc, const std::string& xml) {
-    if (!doc.load_buffer(xml.data(), xml.size(), pugi::parse_default, pugi::encoding_utf8)) return std::nullopt;
-    pugi::xml_node root = doc.document_element();
-    if (std::string_view(root.name()) != "PARAMS") return std::nullopt;
-    return root;
-}
-
-// The held parameters with the new ones merged in by element name; nothing when either is not a
-// <PARAMS> element.
-std::optional<std::string> MergeParams(const std::string& held, const std::string& incoming) {
-    pugi::xml_document heldDoc, incomingDoc;
-    auto target = ParamsElement(heldDoc, held);
-    auto source = ParamsElement(incomingDoc, incoming);
-    if (!target || !source) return std::nullopt;
-    std::set<std::string> names;
-    for (pugi::xml_node child : source->children())
-        if (child.type() == pugi::node_element) names.insert(child.name());
-    for (pugi::xml_node child = target->first_child(); child;) {
-        pugi::xml_node next = child.next_sibling();
-        if (names.count(child.name())) target->remove_child(child);
-        child = next;
-    }
-    // The new children are written after the kept ones straight from their own document (they may
-    // be large: a multi-method request's nested requests), as if they had been moved in.
-    std::string merged = platform::MarkupOf(*target);
-    if (!source->first_child()) return merged;
-    constexpr std::string_view kEnd = "</PARAMS>";
-    if (merged.ends_with(kEnd)) {
-        merged.resize(merged.size() - kEnd.size());
-    } else {
-        merged.replace(merged.size() - 2, 2, ">");  // an empty-element tag opens for the new children
-    }
-    for (pugi::xml_node child : source->children()) platform::AppendMarkupOf(merged, child);
-    return merged.append(kEnd);
+void AppendElement(std::string& xml, const std::string& name, const automation::Variant& value) {
+    xml.append("<").append(name).append(">").append(platform::EscapeXml(value.TextOr(""))).append("</").append(name).append(">");
 }
 
 }  // namespace
@@ -63,7 +27,8 @@ const automation::MemberTable<IRequest>& IRequest::Members() {
             .Method("setobjects", &IRequest::setobjects)
             .Method("setrequestfile", &IRequest::setrequestfile)
             .Method("initresfile", &IRequest::initresfile)
-            .Method("buildrequest", &IRequest::buildrequest);
+            .Method("buildrequest", &IRequest::buildrequest)
+            .Method("getObjByKeysValuesAndArrayAsXml", &IRequest::getObjByKeysValuesAndArrayAsXml);
         return t;
     }();
     return table;
@@ -76,8 +41,9 @@ bool IRequest::setuserparams(const std::string& xml) {
 
 bool IRequest::setparams(const std::string& xml) {
     std::optional<std::string> merged;
-    if (!params_.empty() && !xml.empty()) merged = MergeParams(params_, xml);
+    if (!replaceParams_ && !params_.empty() && !xml.empty()) merged = MergeParams(params_, xml);
     params_ = merged ? std::move(*merged) : xml;
+    replaceParams_ = false;
     return true;
 }
 
@@ -86,7 +52,8 @@ bool IRequest::setobjects(const std::string& xml) {
     return true;
 }
 
-std::string IRequest::buildrequest(const std::string& method) const {
+std::string IRequest::buildrequest(const std::string& method) {
+    replaceParams_ = true;
     std::string name = platform::EscapeXml(method);
     std::string_view placeholders = method == kCollectionMethod ? kCollectionPlaceholders : "";
     std::string document;
@@ -100,6 +67,24 @@ std::string IRequest::buildrequest(const std::string& method) const {
     document += params_;
     document += "</Method></Request>";
     return document;
+}
+
+std::string IRequest::getObjByKeysValuesAndArrayAsXml(const std::string& objectType, const automation::Variant& keys,
+                                                    const automation::Variant& values,
+                                                    const automation::Variant& attributes) const {
+    std::string xml = "<OBJECTS><OBJECT ID='" + platform::EscapeXml(objectType) + "'>";
+    if (keys.IsArray()) {
+        const automation::SafeArray& names = keys.ToArray();
+        for (int32_t i = names.LBound(); i <= names.UBound(); ++i)
+            AppendElement(xml, names.At(i).ToString(), values.ToArray().At(i));
+    }
+    if (attributes.IsArray()) {
+        const automation::SafeArray& table = attributes.ToArray();
+        const int32_t name = table.LBound(2), value = name + 1;
+        for (int32_t row = table.LBound(1); row <= table.UBound(1); ++row)
+            AppendElement(xml, table.At(row, name).ToString(), table.At(row, value));
+    }
+    return xml + "</OBJECT></OBJECTS>";
 }
 
 }  // namespace components

@@ -175,8 +175,9 @@ std::string ctlSimpleLinks::BuildLinksRequest() {
                            "TopAffectedObjects");
             break;
     }
-    // Hidden edge: the request builder keeps its parameters from one document to the next, so the link
-    // criteria are reset after each load (to those of no link), lest a command's request carry them.
+    // Hidden edge: the request builder (the host's, shared by the window's panes) keeps its parameters
+    // until they are set again; this first setparams after the build replaces them with the criteria
+    // of no link, so that no parameter of this load reaches the next request.
     builder->Call("setparams", GetLinkCriteria("", ""));
     return request;
 }

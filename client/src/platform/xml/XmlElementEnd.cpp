@@ -11,10 +11,23 @@ struct Skipped {
 };
 constexpr Skipped kSkipped[] = {{"<!--", "-->"}, {"<![CDATA[", "]]>"}, {"<?", "?>"}, {"<!", ">"}};
 
-// The offset just past the '>' closing the tag that begins at `at`, outside quoted values.
-size_t TagEnd(std::string_view text, size_t at) {
+// The markup that is not a tag beginning at `at`, or null.
+const Skipped* SkippedAt(std::string_view text, size_t at) {
+    for (const Skipped& s : kSkipped)
+        if (text.substr(at, s.opening.size()) == s.opening) return &s;
+    return nullptr;
+}
+
+size_t SkippedEnd(std::string_view text, size_t at, const Skipped& skipped) {
+    size_t close = text.find(skipped.closing, at + skipped.opening.size());
+    return close == kNone ? kNone : close + skipped.closing.size();
+}
+
+}  // namespace
+
+size_t XmlTagEnd(std::string_view text, size_t start) {
     char quote = 0;
-    for (size_t i = at + 1; i < text.size(); ++i) {
+    for (size_t i = start + 1; i < text.size(); ++i) {
         char c = text[i];
         if (quote) {
             if (c == quote) quote = 0;
@@ -27,22 +40,15 @@ size_t TagEnd(std::string_view text, size_t at) {
     return kNone;
 }
 
-}  // namespace
-
 size_t XmlElementEnd(std::string_view text, size_t start) {
     int depth = 0;
     for (size_t at = text.find('<', start); at != kNone; at = text.find('<', at)) {
-        bool skipped = false;
-        for (const Skipped& s : kSkipped) {
-            if (text.substr(at, s.opening.size()) != s.opening) continue;
-            size_t close = text.find(s.closing, at + s.opening.size());
-            if (close == kNone) return kNone;
-            at = close + s.closing.size();
-            skipped = true;
-            break;
+        if (const Skipped* skipped = SkippedAt(text, at)) {
+            at = SkippedEnd(text, at, *skipped);
+            if (at == kNone) return kNone;
+            continue;
         }
-        if (skipped) continue;
-        size_t end = TagEnd(text, at);
+        size_t end = XmlTagEnd(text, at);
         if (end == kNone) return kNone;
         if (text[at + 1] == '/') --depth;
         else if (text[end - 2] != '/') ++depth;
@@ -50,6 +56,16 @@ size_t XmlElementEnd(std::string_view text, size_t start) {
         at = end;
     }
     return kNone;
+}
+
+size_t XmlNodeEnd(std::string_view text, size_t start) {
+    if (start >= text.size()) return kNone;
+    if (text[start] != '<') {
+        size_t next = text.find('<', start);
+        return next == kNone ? text.size() : next;
+    }
+    if (const Skipped* skipped = SkippedAt(text, start)) return SkippedEnd(text, start, *skipped);
+    return XmlElementEnd(text, start);
 }
 
 }  // namespace platform
