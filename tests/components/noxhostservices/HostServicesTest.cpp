@@ -60,9 +60,8 @@ TEST_F(HostServicesTest, EditedFilesOutliveTheHostObjectAndTheEditingFolderExist
 }
 
 TEST_F(HostServicesTest, CollaboratorsAreCreatedOnceAndMayBeReplaced) {
-    // The library's request builder is reached by its ProgID; any object registered there serves.
-    testsupport::ScopedProgId request =
-        testsupport::ScopedProgId::Of<components::IRequest>("noxsimplelinks.clsRequestWrapper");
+    // The host's request builder is the request-document component, reached by its ProgID.
+    testsupport::ScopedProgId request = testsupport::ScopedProgId::Of<components::IRequest>("noxrequest.IRequest");
     auto host = std::make_shared<clshostservices>();
     DispatchPtr first = host->Get("objRequest").ToObject();
     EXPECT_EQ(first->TypeName(), "IRequest");

@@ -6,6 +6,8 @@
 #include "GridWorld.h"
 #include "components/noxAttrs/IclsAttributes.h"
 #include "components/noxcomm2/ConnectionSettings.h"
+#include "components/noxhostservices/clshostservices.h"
+#include "components/noxrequest/IRequest.h"
 #include "noxsimplelinks/comm/clsCommWrapper2.h"
 #include "noxsimplelinks/grid/clsAttrsWrapper.h"
 #include "noxsimplelinks/grid/clsGrid.h"
@@ -109,16 +111,20 @@ protected:
 
 }  // namespace
 
-TEST_F(AttributesUpdate, SeveralObjectsGoAsOneRequestAndReleasedOnesAreSkipped) {
+TEST_F(AttributesUpdate, EveryObjectNotReleasedGoesWithItsFieldsInOneRequestBuiltByTheHost) {
     Select({"D-1", "D-2", "D-3"});
     dialog->ScriptEdits({{"DOC.TITLE", "Edited"}});
-    EXPECT_TRUE(attrs.Update(comm, Variant::Nothing(), Variant()));
+    auto host = std::make_shared<components::clshostservices>();
+    auto builder = std::make_shared<components::IRequest>();
+    host->Set("objRequest", Variant(DispatchPtr(builder)));
+    EXPECT_TRUE(attrs.Update(comm, Variant(DispatchPtr(host)), Variant()));
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_THAT(requests[0], HasSubstr("<Name>MultiMethodsRequest</Name>"));
+    EXPECT_THAT(builder->Params(), HasSubstr("<RequestBody>"));
     EXPECT_THAT(methodIds, UnorderedElementsAre("ID=D-1, REV=A", "ID=D-3, REV=B"));
     EXPECT_THAT(titles, UnorderedElementsAre("Edited", "Edited"));
     EXPECT_THAT(requests[0], HasSubstr("UpdateDocSteps"));
-    EXPECT_THAT(requests[0], testing::Not(HasSubstr("DOC.STATUS&gt;IN_WORK")));  // unchanged fields stay out
+    EXPECT_THAT(requests[0], HasSubstr("&lt;DOC.STATUS&gt;IN_WORK&lt;/DOC.STATUS&gt;"));  // every field of the object
 
     auto messages = world.world.Ui().Messages();
     ASSERT_EQ(messages.size(), 2u);
@@ -130,6 +136,14 @@ TEST_F(AttributesUpdate, SeveralObjectsGoAsOneRequestAndReleasedOnesAreSkipped) 
     EXPECT_EQ(dialog->arrGridData(), Variant(""));
     ASSERT_EQ(dialog->ShownDialogs().size(), 1u);
     EXPECT_EQ(dialog->ShownDialogs()[0].arguments[1], Variant("UI_ENABLED_MULTI"));
+}
+
+TEST_F(AttributesUpdate, ObjectsTheDialogLeftAsTheyWereAreSentToo) {
+    Select({"D-1", "D-2", "D-3"});
+    EXPECT_TRUE(attrs.Update(comm, Variant::Nothing(), Variant()));
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_THAT(methodIds, UnorderedElementsAre("ID=D-1, REV=A", "ID=D-3, REV=B"));
+    EXPECT_THAT(titles, UnorderedElementsAre("One", "Three"));
 }
 
 TEST_F(AttributesUpdate, NothingIsSentWhenEverySelectedObjectIsReleasedOrTheDialogIsCancelled) {

@@ -57,7 +57,7 @@ DispatchPtr& clshostservices::Resolve(DispatchPtr& member, const char* progId) {
 }
 
 DispatchPtr clshostservices::Auth() { return Resolve(auth_, kAuthorizationProgId); }
-DispatchPtr clshostservices::objRequest() { return Resolve(request_, "noxsimplelinks.clsRequestWrapper"); }
+DispatchPtr clshostservices::objRequest() { return Resolve(request_, "noxrequest.IRequest"); }
 DispatchPtr clshostservices::objObj_Def() { return Resolve(objDef_, "noxsimplelinks.clsObjDefWrapper2"); }
 DispatchPtr clshostservices::objSharedRes() { return Resolve(sharedRes_, "noxsimplelinks.clsResWrapper"); }
 

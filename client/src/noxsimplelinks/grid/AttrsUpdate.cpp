@@ -1,20 +1,24 @@
 #include "noxsimplelinks/grid/AttrsUpdate.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "automation/AutomationError.h"
+#include "automation/ObjectFactory.h"
 #include "automation/SafeArray.h"
+#include "automation/Text.h"
 #include "noxsimplelinks/common/ModGeneral.h"
+#include "noxsimplelinks/env/clsDate.h"
+#include "noxsimplelinks/env/modRegional.h"
+#include "noxsimplelinks/grid/clsGrid.h"
 #include "noxsimplelinks/metadata/ObjectKeyNames.h"
-#include "noxsimplelinks/request/RequestFragments.h"
-#include "noxsimplelinks/request/clsRequestWrapper.h"
 #include "noxsimplelinks/request/clsUtils.h"
 #include "platform/UserInterface.h"
+#include "platform/grid/LateGrid.h"
 
 namespace noxsimplelinks {
 
 using automation::Arguments;
+using automation::Bounds;
 using automation::InvokeKind;
 using automation::SafeArray;
 using automation::Variant;
@@ -24,10 +28,6 @@ namespace {
 Variant Property(const Variant& target, const char* name) {
     Arguments none;
     return automation::InvokeOn(target, name, InvokeKind::PropertyGet, none);
-}
-
-Variant TextArray(const std::vector<std::string>& texts) {
-    return Variant(SafeArray::Of(std::vector<Variant>(texts.begin(), texts.end())));
 }
 
 // The column of a table's header row (row 0) with the name, ignoring case; -1 when none has it.
@@ -41,73 +41,109 @@ std::string CellOr(const SafeArray& table, int32_t row, int32_t column) {
     return column < 0 ? std::string() : table.At(row, column).TextOr("");
 }
 
-// The request object of the host, or one of the library's own.
+// A field of the object that the update sends, with the form its texts are shown in.
+struct Field {
+    int32_t column;
+    std::string name;
+    enum class Shown { AsText, Date, Number } shown;
+};
+
+// How the grid shows a field: its column's data type (a date column formatted to show the time
+// shows it as text).
+Field::Shown ShownIn(platform::LateGrid& grid, const std::string& name) {
+    const int32_t column = grid.Call("ColIndex", name).ToLong();
+    if (column < 0) return Field::Shown::AsText;
+    const int32_t type = grid.Long("ColDataType", column);
+    if (type == clsGrid::kDateType && grid.Text("ColFormat", column) != clsGrid::kShortTime) return Field::Shown::Date;
+    if (type == clsGrid::kLongType || type == clsGrid::kDoubleType) return Field::Shown::Number;
+    return Field::Shown::AsText;
+}
+
+// The text as the server reads it; a date the user's format does not read goes as it was typed.
+std::string ServerText(const std::string& text, Field::Shown shown) {
+    if (text.empty()) return text;
+    if (shown == Field::Shown::Number) return modRegional::NumberToServer(text);
+    if (shown == Field::Shown::Date) {
+        try {
+            return clsDate().DateToServer(Variant(text));
+        } catch (const std::exception&) {
+            return text;
+        }
+    }
+    return text;
+}
+
+// The request object of the host, or a request-document component of the update's own.
 Variant RequestBuilder(const Variant& host) {
     if (host.IsObject() && !host.IsNothing() && host.ToObject()->Describe("objRequest").exists) {
         Variant request = Property(host, "objRequest");
         if (!request.IsNothing()) return request;
     }
-    return Variant(std::make_shared<clsRequestWrapper>());
+    return Variant(automation::CreateObject("noxrequest.IRequest"));
 }
 
 }  // namespace
 
-AttrsUpdate::AttrsUpdate(std::string objectType, const Variant& shown, const Variant& edited)
+AttrsUpdate::AttrsUpdate(std::string objectType, const Variant& edited, const Variant& grid)
     : objectType_(std::move(objectType)) {
     Variant keys = GetObjectKeyNames(objectType_);
     if (!keys.IsArray())
         throw automation::AutomationError(automation::errors::kUserError,
                                           "The key attributes of " + objectType_ + " are not known");
     for (const Variant& key : keys.ToArray().Cells()) keyNames_.push_back(key.ToString());
-    ReadRows(shown, edited);
+    ReadRows(edited, grid);
 }
 
-void AttrsUpdate::ReadRows(const Variant& shown, const Variant& edited) {
+void AttrsUpdate::ReadRows(const Variant& edited, const Variant& grid) {
     if (!edited.IsArray() || edited.ToArray().Dimensions() != 2) return;
     const SafeArray& rows = edited.ToArray();
-    const SafeArray* before = shown.IsArray() && shown.ToArray().Dimensions() == 2 ? &shown.ToArray() : nullptr;
-    int32_t statusColumn = HeaderColumn(rows, objectType_ + ".STATUS");
+    platform::LateGrid shownIn(grid);
+    const int32_t header = rows.LBound(1);
+    const int32_t statusColumn = HeaderColumn(rows, objectType_ + ".STATUS");
     std::vector<int32_t> keyColumns;
     for (const std::string& key : keyNames_) keyColumns.push_back(HeaderColumn(rows, key));
+    std::vector<Field> fields;
+    for (int32_t c = rows.LBound(2); c <= rows.UBound(2); ++c) {
+        std::string name = rows.At(header, c).TextOr("");
+        bool isKey = std::find(keyColumns.begin(), keyColumns.end(), c) != keyColumns.end();
+        if (name.starts_with(objectType_ + ".") && !isKey) fields.push_back({c, name, ShownIn(shownIn, name)});
+    }
 
-    for (int32_t r = rows.LBound(1) + 1; r <= rows.UBound(1); ++r) {
-        Row row;
-        for (int32_t column : keyColumns) row.keyValues.push_back(CellOr(rows, r, column));
+    for (int32_t r = header + 1; r <= rows.UBound(1); ++r) {
+        std::vector<Variant> keyValues;
+        for (int32_t column : keyColumns) keyValues.emplace_back(CellOr(rows, r, column));
         if (CellOr(rows, r, statusColumn) == "RELEASED") {
-            released_.push_back(row.keyValues.empty() ? std::string() : row.keyValues.front());
+            released_.push_back(keyValues.empty() ? std::string() : keyValues.front().ToString());
             continue;
         }
-        for (int32_t c = rows.LBound(2); c <= rows.UBound(2); ++c) {
-            std::string name = rows.At(rows.LBound(1), c).TextOr("");
-            bool ownField = name.starts_with(objectType_ + ".");
-            bool isKey = std::find(keyColumns.begin(), keyColumns.end(), c) != keyColumns.end();
-            std::string value = CellOr(rows, r, c);
-            bool changed = !before || r > before->UBound(1) || c > before->UBound(2) || CellOr(*before, r, c) != value;
-            if (ownField && !isKey && changed) {
-                row.fieldNames.push_back(name);
-                row.fieldValues.push_back(value);
+        Variant attributes;
+        if (!fields.empty()) {
+            SafeArray table(Bounds{0, static_cast<int32_t>(fields.size()) - 1}, Bounds{0, 1});
+            for (size_t i = 0; i < fields.size(); ++i) {
+                const auto row = static_cast<int32_t>(i);
+                table.At(row, 0) = Variant(fields[i].name);
+                table.At(row, 1) = Variant(ServerText(CellOr(rows, r, fields[i].column), fields[i].shown));
             }
+            attributes = Variant(std::move(table));
         }
-        if (!row.fieldNames.empty()) rows_.push_back(std::move(row));
+        rows_.push_back({Variant(SafeArray::Of(std::move(keyValues))), std::move(attributes)});
     }
 }
 
 bool AttrsUpdate::Send(const Variant& comm, const Variant& host, const std::string& categoryMethod,
                        const std::string& failureTitle) {
-    if (rows_.empty()) return false;
     clsUtils utils;
     Variant request = RequestBuilder(host);
-    automation::CallOn(request, "setparams", "");
+    const Variant keyNames(SafeArray::Of(std::vector<Variant>(keyNames_.begin(), keyNames_.end())));
     std::string body;
     for (const Row& row : rows_) {
         automation::CallOn(request, "setobjects",
-                           RequestFragments::UpdatedObject(utils, objectType_, TextArray(keyNames_),
-                                                           TextArray(row.keyValues), TextArray(row.fieldNames),
-                                                           TextArray(row.fieldValues)));
+                           automation::CallOn(request, "getObjByKeysValuesAndArrayAsXml", objectType_, keyNames,
+                                              row.keyValues, row.attributes));
         std::string method = automation::CallOn(request, "buildrequest", "UpdateCollectionObjectsWC").ToString();
-        body += utils.fillCollectionMethodRequest(method, categoryMethod, TextArray(row.keyValues));
+        body += utils.fillCollectionMethodRequest(method, categoryMethod, row.keyValues);
     }
-    automation::CallOn(request, "setobjects", "");
+    if (body.empty()) return false;
     automation::CallOn(request, "setparams", utils.GetParamsXMLForMultiMethodRequest(body));
     std::string multi = automation::CallOn(request, "buildrequest", "MultiMethodsRequest").ToString();
 
@@ -125,8 +161,7 @@ bool AttrsUpdate::Send(const Variant& comm, const Variant& host, const std::stri
                                : std::string();
         platform::Ui().MsgBox(text, ModGeneral::kIconExclamation, failureTitle);
     }
-    std::string code = Property(answer, "ResultCode").TextOr("");
-    for (char& ch : code) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    std::string code = automation::Upper(Property(answer, "ResultCode").TextOr(""));
     return code == "OK" || code == "WARNING";
 }
 

@@ -123,10 +123,9 @@ Variant clsAttrsWrapper::getMultiSelectedObjects() {
 
 bool clsAttrsWrapper::UpdateSeveral(const Variant& comm, const Variant& host) {
     automation::DispatchPtr dialog = Component();
-    Variant shown = getMultiSelectedObjects();
-    if (!dialog->Call("ShowByData", shown, "UI_ENABLED_MULTI").ToBool()) return false;
+    if (!dialog->Call("ShowByData", getMultiSelectedObjects(), "UI_ENABLED_MULTI").ToBool()) return false;
 
-    AttrsUpdate update(objectType_, shown, Property(dialog, "arrGridData"));
+    AttrsUpdate update(objectType_, Property(dialog, "arrGridData"), Variant(grid_));
     std::string categoryMethod = dialog->Get("MethodBuffer", "STEPS_METHOD").TextOr("");
     bool changed = update.Send(comm, host, categoryMethod, Text("LBL_NOX_TITLE"));
     const std::vector<std::string>& released = update.Released();

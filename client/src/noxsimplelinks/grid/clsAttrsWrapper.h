@@ -24,8 +24,8 @@ public:
     bool Display(const Variant& comm, const Variant& host);
     bool Display2History(const std::string& objectType, const Variant& keys, const Variant& values);
     // Several rows selected: the multi-object update through comm (SendRequest, Response) with the
-    // host's request object (a clsRequestWrapper when the host gives none); true when the server
-    // took the update (OK or WARNING). One row: the dialog updates the object itself.
+    // host's request object (a request-document component when the host gives none); true when the
+    // server took the update (OK or WARNING). One row: the dialog updates the object itself.
     bool Update(const Variant& comm, const Variant& host, const Variant& selectedObjects);
     // Row 0 the keys of the grid's columns (from FixedCols on), then one row of cell texts per
     // selected row.

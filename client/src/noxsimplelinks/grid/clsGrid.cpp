@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "automation/Text.h"
-#include "noxsimplelinks/common/ReportedCall.h"
+#include "noxsimplelinks/common/Quietly.h"
 #include "noxsimplelinks/common/clsXmlWrapper.h"
 #include "noxsimplelinks/env/modCache.h"
 #include "noxsimplelinks/env/modEnvironment.h"
@@ -35,8 +35,8 @@ struct TypeRule {
     bool clearsFormat;
 };
 // UI type -> grid data type; other types are strings and keep their format.
-constexpr TypeRule kTypeRules[] = {{"date", 7, true}, {"long", 3, true}, {"double", 5, true}};
-constexpr int32_t kStringType = 8;
+constexpr TypeRule kTypeRules[] = {
+    {"date", clsGrid::kDateType, true}, {"long", clsGrid::kLongType, true}, {"double", clsGrid::kDoubleType, true}};
 
 using automation::Lower;
 
@@ -92,7 +92,7 @@ void ApplyType(platform::LateGrid& grid, int32_t column, const std::string& uiTy
             if (rule.clearsFormat) grid.Put("ColFormat", column, Variant(""));
             return;
         }
-    grid.Put("ColDataType", column, Variant(kStringType));
+    grid.Put("ColDataType", column, Variant(clsGrid::kStringType));
 }
 
 }  // namespace
@@ -166,7 +166,7 @@ bool clsGrid::LoadCachedLayout(const Variant& grid, const std::string& path) {
 // --- layout ---
 
 bool clsGrid::LoadGridLayout(const Variant& grid, const Variant& nodeGrid, const Variant& uiDef) {
-    return ReportedCall<bool>("clsGrid:LoadGridLayout", [&] { return LayOut(grid, nodeGrid, uiDef); });
+    return FalseOnFailure([&] { return LayOut(grid, nodeGrid, uiDef); });
 }
 
 bool clsGrid::LayOut(const Variant& grid, const Variant& nodeGrid, const Variant& uiDef) {
@@ -231,7 +231,7 @@ void clsGrid::ApplySort(const Variant& grid) {
 
 bool clsGrid::SaveGridLayout(const Variant& grid, const Variant& doc, const std::string& gridXPath,
                              const std::string& path) {
-    return ReportedCall<bool>("clsGrid:SaveGridLayout", [&] { return SaveLayout(grid, doc, gridXPath, path); });
+    return FalseOnFailure([&] { return SaveLayout(grid, doc, gridXPath, path); });
 }
 
 bool clsGrid::SaveLayout(const Variant& grid, const Variant& doc, const std::string& gridXPath,

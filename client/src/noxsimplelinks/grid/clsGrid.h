@@ -17,6 +17,10 @@ public:
 
     // The width a column gets when the grid definition stores none; such columns are auto-sized.
     static constexpr int32_t kNoStoredWidth = 1000;
+    // The grid's data types of the columns laid out from the UI types, and the format of a date
+    // column that shows the time of its values.
+    static constexpr int32_t kDateType = 7, kLongType = 3, kDoubleType = 5, kStringType = 8;
+    static constexpr const char* kShortTime = "Short time";
 
     // Reads the cache switch from the preference file ("noxpref.xml" in SETTINGS_DIR).
     clsGrid();

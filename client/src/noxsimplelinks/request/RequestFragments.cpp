@@ -27,10 +27,4 @@ std::string AffectedObjects(clsUtils& utils, const std::string& parentType, cons
            "<OUT_OBJECT ID='ITEM'/>" + utils.getSeletedFieldsXml(fields, "ITEM", Variant::Missing()) + "</OBJECTS>";
 }
 
-std::string UpdatedObject(clsUtils& utils, const std::string& objectType, const Variant& keyNames,
-                          const Variant& keyValues, const Variant& fieldNames, const Variant& fieldValues) {
-    return "<OBJECTS><OBJECT ID='" + objectType + "'>" + utils.getKeysXml(keyNames, keyValues) +
-           utils.getKeysXml(fieldNames, fieldValues) + "</OBJECT></OBJECTS>";
-}
-
 }  // namespace noxsimplelinks::RequestFragments

@@ -1,7 +1,7 @@
 #pragma once
 // The fragments of request documents the library writes beyond clsUtils's builders, each text in one
-// place: the fixed parameters of a history query, the link criteria of a query, the objects of an
-// affected-objects query and one object of a collection update.
+// place: the fixed parameters of a history query, the link criteria of a query and the objects of an
+// affected-objects query.
 #include <string>
 
 #include "automation/Variant.h"
@@ -21,11 +21,6 @@ std::string LinkCriteriaParams(const std::string& criteria);
 // fields the grid shows.
 std::string AffectedObjects(clsUtils& utils, const std::string& parentType, const automation::Variant& keys,
                             const automation::Variant& values, const automation::Variant& fields);
-// One object of a collection update: its type, its keys and the values of its changed fields (names
-// and values as arrays paired by index).
-std::string UpdatedObject(clsUtils& utils, const std::string& objectType, const automation::Variant& keyNames,
-                          const automation::Variant& keyValues, const automation::Variant& fieldNames,
-                          const automation::Variant& fieldValues);
 
 }  // namespace RequestFragments
 }  // namespace noxsimplelinks
