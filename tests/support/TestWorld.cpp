@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "platform/HeadlessClipboard.h"
+#include "platform/LocaleDates.h"
 #include "platform/LocaleSeparators.h"
 #include "platform/ProductFolders.h"
 
@@ -11,6 +12,12 @@ namespace fs = std::filesystem;
 
 namespace testsupport {
 namespace {
+// The next question about the user's separators, dates and times reads the locale again.
+void ForgetLocale() {
+    platform::LocaleSeparators::ClearOverride();
+    platform::LocaleDates::Forget();
+}
+
 fs::path MakeTemporaryFolder() {
     std::string pattern = (fs::temp_directory_path() / "noxtest-XXXXXX").string();
     if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
@@ -29,11 +36,12 @@ TestWorld::TestWorld(Profile profile)
     platform::ProductFolders::ForgetAppDataRoot();
     platform::InstallUi(ui_);
     platform::InstallClipboard(std::make_shared<platform::HeadlessClipboard>());
+    ForgetLocale();
 }
 
 TestWorld::~TestWorld() {
     platform::ProductFolders::ForgetAppDataRoot();
-    platform::LocaleSeparators::ClearOverride();
+    ForgetLocale();  // read again under the locale the world leaves
     platform::InstallUi(std::make_shared<platform::HeadlessUi>());
     platform::InstallClipboard(std::make_shared<platform::HeadlessClipboard>());
     std::error_code ignored;
@@ -45,6 +53,11 @@ fs::path TestWorld::WriteFile(const fs::path& relative, const std::string& conte
     fs::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary) << content;
     return path;
+}
+
+void TestWorld::UseLocale(const std::string& name) {
+    platform::Environment::Set("LC_ALL", name);
+    ForgetLocale();
 }
 
 void TestWorld::UseSeparators(const std::string& decimal, const std::string& thousands) {

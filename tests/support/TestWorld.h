@@ -1,8 +1,9 @@
 #pragma once
 // The world of one test, built in one line: a fresh temporary folder holding the user's folder
 // (APPDATA) and the all-users folder (ALLUSERSPROFILE), the user's profile made in it (unless asked
-// not to), the application-data root forgotten, fresh headless UI services installed. Everything
-// comes back as it was when the world ends. The world also gets an empty headless clipboard.
+// not to), the application-data root forgotten, fresh headless UI services installed, the C locale's
+// forms of numbers and dates. Everything comes back as it was when the world ends. The world also
+// gets an empty headless clipboard.
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -38,11 +39,15 @@ public:
     platform::HeadlessUi& Ui() { return *ui_; }
     // Sets the user's decimal and thousands separators for the life of the world.
     void UseSeparators(const std::string& decimal, const std::string& thousands);
+    // The user's locale (LC_ALL) for the life of the world, "de_DE.UTF-8" say: the separators, dates
+    // and times are that installed locale's.
+    void UseLocale(const std::string& name);
 
 private:
     std::filesystem::path root_;
     ScopedVariable appData_;
     ScopedVariable allUsersProfile_;
+    ScopedVariable locale_{"LC_ALL", "C.UTF-8"};
     std::shared_ptr<platform::HeadlessUi> ui_;
 };
 

@@ -94,4 +94,25 @@ TEST(clsDate, DateToServer) {
               "03/05/2004");
 }
 
+// A date the user types is read in the user's own form (or year first), and goes to the server
+// month first; the numbers typed go with a point.
+TEST(clsDate, WhatTheUserTypesIsReadInTheUsersForm) {
+    const struct {
+        std::string locale, date, otherForm, number;
+    } cases[] = {
+        {"en_US.UTF-8", "3/5/2004", "05.03.2004", "1,234.5"},
+        {"de_DE.UTF-8", "05.03.2004", "3/5/2004", "1.234,5"},
+        {"en_GB.UTF-8", "05/03/04 14:30", "2004/03/05", "1,234.5"},
+    };
+    clsDate dates;
+    for (const auto& c : cases) {
+        TestWorld world;
+        world.UseLocale(c.locale);
+        EXPECT_EQ(dates.DateToServer(Variant(c.date)), "03/05/2004") << c.locale;
+        EXPECT_EQ(dates.DateToServer(Variant("2004-03-05")), "03/05/2004") << c.locale;
+        EXPECT_THROW(dates.DateToServer(Variant(c.otherForm)), automation::AutomationError) << c.locale;
+        EXPECT_EQ(modRegional::NumberToServer(c.number), "1234.5") << c.locale;
+    }
+}
+
 }  // namespace

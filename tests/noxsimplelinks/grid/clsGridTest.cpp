@@ -139,12 +139,56 @@ TEST_F(GridLayout, FillingConvertsByColumnTypeAutoSizesAndSortsAndNoRowSetEmptie
     // Sorted by DOC_ID descending (SORT 2).
     EXPECT_THAT(column(0), ElementsAre("D-3", "D-2", "D-1"));
     EXPECT_THAT(column(2), ElementsAre("7,5", "", "1.234"));
-    EXPECT_THAT(column(3), ElementsAre("12/31/2023", "not a date", "3/5/2024"));          // the time is dropped
-    EXPECT_THAT(column(4), ElementsAre("", "1/2/2024 8:00:00 AM", "3/5/2024 2:30:00 PM"));  // "Short time" keeps it
+    EXPECT_THAT(column(3), ElementsAre("12/31/2023", "not a date", "03/05/2024"));  // the time is dropped
+    EXPECT_THAT(column(4), ElementsAre("", "08:00", "14:30"));                       // "Short time" shows it
     EXPECT_THAT(column(5), ElementsAre("", "", ""));
     EXPECT_EQ(g.ColWidth(0), 1500);
     EXPECT_EQ(g.ColWidth(3), 1200);
     EXPECT_EQ(g.ColWidth(1), 21 * 120 + 120);  // "A rather longer title"
+}
+
+// The user's locale says how numbers, dates and times look, and dates sort by their day whatever
+// their text.
+TEST_F(GridLayout, CellsShowNumbersDatesAndTimesAsTheUsersLocaleWritesThem) {
+    struct Shown {
+        std::string locale;
+        std::vector<std::string> pages, created, times, createdInOrder;
+    } cases[] = {
+        {"en_US.UTF-8", {"7.5", "", "1,234"}, {"12/31/2023", "not a date", "03/05/2024"}, {"", "08:00 AM", "02:30 PM"},
+         {"not a date", "12/31/2023", "03/05/2024"}},
+        {"de_DE.UTF-8", {"7,5", "", "1.234"}, {"31.12.2023", "not a date", "05.03.2024"}, {"", "08:00", "14:30"},
+         {"not a date", "31.12.2023", "05.03.2024"}},
+    };
+    auto& g = *world.grid;
+    auto column = [&](int32_t c) {
+        std::vector<std::string> texts;
+        for (int32_t r = 1; r < g.Rows(); ++r) texts.push_back(g.TextMatrix(r, c));
+        return texts;
+    };
+    for (const Shown& c : cases) {
+        world.world.UseLocale(c.locale);
+        ASSERT_TRUE(LayOut());
+        g.SetColFormat(4, "Short time");
+        ASSERT_TRUE(grid.FillGrid(world.Grid(), Answer()));
+        EXPECT_EQ(column(2), c.pages) << c.locale;
+        EXPECT_EQ(column(3), c.created) << c.locale;
+        EXPECT_EQ(column(4), c.times) << c.locale;
+        grid.SetSortColumn(world.Grid(), 3, 1);
+        grid.ApplySort(world.Grid());
+        EXPECT_EQ(column(3), c.createdInOrder) << c.locale;
+    }
+}
+
+// The grid class answers false when it fails and shows nothing: the control decides what the user sees.
+TEST_F(GridLayout, FailuresAnswerFalseWithoutAMessage) {
+    const Variant nothing = Variant::Nothing();
+    EXPECT_FALSE(grid.LoadGridLayout(world.Grid(), world.Definition(), Variant(DispatchPtr(std::make_shared<FailingUiDef>()))));
+    EXPECT_FALSE(grid.LoadGridLayout(nothing, world.Definition(), nothing));
+    EXPECT_FALSE(grid.FillGrid(nothing, Answer()));
+    ASSERT_TRUE(LayOut());
+    ASSERT_TRUE(grid.FillGrid(world.Grid(), Answer()));
+    EXPECT_FALSE(grid.SaveGridLayout(world.Grid(), nothing, "//GRID_COLS", ""));
+    EXPECT_TRUE(world.world.Ui().Messages().empty());
 }
 
 // A grid and a row set of another make are reached by member name alone: the grid is filled with one

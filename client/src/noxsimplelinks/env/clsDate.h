@@ -11,7 +11,8 @@ public:
     static constexpr const char* kTypeName = "clsDate";
     static const automation::MemberTable<clsDate>& Members();
 
-    // Empty and "FOREVER" (an open end date) pass unchanged; Null raises 94, a text that is no date 13.
+    // Empty and "FOREVER" (an open end date) pass unchanged. A text is read as the user writes dates
+    // (platform::LocaleDates) or year first ("2004-03-05"); Null raises 94, a text that is no date 13.
     std::string DateToServer(const automation::Variant& value) const;
 };
 

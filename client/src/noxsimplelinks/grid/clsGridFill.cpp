@@ -7,11 +7,12 @@
 #include <limits>
 
 #include "automation/SafeArray.h"
-#include "noxsimplelinks/common/ReportedCall.h"
+#include "noxsimplelinks/common/Quietly.h"
 #include "noxsimplelinks/common/clsXmlWrapper.h"
 #include "noxsimplelinks/env/modRegional.h"
 #include "noxsimplelinks/grid/RowSetTable.h"
 #include "noxsimplelinks/grid/clsGrid.h"
+#include "platform/LocaleDates.h"
 #include "platform/grid/BulkTextLoad.h"
 #include "platform/grid/LateGrid.h"
 
@@ -23,16 +24,12 @@ using automation::Variant;
 
 namespace {
 
-constexpr int32_t kDateType = 7;
-constexpr int32_t kDoubleType = 5;
-constexpr int32_t kLongType = 3;
-constexpr const char* kShortTime = "Short time";
-
 // How the values of one grid column are read and shown.
 struct ColumnRule {
     int32_t field = -1;  // the row set's field, -1 when it has none of that name
     platform::FieldKind kind = platform::FieldKind::Text;
-    bool dateOnly = false;
+    bool dateOnly = false;  // a date column: the user's short date of the day
+    bool timeOnly = false;  // a date column formatted "Short time": the user's time
     bool number = false;
 };
 
@@ -42,8 +39,8 @@ bool ReadsBackAsWritten(platform::FieldKind kind) {
     return kind == FieldKind::Text || kind == FieldKind::Integer || kind == FieldKind::Long || kind == FieldKind::Double;
 }
 
-// The texts of the days one date column shows, in a small cache indexed by the day's serial: the
-// dates of an answer cluster, so most days are made once.
+// The texts of the days one date column shows (the user's short dates), in a small cache indexed by
+// the day's serial: the dates of an answer cluster, so most days are made once.
 class DayTexts {
 public:
     DayTexts() { days_.fill(std::numeric_limits<double>::quiet_NaN()); }
@@ -52,7 +49,7 @@ public:
         size_t slot = static_cast<size_t>(static_cast<int64_t>(day)) % kSlots;
         if (days_[slot] != day) {
             days_[slot] = day;
-            texts_[slot] = Variant(automation::Date{day}).ToString();
+            texts_[slot] = platform::LocaleDates::ShortDate(automation::Date{day});
         }
         return texts_[slot];
     }
@@ -97,8 +94,9 @@ private:
 
     std::string Shown(const Variant& value, size_t column) {
         const ColumnRule& rule = rules_[column];
-        if (rule.dateOnly && value.Type() == automation::VarType::Date) {
-            return days_[column].Of(std::trunc(value.ToDate().serial));
+        if (value.Type() == automation::VarType::Date) {
+            if (rule.dateOnly) return days_[column].Of(std::trunc(value.ToDate().serial));
+            if (rule.timeOnly) return platform::LocaleDates::ShortTime(value.ToDate());
         }
         if (rule.number && !value.IsEmpty() && !value.IsNull()) return modRegional::FormatNumberForDisplay(value.ToString());
         return value.TextOr("");
@@ -127,7 +125,7 @@ std::unique_ptr<RowSetTable> RowsOf(std::string xml) {
 }  // namespace
 
 bool clsGrid::FillGrid(const Variant& grid, std::string xml) {
-    return ReportedCall<bool>("clsGrid:FillGrid", [&] { return Fill(grid, std::move(xml)); });
+    return FalseOnFailure([&] { return Fill(grid, std::move(xml)); });
 }
 
 bool clsGrid::Fill(const Variant& grid, std::string xml) {
@@ -146,7 +144,9 @@ bool clsGrid::Fill(const Variant& grid, std::string xml) {
         rule.field = rows->FieldIndex(target.Text("ColKey", c));
         if (rule.field >= 0) rule.kind = rows->Kind(rule.field);
         int32_t dataType = target.Long("ColDataType", c);
-        rule.dateOnly = dataType == kDateType && target.Text("ColFormat", c) != kShortTime;
+        const bool shortTime = target.Text("ColFormat", c) == kShortTime;
+        rule.dateOnly = dataType == kDateType && !shortTime;
+        rule.timeOnly = dataType == kDateType && shortTime;
         rule.number = dataType == kDoubleType || dataType == kLongType;
     }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "automation/VariantText.h"
+#include "platform/LocaleDates.h"
 
 namespace platform {
 
@@ -53,8 +54,10 @@ double NumberOf(const std::string& text) {
     return std::numeric_limits<double>::quiet_NaN();
 }
 
+// A cell's date: in the user's short date form, as the grid shows dates, or in the runtime's forms.
 double ParseDateSerial(const std::string& text) {
-    auto date = automation::ParseDate(text);
+    auto date = LocaleDates::ReadShortDate(text);
+    if (!date) date = automation::ParseDate(text);
     return date ? date->serial : std::numeric_limits<double>::quiet_NaN();
 }
 
