@@ -24,9 +24,11 @@ std::unique_ptr<pugi::xml_document> Parse(const std::string& text, bool wrap = f
     return doc;
 }
 
-std::string Text(const std::unique_ptr<pugi::xml_document>& doc, const char* xpath) {
-    return doc->select_node(xpath).node().text().as_string();
+// All the character data of the first node the XPath selects (CDATA sections joined).
+std::string Text(const pugi::xml_node& node, const std::string& xpath) {
+    return pugi::xpath_query(("string(" + xpath + ")").c_str()).evaluate_string(node);
 }
+std::string Text(const std::unique_ptr<pugi::xml_document>& doc, const char* xpath) { return Text(*doc, xpath); }
 
 class RequestComposition : public ::testing::Test {
 protected:
@@ -58,21 +60,23 @@ TEST_F(RequestComposition, CollectionUpdatesAreFilledAndTravelNestedInBuildOrder
         {List({"42", "B"}), "ID=42, REV=B"},
         {List({"42", "B", "C"}), "ID=42"},
         {List({"a<&\"'b", "]x"}), "ID=a<&\"'b, REV=]x"},
+        // A value that would end the character data early is split across two sections.
+        {List({"a]]>b", "]]>"}), "ID=a]]>b, REV=]]>"},
     };
     std::string body;
     for (const auto& [keys, methodId] : cases) {
-        std::string filled = utils.fillCollectionMethodRequest(request, "UpdateItemSteps", keys);
+        std::string filled = utils.fillCollectionMethodRequest(request, "Update]]>Steps", keys);
         EXPECT_EQ(filled.find("Request>"), std::string::npos);
         EXPECT_EQ(filled.find('%'), std::string::npos);
         auto doc = Parse(filled);
         EXPECT_EQ(Text(doc, "/Method/METHOD_ID"), methodId);
-        EXPECT_EQ(Text(doc, "/Method/CATEGORY_METHOD"), "UpdateItemSteps");
+        EXPECT_EQ(Text(doc, "/Method/CATEGORY_METHOD"), "Update]]>Steps");
         body += filled;
     }
     EXPECT_EQ(Text(Parse(MultiMethod(body)), "/Request/Method/Name"), "MultiMethodsRequest");
     auto nested = Nested(body)->select_nodes("/ROOT/Method/METHOD_ID");
-    ASSERT_EQ(nested.size(), 4u);
-    for (size_t i = 0; i < nested.size(); ++i) EXPECT_EQ(nested[i].node().text().as_string(), cases[i].second);
+    ASSERT_EQ(nested.size(), 5u);
+    for (size_t i = 0; i < nested.size(); ++i) EXPECT_EQ(Text(nested[i].node(), "."), cases[i].second);
 }
 
 // Any key value, markup characters included, comes back out of every request built from escaped

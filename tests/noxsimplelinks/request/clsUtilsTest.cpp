@@ -124,6 +124,8 @@ TEST_F(clsUtilsTest, FragmentsHaveTheirExactTexts) {
         {"part list, released with revision option",
          [&] { return utils.GetParamsXmlForPartlistRequest("released", "", "LATEST"); },
          "<PARAMS><Mode>RELEASED</Mode><Date></Date><REVISION_OPTION>LATEST</REVISION_OPTION></PARAMS>"},
+        {"part list, the mode kept with its blanks", [&] { return utils.GetParamsXmlForPartlistRequest(" released ", "", ""); },
+         "<PARAMS><Mode> RELEASED </Mode><Date></Date></PARAMS>"},
         {"part list, blank revision option", [&] { return utils.GetParamsXmlForPartlistRequest("WIP", "d", "  "); },
          "<PARAMS><Mode>WIP</Mode><Date>d</Date></PARAMS>"},
         {"multi-method parameters", [&] { return utils.GetParamsXMLForMultiMethodRequest("<Request>a&b</Request>"); },
@@ -164,6 +166,22 @@ TEST_F(clsUtilsTest, FailuresAreRaisedAgainUnderTheBuilderName) {
         const AutomationError error = testsupport::ErrorOf(call);
         EXPECT_EQ(error.Number(), number) << builder;
         EXPECT_EQ(error.Description(), "error in clsUtils:" + builder + " :Error");
+    }
+}
+
+TEST_F(clsUtilsTest, CollectionFillNeedsKeyValuesIndexedFromZero) {
+    using namespace automation::errors;
+    const std::string request = "<Request><Method><METHOD_ID>%METHOD_ID%</METHOD_ID></Method></Request>";
+    const std::pair<Variant, int32_t> cases[] = {
+        {Variant(automation::SafeArray(automation::Bounds{0, -1})), kSubscriptOutOfRange},
+        {Variant(automation::SafeArray(automation::Bounds{1, 2})), kSubscriptOutOfRange},
+        {Variant(int32_t{7}), kTypeMismatch},
+        {Variant(), kTypeMismatch},
+    };
+    for (const auto& [keys, number] : cases) {
+        const AutomationError error = testsupport::ErrorOf([&] { utils.fillCollectionMethodRequest(request, "M", keys); });
+        EXPECT_EQ(error.Number(), number);
+        EXPECT_EQ(error.Description().find("clsUtils"), std::string::npos) << "passed on unchanged";
     }
 }
 

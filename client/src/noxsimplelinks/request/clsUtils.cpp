@@ -67,6 +67,23 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
     text = automation::ReplaceAll(text, from, to);
 }
 
+// Every place in the text filled with the value. Where a place stands in a CDATA section, each "]]>"
+// of the value is split across two sections, so that the section still ends where the text says.
+std::string Filled(const std::string& text, std::string_view place, const std::string& value) {
+    constexpr std::string_view kOpen = "<![CDATA[", kClose = "]]>";
+    const std::string inSection = automation::ReplaceAll(value, kClose, "]]]]><![CDATA[>");
+    std::string filled;
+    size_t from = 0;
+    for (size_t at = text.find(place); at != std::string::npos; at = text.find(place, from)) {
+        filled.append(text, from, at - from);
+        const size_t opened = text.rfind(kOpen, at), closed = text.rfind(kClose, at);
+        const bool inCData = opened != std::string::npos && (closed == std::string::npos || closed < opened);
+        filled += inCData ? inSection : value;
+        from = at + place.size();
+    }
+    return filled.append(text, from);
+}
+
 // A field list of the builders that wrap one: its selection, then what follows inside OBJECTS.
 std::string Objects(const std::string& content) { return "<OBJECTS>" + content + "</OBJECTS>"; }
 
@@ -291,8 +308,8 @@ Variant clsUtils::getObjectsXmlForCreateMultiLink(const Variant& wizardData, con
 std::string clsUtils::GetParamsXmlForPartlistRequest(const Variant& mode, const Variant& date,
                                                      const Variant& revisionOption) {
     return Guarded("GetParamsXmlForPartlistRequest", [&] {
-        std::string upper = Upper(Trimmed(Text(mode)));
-        if (upper == "WORK-IN-PROGRESS") upper = "WIP";
+        std::string upper = Upper(Text(mode));
+        if (Trimmed(upper) == "WORK-IN-PROGRESS") upper = "WIP";
         std::string revision = Trimmed(Text(revisionOption));
         std::string revisionPart = revision.empty() ? "" : Element("REVISION_OPTION", Text(revisionOption));
         return "<PARAMS>" + Element("Mode", upper) + Element("Date", Text(date)) + revisionPart + "</PARAMS>";
@@ -318,15 +335,13 @@ std::string clsUtils::GetParamsXMLForDeleteObjRequest(const Variant& parameter) 
 
 std::string clsUtils::fillCollectionMethodRequest(const std::string& request, const std::string& categoryMethod,
                                                   const Variant& keyValues) {
-    std::vector<Variant> keys = keyValues.IsArray() ? Elements(keyValues) : std::vector<Variant>{keyValues};
-    std::string methodId = "ID=" + Text(keys.empty() ? Variant() : keys[0]);
-    if (keys.size() == 2) methodId += ", REV=" + Text(keys[1]);
-    std::string text = request;
-    ReplaceAll(text, "%CATEGORY_METHOD%", categoryMethod);
+    const SafeArray& keys = keyValues.ToArray();
+    std::string methodId = "ID=" + Text(keys.At(0));
+    if (keys.UBound() - keys.LBound() + 1 == 2) methodId += ", REV=" + Text(keys.At(1));
+    std::string text = Filled(request, "%CATEGORY_METHOD%", categoryMethod);
     ReplaceAll(text, "<Request>", "");
     ReplaceAll(text, "</Request>", "");
-    ReplaceAll(text, "%METHOD_ID%", methodId);
-    return text;
+    return Filled(text, "%METHOD_ID%", methodId);
 }
 
 std::string clsUtils::strXMLEncode(std::string&) {

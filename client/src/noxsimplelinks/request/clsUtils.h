@@ -57,7 +57,9 @@ public:
     std::string GetParamsXmlForPartlistRequest(const Variant& mode, const Variant& date, const Variant& revisionOption);
     std::string GetParamsXMLForMultiMethodRequest(const std::string& requestBody);
     std::string GetParamsXMLForDeleteObjRequest(const Variant& parameter);
-    // Fills the places of an "UpdateCollectionObjectsWC" document and drops its Request tags.
+    // Fills the places of an "UpdateCollectionObjectsWC" document and drops its Request tags. The key
+    // values are an array indexed from 0 (13 for anything else, 9 without an element 0); failures
+    // pass unchanged. A "]]>" placed in a CDATA section is split across two sections.
     std::string fillCollectionMethodRequest(const std::string& request, const std::string& categoryMethod,
                                             const Variant& keyValues);
     // Escapes nothing: tells the user to use the XML wrapper's escaping and gives "".
