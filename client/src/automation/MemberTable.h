@@ -123,6 +123,14 @@ public:
         entry.methodByReference = Parameters(fn).byReference;
         return *this;
     }
+    // A raw handler whose by-reference parameters are at these 0-based positions: a handler that
+    // takes the arguments as they come cannot show them by its signature.
+    template <class F>
+    MemberTable& Method(std::string_view name, F fn, std::vector<int> byReference) {
+        Method(name, fn);
+        Slot(name).methodByReference = std::move(byReference);
+        return *this;
+    }
     template <class G>
     MemberTable& Property(std::string_view name, G getter) {
         Entry& entry = Slot(name);
@@ -134,6 +142,12 @@ public:
     template <class G, class S>
     MemberTable& Property(std::string_view name, G getter, S letter) {
         Property(name, getter);
+        Slot(name).letter = Bind(letter);
+        return *this;
+    }
+    // A property that can only be assigned (with let): reading it raises 438.
+    template <class S>
+    MemberTable& WriteOnlyProperty(std::string_view name, S letter) {
         Slot(name).letter = Bind(letter);
         return *this;
     }

@@ -1,22 +1,28 @@
 #pragma once
 // The operations of the grid component "noxgrid.IclsGrid" that clsGridWrapper forwards, in slot
-// order, with the type each answer is converted to, and its write-only object properties.
+// order, with the type each answer is converted to and the parameters it writes, and its write-only
+// object properties.
 #include <array>
+#include <span>
 #include <string_view>
 
 namespace noxsimplelinks::GridComponentMembers {
 
 enum class Answer { AsIs, Boolean, Object };
 
+// The by-reference parameters of IGetObjectKeysValues: the key names and the key values it writes.
+inline constexpr int kKeysAndValuesOut[] = {2, 3};
+
 struct Operation {
     std::string_view name;
     Answer answer;
+    std::span<const int> byReference = {};  // 0-based positions of the parameters the component writes
 };
 
 inline constexpr std::array<Operation, 43> kOperations = {{
     {"DisplayResultsInGrid", Answer::AsIs},      {"MapAndAddIcons2Grid", Answer::AsIs},
     {"loadResults2Grid", Answer::AsIs},          {"AddColumn2Grid", Answer::AsIs},
-    {"IGetObjectKeysValues", Answer::AsIs},      {"SelectObjectRowInGrid", Answer::Boolean},
+    {"IGetObjectKeysValues", Answer::AsIs, kKeysAndValuesOut}, {"SelectObjectRowInGrid", Answer::Boolean},
     {"loadResults2GridAttribute", Answer::AsIs}, {"LoadIcons2Grid", Answer::AsIs},
     {"LoadIcons2GridRow", Answer::AsIs},         {"ReplaceNodeInGrid", Answer::AsIs},
     {"ReplaceNodeInGrid2", Answer::AsIs},        {"addNodeToMain", Answer::AsIs},

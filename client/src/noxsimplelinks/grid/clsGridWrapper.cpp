@@ -26,9 +26,12 @@ const automation::MemberTable<clsGridWrapper>& clsGridWrapper::Members() {
     static const automation::MemberTable<clsGridWrapper> table = [] {
         automation::MemberTable<clsGridWrapper> t;
         for (const members::Operation& operation : members::kOperations)
-            t.Method(operation.name, [operation](clsGridWrapper& w, Arguments& args) {
-                return Converted(w.Forward(operation.name, args), operation.answer);
-            });
+            t.Method(
+                operation.name,
+                [operation](clsGridWrapper& w, Arguments& args) {
+                    return Converted(w.Forward(operation.name, args), operation.answer);
+                },
+                std::vector<int>(operation.byReference.begin(), operation.byReference.end()));
         for (std::string_view name : members::kObjectProperties)
             t.ObjectProperty(
                 name,

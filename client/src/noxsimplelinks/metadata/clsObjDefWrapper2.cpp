@@ -17,6 +17,13 @@ constexpr const char* kDefaultValuesMoved =
     "function GetObjectDefaultValues  moved to shared class clsUIDefultsWrapper";
 
 bool IsOut(Param p) { return p == Param::Out || p == Param::OptionalOut; }
+std::vector<int> OutPositions(const ObjDefOperation& operation) {
+    std::vector<int> positions;
+    for (size_t i = 0; i < operation.params.size(); ++i)
+        if (IsOut(operation.params[i])) positions.push_back(static_cast<int>(i));
+    return positions;
+}
+
 bool IsOptional(Param p) { return p == Param::OptionalBool || p == Param::OptionalOut; }
 
 // The component's argument for one parameter: a copy of the caller's value in the declared type.
@@ -58,7 +65,7 @@ const automation::MemberTable<clsObjDefWrapper2>& clsObjDefWrapper2::Members() {
         automation::MemberTable<clsObjDefWrapper2> t;
         for (const ObjDefOperation& operation : ObjDefOperations()) {
             auto forward = [&operation](clsObjDefWrapper2& self, Arguments& args) { return self.Forward(operation, args); };
-            if (operation.kind == ObjDefOperation::Kind::Method) t.Method(operation.name, forward);
+            if (operation.kind == ObjDefOperation::Kind::Method) t.Method(operation.name, forward, OutPositions(operation));
             if (operation.kind == ObjDefOperation::Kind::Property) t.Property(operation.name, forward);
         }
         t.Method("GetObjectDefaultValues", &clsObjDefWrapper2::GetObjectDefaultValues);
