@@ -128,21 +128,25 @@ TEST_F(DropDownTest, TakesTheOperationAndLookOfTheFirstEnabledItem) {
     }
 }
 
-TEST_F(DropDownTest, ShortTagsAndMissingMenusLeaveTheButtonDisabledAndTheOthersRight) {
+TEST_F(DropDownTest, TagsAreWrittenBackWithFourFieldsAndAMissingMenuFailsTheCall) {
     auto shortTag = toolbar->Tools()->Add("ID_Short", platform::kToolDropDownButton, "Short");
     shortTag->SetTagVariant(Variant("ID_Short"));
-    auto lost = toolbar->Tools()->Add("ID_Lost", platform::kToolDropDownButton, "Lost");
-    lost->SetTagVariant(Variant("ID_Lost;OP;;ID_Nowhere"));
-    toolbar->Tools()->Add("ID_Late", platform::kToolDropDownButton, "Late")->SetTagVariant(Variant("x;y;z;ID_Menu"));
+    auto longTag = toolbar->Tools()->Add("ID_Long", platform::kToolDropDownButton, "Long");
+    longTag->SetTagVariant(Variant("ID_Long;OWN;free;ID_Menu;more"));
     enable("111");
     facade.replaceDropDownButtonOperation();
     EXPECT_FALSE(shortTag->Enabled());
     EXPECT_EQ(shortTag->TagVariant().ToString(), "ID_Short;;;");
-    EXPECT_FALSE(lost->Enabled());
-    EXPECT_EQ(lost->TagVariant().ToString(), "ID_Lost;OP;;ID_Nowhere");
+    EXPECT_EQ(longTag->TagVariant().ToString(), "ID_Long;OP_One;free;ID_Menu");
     EXPECT_TRUE(drop->Enabled());
-    EXPECT_TRUE(toolbar->ToolById("ID_Late")->Enabled());
-    EXPECT_EQ(toolbar->ToolById("ID_Late")->TagVariant().ToString(), "x;OP_One;z;ID_Menu");
+
+    toolbar->Tools()->Add("ID_Lost", platform::kToolDropDownButton, "Lost")->SetTagVariant(Variant("ID_Lost;OP;;ID_Nowhere"));
+    auto late = toolbar->Tools()->Add("ID_Late", platform::kToolDropDownButton, "Late");
+    late->SetTagVariant(Variant("x;y;z;ID_Menu"));
+    const AutomationError error = ErrorOf([&] { facade.replaceDropDownButtonOperation(); });
+    EXPECT_EQ(error.Number(), automation::errors::kInvalidProcedureCall);
+    EXPECT_EQ(error.Description(), "There is no tool with the ID \"ID_Nowhere\"");
+    EXPECT_EQ(late->TagVariant().ToString(), "x;y;z;ID_Menu") << "the buttons after the failure are not reached";
 }
 
 // An authorization object that records its calls as text, answering as the test chooses.
@@ -220,11 +224,10 @@ TEST_F(ToggleStateTest, AsksTheAuthorizationObjectInItsArgumentOrder) {
                                                      "USER_TYPE|LINK_OBJECT||OBJ_TYPE|ROW_ST|PARENT_ST|?|?|?|LAST"}));
 }
 
-// Each row sets its tool after the project rule and the rights; a row that cannot be read (no such
-// tool, a value that is no number) leaves its tool alone and the rows after it still count.
-TEST_F(ToggleStateTest, ValuesEnableDisableOrHideAndBadRowsLeaveTheirToolsAlone) {
-    Tables(Table({{"TOOL_ID", "S"}, {"ID_Missing", int32_t{1}}, {"ID_T1", int32_t{1}}, {"ID_T2", "not a number"},
-                  {"ID_T3", int32_t{0}}, {"ID_T4", int32_t{2}}}),
+// Each row sets its tool after the project rule and the rights; the action table's rows for tools
+// the toolbar lacks are passed over.
+TEST_F(ToggleStateTest, ValuesEnableDisableOrHideTheirTools) {
+    Tables(Table({{"TOOL_ID", "S"}, {"ID_T1", int32_t{1}}, {"ID_T2", int32_t{1}}, {"ID_T3", int32_t{0}}, {"ID_T4", int32_t{2}}}),
            Table({{"TOOL_ID", "S", "AUTH_ACTION"}, {"ID_Gone", "1", "X"}, {"ID_T5", "7", "X"}, {"ID_Act", "1", "DENIED"}}));
     auth->answer = [](const std::string& action) { return action != "DENIED"; };
     facade.SetNoneProject(true);
@@ -237,20 +240,50 @@ TEST_F(ToggleStateTest, ValuesEnableDisableOrHideAndBadRowsLeaveTheirToolsAlone)
     facade.ToggleState("S", "", "", "", "", "", "");
     EXPECT_EQ(Look(), "110h111") << "a state never shows a tool again";
 
-    // Without an authorization object a row that needs it is left alone; a state without a column
-    // changes no tool; without tables drawing stays off.
-    facade.SetNoxAuth(nullptr);
-    for (const char* id : {"ID_T1", "ID_Act"}) toolbar->ToolById(id)->SetEnabled(false);
-    facade.ToggleState("S", "", "", "", "", "", "");
-    EXPECT_EQ(Look(), "110h101");
+    // A state without a column changes no tool; without tables drawing stays off.
     toolbar->ToolById("ID_T1")->SetEnabled(false);
     facade.ToggleState("OTHER", "", "", "", "", "", "");
-    EXPECT_EQ(Look(), "010h101");
+    EXPECT_EQ(Look(), "010h111");
     EXPECT_TRUE(toolbar->Redraw());
     Tables(Variant());
     facade.ToggleState("S", "", "", "", "", "", "");
     EXPECT_FALSE(toolbar->Redraw());
     EXPECT_NO_THROW(clsCbarsWrapper2().ToggleState("S", "", "", "", "", "", "")) << "no toolbar";
+}
+
+// The first failure ends ToggleState where it stands, drawing left off.
+TEST_F(ToggleStateTest, TheFirstFailureEndsIt) {
+    const struct {
+        const char* failure;
+        Variant staticState, actionState;
+        bool authorization;
+    } cases[] = {
+        {"a tool of the static table the toolbar lacks",
+         Table({{"TOOL_ID", "S"}, {"ID_T1", int32_t{0}}, {"ID_Missing", int32_t{0}}, {"ID_T2", int32_t{0}}}), Variant(), true},
+        {"a value that is no number",
+         Table({{"TOOL_ID", "S"}, {"ID_T1", int32_t{0}}, {"ID_T2", "x"}, {"ID_T3", int32_t{0}}}), Variant(), true},
+        {"no authorization object", Table({{"TOOL_ID", "S"}, {"ID_T1", int32_t{0}}}),
+         Table({{"TOOL_ID", "S", "AUTH_ACTION"}, {"ID_Act", "1", "X"}, {"ID_T2", "0", "X"}}), false},
+    };
+    for (const auto& c : cases) {
+        for (const char* id : kTools) toolbar->ToolById(id)->SetEnabled(true);
+        Tables(c.staticState, c.actionState);
+        facade.SetNoxAuth(c.authorization ? auth : nullptr);
+        toolbar->Let("Redraw", Variant(true));
+        facade.ToggleState("S", "", "", "", "", "", "");
+        EXPECT_EQ(Look(), "0111111") << c.failure;
+        EXPECT_FALSE(toolbar->Redraw()) << c.failure;
+    }
+}
+
+// The project rule is given by name and read only inside the library.
+TEST(clsCbarsWrapper2, TheProjectRuleIsWrittenByNameOnly) {
+    automation::DispatchPtr byName = std::make_shared<clsCbarsWrapper2>();
+    byName->Let("NoneProject", Variant(true));
+    byName->Let("DisableNoneProject", Variant("[ID_A]"));
+    EXPECT_FALSE(byName->Call("AuthorizeByProject", "ID_A").ToBool());
+    for (const char* name : {"NoneProject", "DisableNoneProject"})
+        EXPECT_EQ(ErrorOf([&] { byName->Get(name); }).Number(), automation::errors::kObjectDoesNotSupportMember) << name;
 }
 
 TEST_F(ToggleStateTest, ForwardedMembersReachTheToolbar) {

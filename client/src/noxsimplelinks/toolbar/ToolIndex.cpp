@@ -1,5 +1,7 @@
 #include "noxsimplelinks/toolbar/ToolIndex.h"
 
+#include "automation/AutomationError.h"
+
 namespace noxsimplelinks {
 
 using automation::DispatchPtr;
@@ -18,6 +20,14 @@ ToolIndex::ToolIndex(const DispatchPtr& toolbar) {
 DispatchPtr ToolIndex::Find(const std::string& id) const {
     auto found = byId_.find(automation::FoldName(id));
     return found == byId_.end() ? nullptr : found->second;
+}
+
+DispatchPtr ToolIndex::Get(const std::string& id) const {
+    DispatchPtr tool = Find(id);
+    if (!tool)
+        throw automation::AutomationError(automation::errors::kInvalidProcedureCall,
+                                          "There is no tool with the ID \"" + id + "\"");
+    return tool;
 }
 
 }  // namespace noxsimplelinks

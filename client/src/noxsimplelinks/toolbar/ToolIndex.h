@@ -15,6 +15,8 @@ public:
 
     // nullptr when the toolbar has no tool of that ID.
     automation::DispatchPtr Find(const std::string& id) const;
+    // The tool of that ID; raises 5 when the toolbar has none, as the toolbar's Tools(id) does.
+    automation::DispatchPtr Get(const std::string& id) const;
     const std::vector<automation::DispatchPtr>& InOrder() const { return tools_; }
 
 private:

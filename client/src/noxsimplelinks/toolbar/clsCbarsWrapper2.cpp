@@ -80,8 +80,8 @@ const automation::MemberTable<clsCbarsWrapper2>& clsCbarsWrapper2::Members() {
             .Property("ToolState", &Self::ToolState, &Self::SetToolState)
             .ObjectProperty("NoxAuth", &Self::NoxAuth, &Self::SetNoxAuth)
             .ObjectProperty("ToolBar", &Self::ToolBar, &Self::SetToolBar)
-            .Property("NoneProject", &Self::NoneProject, &Self::SetNoneProject)
-            .Property("DisableNoneProject", &Self::DisableNoneProject, &Self::SetDisableNoneProject);
+            .WriteOnlyProperty("NoneProject", &Self::SetNoneProject)
+            .WriteOnlyProperty("DisableNoneProject", &Self::SetDisableNoneProject);
         return t;
     }();
     return table;
@@ -168,14 +168,11 @@ void clsCbarsWrapper2::ToggleState(const std::string& state, const std::string& 
 
 void clsCbarsWrapper2::ApplyStaticState(const SafeArray& table, const ToolIndex& tools, int32_t column) const {
     for (int32_t i = 1; i <= table.UBound(1); ++i) {
-        Quietly([&] {
-            const std::string id = Cell(table, i, 0);
-            const DispatchPtr tool = tools.Find(id);
-            if (!tool) return;
-            const int32_t value = table.At(i, column).ToLong();
-            if (value == 2) tool->Let("Visible", Variant(false));
-            else tool->Let("Enabled", Variant(value != 0 && AuthorizeByProject(id)));
-        });
+        const std::string id = Cell(table, i, 0);
+        const DispatchPtr tool = tools.Get(id);
+        const int32_t value = table.At(i, column).ToLong();
+        if (value == 2) tool->Let("Visible", Variant(false));
+        else tool->Let("Enabled", Variant(value != 0 && AuthorizeByProject(id)));
     }
 }
 
@@ -183,23 +180,21 @@ void clsCbarsWrapper2::ApplyActionState(const SafeArray& table, const ToolIndex&
                                         const std::string& state, const RightsQuestion& question) const {
     const std::optional<int32_t> actionColumn = HeaderColumn(table, kAuthActionColumn);
     for (int32_t i = 1; i <= table.UBound(1); ++i) {
-        Quietly([&] {
-            const std::string id = Cell(table, i, 0);
-            const DispatchPtr tool = tools.Find(id);
-            if (!tool) return;
-            const std::string value = Cell(table, i, column);
-            std::string action = actionColumn ? Cell(table, i, *actionColumn) : std::string();
-            if (state == "ROW_SELECTED" && id == "ID_Create_Drp") action = "LINK_TO_CHILD";
-            if (value == "0") {
-                tool->Let("Enabled", Variant(false));
-            } else if (value == "1") {
-                const bool byProject = AuthorizeByProject(id);
-                const bool byRights = Authorize(action, question);
-                tool->Let("Enabled", Variant(byProject && byRights));
-            } else if (value == "2") {
-                tool->Let("Visible", Variant(false));
-            }
-        });
+        const std::string id = Cell(table, i, 0);
+        const DispatchPtr tool = tools.Find(id);
+        if (!tool) continue;  // the action table's rows are for the tools the toolbar has
+        const std::string value = Cell(table, i, column);
+        std::string action = actionColumn ? Cell(table, i, *actionColumn) : std::string();
+        if (state == "ROW_SELECTED" && id == "ID_Create_Drp") action = "LINK_TO_CHILD";
+        if (value == "0") {
+            tool->Let("Enabled", Variant(false));
+        } else if (value == "1") {
+            const bool byProject = AuthorizeByProject(id);
+            const bool byRights = Authorize(action, question);
+            tool->Let("Enabled", Variant(byProject && byRights));
+        } else if (value == "2") {
+            tool->Let("Visible", Variant(false));
+        }
     }
 }
 
@@ -217,19 +212,13 @@ void clsCbarsWrapper2::replaceDropDownButtonOperation() { ReplaceDropDowns(ToolI
 
 void clsCbarsWrapper2::ReplaceDropDowns(const ToolIndex& tools) const {
     for (const DispatchPtr& button : tools.InOrder()) {
-        Quietly([&] {
-            if (button->Get("Type").ToLong() != kDropDownButton) return;
-            std::vector<std::string> tag = ToolTag::Split(button->Get("TagVariant").TextOr(""));
-            button->Let("Enabled", Variant(false));
-            const std::string menu = tag[ToolTag::kMenu];
-            if (!menu.empty()) {
-                const DispatchPtr menuTool = tools.Find(menu);
-                if (!menuTool)
-                    throw automation::AutomationError(automation::errors::kInvalidProcedureCall, "There is no tool with the ID \"" + menu + "\"");
-                TakeFirstEnabledItem(button, tag, menuTool);
-            }
-            button->Let("TagVariant", Variant(ToolTag::Join(tag)));
-        });
+        if (button->Get("Type").ToLong() != kDropDownButton) continue;
+        std::vector<std::string> tag = ToolTag::Split(button->Get("TagVariant").TextOr(""));
+        button->Let("Enabled", Variant(false));
+        const std::string menu = tag[ToolTag::kMenu];
+        if (!menu.empty()) TakeFirstEnabledItem(button, tag, tools.Get(menu));
+        tag.resize(ToolTag::kMenu + 1);  // written back as its four fields
+        button->Let("TagVariant", Variant(ToolTag::Join(tag)));
     }
 }
 

@@ -28,11 +28,12 @@ public:
                       const std::string& validCommands, const automation::Variant& visible);
     // Every drop-down button takes the operation and look of the first enabled item of its menu and
     // is enabled; with no enabled item it stays disabled, looking like the first disabled one.
+    // Failures (a menu the toolbar lacks) reach the caller.
     void replaceDropDownButtonOperation();
     // Sets every tool of the state tables for the selection state. The statuses, the object type, the
     // user type and the last argument go to the authorization object (a blank row status counts as
-    // the parent status); the user name is not passed on. Never raises; a row that cannot be applied
-    // leaves its tool as it was.
+    // the parent status); the user name is not passed on. Never raises: the first failure (a tool of
+    // the static table the toolbar lacks, a failing authorization object) ends it, drawing left off.
     void ToggleState(const std::string& state, const std::string& parentStatus, const std::string& rowStatus,
                      const std::string& objectType, const std::string& userType, const std::string& userName,
                      const std::string& lastAuthorizationArgument);
@@ -62,6 +63,7 @@ public:
     void SetNoxAuth(const automation::DispatchPtr& auth) { authorization_ = auth; }
     const automation::DispatchPtr& ToolBar() const { return toolbar_; }
     void SetToolBar(const automation::DispatchPtr& toolbar) { toolbar_ = toolbar; }
+    // Written by name, read only from inside the library.
     bool NoneProject() const { return noneProject_; }
     void SetNoneProject(bool noneProject) { noneProject_ = noneProject; }
     const std::string& DisableNoneProject() const { return disabledWithoutProject_; }
