@@ -176,12 +176,14 @@ TEST_F(SmallUiDef, GroupArraysAndLists) {
     EXPECT_EQ(Texts(ui->getObjectsForQM()), (Strings{"PART"}));
     EXPECT_EQ(Texts(ui->getSearchObjectsQM()), (Strings{"PART"}));
 
+    // The labels of these two lists are read from the short-named attribute alone, which OBJ and
+    // LINK_DEF elements (long-named) do not carry.
     Variant visible, customizable;
     ui->getObjectsForCustomization(visible, customizable);
-    EXPECT_EQ(Texts(visible), (Strings{"PART", "LBL_PART"}));
+    EXPECT_EQ(Texts(visible), (Strings{"PART", ""}));
     EXPECT_EQ(Texts(customizable), (Strings{"PART"}));
     ui->getLinksObjectsforCustomization("PART", visible, customizable);
-    EXPECT_EQ(Texts(visible), (Strings{"USES", "Uses"}));
+    EXPECT_EQ(Texts(visible), (Strings{"USES", ""}));
     EXPECT_EQ(Texts(customizable), (Strings{"USES"}));
     EXPECT_EQ(Texts(ui->getObjectLinksForMOW("PART")), (Strings{"USES", "Uses"}));
     EXPECT_EQ(Column(ui->getObjectAttrsforQM("PART"), 0), (Strings{"LINK_EXISTANCE", "PART.MADE"}));

@@ -28,10 +28,7 @@ bool FlagSet(pugi::xml_node node, const std::string& flag) {
     return UiDefNames::FlagCharacter(node.attribute(UiDefNames::kFlagsAttribute).value(), flag) == "1";
 }
 
-std::string Label(pugi::xml_node node) {
-    pugi::xml_attribute shortLabel = node.attribute("UI_L");
-    return shortLabel ? shortLabel.value() : node.attribute("UI_LABEL").value();
-}
+std::string ShortLabel(pugi::xml_node node) { return node.attribute("UI_L").value(); }
 
 std::string LongLabel(pugi::xml_node node) { return node.attribute("UI_LABEL").value(); }
 

@@ -22,8 +22,8 @@ std::string PropertyText(pugi::xml_node attr, const std::string& name);
 // The value of an attribute or the text of an element; "" for nothing.
 std::string TextOf(const pugi::xpath_node& found);
 bool FlagSet(pugi::xml_node node, const std::string& flag);
-// The label of an element: the short-named attribute, or the long-named one when that is absent.
-std::string Label(pugi::xml_node node);
+// The label of an element by its short-named attribute ("UI_L"), and by its long-named one.
+std::string ShortLabel(pugi::xml_node node);
 std::string LongLabel(pugi::xml_node node);
 // The first attribute whose long name is the given one ("UI_T" or "UI_TYPE" for "UI_TYPE"); "" when none.
 std::string LongNamed(pugi::xml_node node, const std::string& longName);

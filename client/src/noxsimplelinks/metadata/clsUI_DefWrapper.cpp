@@ -424,7 +424,7 @@ void clsUI_DefWrapper::getObjectsForCustomization(Variant& visibleObjects, Varia
     ReportedCall<bool>("clsUI_DefWrapper:getObjectsForCustomization", [&] {
         const auto& objects = AllObjects();
         visibleObjects = UiDefValues::PairsWhere(objects, [](pugi::xml_node n) { return AttributeIs(n, "UI_VISIBLE", "1"); },
-                                                 UiDefValues::Label);
+                                                 UiDefValues::ShortLabel);
         customizableObjects = UiDefValues::IdsWhere(
             objects, [](pugi::xml_node n) { return UiDefValues::FlagSet(n, "UI_CUSTOMIZATION_VISIBLE"); });
         return true;
@@ -445,7 +445,7 @@ void clsUI_DefWrapper::getLinksObjectsforCustomization(const std::string& object
     ReportedCall<bool>("clsUI_DefWrapper:getLinksObjectsforCustomization", [&] {
         std::vector<pugi::xml_node> links = LinksOf(objectId);
         visibleLinks = UiDefValues::PairsWhere(links, [](pugi::xml_node n) { return UiDefValues::FlagSet(n, "UI_VISIBLE"); },
-                                               UiDefValues::Label);
+                                               UiDefValues::ShortLabel);
         customizableLinks = UiDefValues::IdsWhere(
             links, [](pugi::xml_node n) { return UiDefValues::FlagSet(n, "UI_CUSTOMIZATION_VISIBLE"); });
         return true;
@@ -474,7 +474,7 @@ Variant clsUI_DefWrapper::getObjectAttrsforQM(const std::string& objectId) {
         std::vector<std::pair<std::string, std::string>> rows{{"LINK_EXISTANCE", "LBL_LINK_EXISTANCE"}};
         for (pugi::xml_node attr : AttrsOf(objectId, ""))
             if (UiDefValues::FlagSet(attr, "UI_QM_VISIBLE"))
-                rows.emplace_back(attr.attribute("ID").value(), UiDefValues::Label(attr));
+                rows.emplace_back(attr.attribute("ID").value(), UiDefValues::ShortLabel(attr));
         return UiDefValues::PairsOrEmpty(rows);
     });
 }
