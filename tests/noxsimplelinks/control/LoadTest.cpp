@@ -154,7 +154,7 @@ TEST(RevisionFilter, ChangingItLoadsWithItsNameTellsTheHostAndChecksItsTool) {
     EXPECT_EQ(w.executeEvents, (std::vector<std::string>(2, "<XML><METHOD>FilterOptionChanged</METHOD></XML>")));
 }
 
-// Every pane of the panes file lists objects for the example parent it names.
+// Every pane of the panes file lists objects for the example parent it names, in the columns it lists.
 TEST(SamplePanes, EveryPaneShowsObjectsForItsExampleParent) {
     pugi::xml_document panes;
     ASSERT_TRUE(panes.load_file(NOX_DATA_DIR "/allusers/AppData/VARDEN/config/settings/panes.xml"));
@@ -175,6 +175,12 @@ TEST(SamplePanes, EveryPaneShowsObjectsForItsExampleParent) {
         w.Parent(type, keys, values);
         w.control->Refresh();
         EXPECT_GT(w.Rows(), 0) << pane.name();
+        // Every column the pane lists is shown, those of a link's attributes too.
+        for (pugi::xml_node column : pane.child("GRID_COLS").children()) {
+            if (column.name()[0] == '_') continue;
+            const int32_t c = w.Grid().ColIndex(column.name());
+            EXPECT_TRUE(c >= 0 && !w.Grid().ColHidden(c)) << pane.name() << ": " << column.name();
+        }
     }
     EXPECT_TRUE(w.world.Ui().Messages().empty()) << w.world.Ui().Messages().front().text;
 }
