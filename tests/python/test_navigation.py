@@ -162,8 +162,8 @@ class PaneFromPython(unittest.TestCase):
 
 
 class CommandLine(unittest.TestCase):
-    def show(self, *arguments, status=0):
-        env = dict(os.environ, NOX_SERVER_DB=os.path.join(_home, "cli.db"))
+    def show(self, *arguments, status=0, locale="C.UTF-8"):
+        env = dict(os.environ, NOX_SERVER_DB=os.path.join(_home, "cli.db"), LC_ALL=locale)
         env.pop("NOX_SERVER_URL", None)  # the embedded sample server, whatever other tests served
         done = subprocess.run([str(PROGRAM), "show", *arguments], capture_output=True, text=True, env=env)
         self.assertEqual(done.returncode, status, done.stderr)
@@ -198,18 +198,27 @@ class CommandLine(unittest.TestCase):
         with open(target, newline="", encoding="utf-8-sig") as f:
             self.assertEqual(len(list(csv.reader(f))), 4)
 
-        book = os.path.join(_home, "cli-history.xlsx")
-        self.show("HISTORY", "--parent", "ITEM", "ITEM_KEY=A100", "REVISION=B", "--export", book)
+        self.assert_history_exports_its_dates("C.UTF-8")
+
+        out = self.show("FILES", "--parent", "DOC", "DOC_ID=D100", "REVISION=B", "--run", "printGrid")
+        report = out[out.index("> report written: ") + 18:].split("\n")[0]
+        self.assertIn("Files of Document D100 Revision B", pathlib.Path(report).read_text(encoding="utf-8"))
+
+    def test_exported_dates_are_read_in_the_users_form(self):
+        # The history's 1/5/2023 shows as 05.01.2023 and as 05/01/2023: the workbook holds 5 January.
+        for locale in ("de_DE.UTF-8", "en_GB.UTF-8"):
+            with self.subTest(locale=locale):
+                self.assert_history_exports_its_dates(locale)
+
+    def assert_history_exports_its_dates(self, locale):
+        book = os.path.join(_home, "cli-history-%s.xlsx" % locale)
+        self.show("HISTORY", "--parent", "ITEM", "ITEM_KEY=A100", "REVISION=B", "--export", book, locale=locale)
         with zipfile.ZipFile(book) as opened:
             sheet = ET.fromstring(opened.read("xl/worksheets/sheet1.xml"))
         checked_on = [c for c in sheet.iter(SHEET + "c") if c.get("r") == "E2"][0]  # 1/5/2023, a date
         self.assertIsNone(checked_on.get("t"))
         self.assertIsNotNone(checked_on.get("s"))
         self.assertEqual(checked_on.find(SHEET + "v").text, "44931")
-
-        out = self.show("FILES", "--parent", "DOC", "DOC_ID=D100", "REVISION=B", "--run", "printGrid")
-        report = out[out.index("> report written: ") + 18:].split("\n")[0]
-        self.assertIn("Files of Document D100 Revision B", pathlib.Path(report).read_text(encoding="utf-8"))
 
     def test_bad_actions_end_with_one_line(self):
         for arguments, says in [(["--run", "NoSuchCommand"], "no member"), (["--answer", "maybe", "--run", "OpenEO"], "--answer"),

@@ -228,6 +228,11 @@ std::optional<Date> LocaleDates::ReadShortDate(std::string_view text) {
     return date;
 }
 
+std::optional<Date> LocaleDates::ReadShownDate(std::string_view text) {
+    if (std::optional<Date> date = ReadShortDate(text)) return date;
+    return automation::ParseDate(text);
+}
+
 void LocaleDates::Forget() {
     std::lock_guard lock(FormatsMutex());
     if (Held() && Held()->locale) freelocale(Held()->locale);

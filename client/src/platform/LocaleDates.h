@@ -20,6 +20,9 @@ public:
     // A date written in the user's short date form, a time ("14:30", "2:30 PM") allowed after a blank;
     // a year of one or two digits is read as 1930 to 2029. nullopt for any other text.
     static std::optional<automation::Date> ReadShortDate(std::string_view text);
+    // A date as a grid cell shows it: the user's short date form, else the runtime's forms
+    // ("M/D/YYYY", year first, a time alone).
+    static std::optional<automation::Date> ReadShownDate(std::string_view text);
     static void Forget();
 };
 

@@ -8,6 +8,8 @@
 #include "automation/Text.h"
 #include "automation/VariantText.h"
 #include "noxsimplelinks/env/modRegional.h"
+#include "noxsimplelinks/grid/clsGrid.h"
+#include "platform/LocaleDates.h"
 
 namespace noxsimplelinks {
 
@@ -16,9 +18,8 @@ using automation::Variant;
 
 namespace {
 
-// ColDataType values whose cells are numbers, and the date type.
+// ColDataType values whose cells are numbers.
 constexpr int32_t kNumberTypes[] = {2, 3, 4, 5, 6, 14, 20};
-constexpr int32_t kDateType = 7;
 constexpr double kTwipsPerCharacter = 120;
 // Workbooks count dates from 1900; earlier dates are written as the grid shows them.
 constexpr int kFirstWorkbookYear = 1900;
@@ -70,8 +71,8 @@ public:
         if (IsNumberType(dataType)) {
             if (auto number = automation::ParseNumber(modRegional::NumberToServer(text)))
                 return void(worksheet_write_number(sheet_, row, col, *number, nullptr));
-        } else if (dataType == kDateType) {
-            const auto date = automation::ParseDate(text);
+        } else if (dataType == clsGrid::kDateType) {
+            const auto date = platform::LocaleDates::ReadShownDate(text);
             const automation::DateParts p = automation::SplitDate(date.value_or(automation::Date{}));
             if (date && p.year >= kFirstWorkbookYear) {
                 lxw_datetime when{p.year, p.month, p.day, p.hour, p.minute, static_cast<double>(p.second)};

@@ -54,10 +54,8 @@ double NumberOf(const std::string& text) {
     return std::numeric_limits<double>::quiet_NaN();
 }
 
-// A cell's date: in the user's short date form, as the grid shows dates, or in the runtime's forms.
 double ParseDateSerial(const std::string& text) {
-    auto date = LocaleDates::ReadShortDate(text);
-    if (!date) date = automation::ParseDate(text);
+    auto date = LocaleDates::ReadShownDate(text);
     return date ? date->serial : std::numeric_limits<double>::quiet_NaN();
 }
 
