@@ -1,5 +1,7 @@
 # Builds each probe target of the layering test and checks the outcome it expects: "compiles", or
 # "fails" because the header it includes is not on its layer's include path.
+# The compiler tells of a missing header in English whatever language the user reads.
+set(ENV{LC_ALL} C)
 foreach(probe IN LISTS PROBES)
   string(REPLACE "|" ";" fields "${probe}")
   list(GET fields 0 target)
