@@ -76,8 +76,17 @@ std::string Unescaped(std::string_view json) {
     return out;
 }
 
-bool IsIntegerText(std::string_view text) {
-    int64_t value = 0;
+// A number's text as strtod reads it: from_chars, the faster, where it reads the whole text (as it
+// does every number PostgreSQL writes), strtod otherwise.
+double ReadReal(std::string_view text) {
+    double value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error == std::errc() && end == text.data() + text.size()) return value;
+    return std::strtod(std::string(text).c_str(), nullptr);
+}
+
+// Whether the whole text is an integer, read into `value`.
+bool ReadInteger(std::string_view text, int64_t& value) {
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     return error == std::errc() && end == text.data() + text.size();
 }
@@ -144,8 +153,9 @@ void PostgresStatement::Execute() {
         if (type == kFloat8 || type == kFloat4 || type == kNumeric) columnKinds_[c] = Kind::Real;
         json_[c] = type == kJsonb || type == kJson;
     }
-    cells_.assign(columns, Cell{});
+    cells_.assign(columns, Decoded{});
     cellRow_.assign(columns, -1);
+    unescaped_.assign(columns, std::string());
 }
 
 bool PostgresStatement::Step() {
@@ -154,49 +164,48 @@ bool PostgresStatement::Step() {
 }
 
 // A cell as SQLite would hold it: a jsonb scalar decoded (a string's text, a number, true as 1,
-// null as Null), any other column by its type.
-const PostgresStatement::Cell& PostgresStatement::At(int column) const {
-    Cell& cell = cells_.at(column);
-    if (cellRow_[column] == row_) return cell;
+// null as Null), any other column by its type. Texts are views of the result, but for a JSON
+// string with escapes, whose characters are kept per column.
+const PostgresStatement::Decoded& PostgresStatement::Decode(int column) const {
+    Decoded& decoded = cells_.at(column);
+    if (cellRow_[column] == row_) return decoded;
     cellRow_[column] = row_;
-    cell.text.clear();
-    if (PQgetisnull(result_, row_, column)) {
-        cell.kind = Kind::Null;
-        return cell;
-    }
+    decoded = {};
+    if (PQgetisnull(result_, row_, column)) return decoded;
     std::string_view raw(PQgetvalue(result_, row_, column), PQgetlength(result_, row_, column));
-    if (columnKinds_[column] == Kind::Integer && raw.size() == 1 && (raw[0] == 't' || raw[0] == 'f')) raw = raw[0] == 't' ? "1" : "0";
+    Cell& cell = decoded.cell;
     cell.kind = columnKinds_[column];
-    if (!json_[column]) {
-        cell.text.assign(raw);
-    } else if (raw == "null") {
-        cell.kind = Kind::Null;
-    } else if (raw == "true" || raw == "false") {
-        cell = {Kind::Integer, raw == "true" ? "1" : "0"};
-    } else if (raw.front() == '"') {
-        cell = {Kind::Text, Unescaped(raw.substr(1, raw.size() - 2))};
-    } else if (raw.front() == '{' || raw.front() == '[') {
-        cell = {Kind::Text, std::string(raw)};
-    } else {
-        cell = {IsIntegerText(raw) ? Kind::Integer : Kind::Real, std::string(raw)};
+    if (cell.kind == Kind::Integer && raw.size() == 1 && (raw[0] == 't' || raw[0] == 'f')) raw = raw[0] == 't' ? "1" : "0";
+    if (json_[column]) {
+        if (raw == "null") return decoded;
+        if (raw == "true" || raw == "false") {
+            cell.kind = Kind::Integer;
+            raw = raw == "true" ? "1" : "0";
+        } else if (raw.front() == '"') {
+            raw = raw.substr(1, raw.size() - 2);
+            if (raw.find('\\') != std::string_view::npos) raw = unescaped_[column] = Unescaped(raw);
+        } else if (raw.front() != '{' && raw.front() != '[') {
+            cell.kind = ReadInteger(raw, cell.integer) ? Kind::Integer : Kind::Real;
+        }
     }
-    return cell;
+    decoded.text = raw;
+    if (cell.kind == Kind::Text) cell.text = raw;
+    if (cell.kind == Kind::Integer) ReadInteger(raw, cell.integer);
+    if (cell.kind == Kind::Real) cell.real = ReadReal(raw);
+    return decoded;
 }
 
-bool PostgresStatement::IsNull(int column) const { return At(column).kind == Kind::Null; }
-bool PostgresStatement::IsInteger(int column) const { return At(column).kind == Kind::Integer; }
-bool PostgresStatement::IsReal(int column) const { return At(column).kind == Kind::Real; }
+Cell PostgresStatement::At(int column) const { return Decode(column).cell; }
 
 int64_t PostgresStatement::Int(int column) const {
-    const Cell& cell = At(column);
-    if (cell.kind == Kind::Real) return static_cast<int64_t>(std::strtod(cell.text.c_str(), nullptr));
+    const Cell& cell = Decode(column).cell;
+    if (cell.kind == Kind::Real) return static_cast<int64_t>(cell.real);
+    if (cell.kind == Kind::Integer) return cell.integer;
     int64_t value = 0;
-    std::from_chars(cell.text.data(), cell.text.data() + cell.text.size(), value);
+    ReadInteger(cell.text, value);
     return value;
 }
 
-double PostgresStatement::Real(int column) const { return std::strtod(At(column).text.c_str(), nullptr); }
-
-std::string_view PostgresStatement::TextView(int column) const { return At(column).text; }
+std::string_view PostgresStatement::TextView(int column) const { return Decode(column).text; }
 
 }  // namespace server

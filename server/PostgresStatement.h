@@ -26,21 +26,20 @@ public:
     Statement& BindReal(int index, double value) override;
     Statement& BindNull(int index) override;
     bool Step() override;
-    bool IsNull(int column) const override;
-    bool IsInteger(int column) const override;
-    bool IsReal(int column) const override;
+    Cell At(int column) const override;
     int64_t Int(int column) const override;
-    double Real(int column) const override;
     std::string_view TextView(int column) const override;
 
 private:
-    enum class Kind { Null, Integer, Real, Text };
-    struct Cell {
-        Kind kind = Kind::Null;
-        std::string text;  // a text's characters, a number's digits
+    using Kind = Cell::Kind;
+    // A cell as SQLite would hold it, and as text (a text's characters, a number's digits).
+    struct Decoded {
+        Cell cell;
+        std::string_view text;
     };
+
     void Execute();
-    const Cell& At(int column) const;
+    const Decoded& Decode(int column) const;
     std::optional<std::string>& Parameter(int index);
 
     PostgresDatabase& db_;
@@ -51,8 +50,9 @@ private:
     int rows_ = 0;
     std::vector<Kind> columnKinds_;  // per column: the kind its type gives; Text for jsonb, decoded per cell
     std::vector<bool> json_;
-    mutable std::vector<Cell> cells_;
-    mutable std::vector<int> cellRow_;  // the row each cell was read for
+    mutable std::vector<Decoded> cells_;
+    mutable std::vector<int> cellRow_;          // the row each cell was read for
+    mutable std::vector<std::string> unescaped_;  // per column: a JSON string's characters, when it had escapes
 };
 
 }  // namespace server

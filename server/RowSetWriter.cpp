@@ -1,6 +1,6 @@
 #include "RowSetWriter.h"
 
-#include <cstdio>
+#include <charconv>
 
 #include "XmlText.h"
 
@@ -16,15 +16,18 @@ const char* SchemaType(objdefs::DataType type) {
     }
 }
 
-void AppendNumber(std::string& out, const Statement& s, int column) {
-    if (s.IsInteger(column)) {
-        out += std::to_string(s.Int(column));
-    } else if (s.IsReal(column)) {
-        char buffer[32];
-        std::snprintf(buffer, sizeof buffer, "%.15g", s.Real(column));
-        out += buffer;
-    } else {
-        AppendEscaped(out, s.TextView(column));
+// A number as "%.15g" writes it, an integer with all its digits.
+template <class Number, class... Format>
+void AppendNumber(std::string& out, Number number, Format... format) {
+    char buffer[32];
+    out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, number, format...).ptr);
+}
+
+void AppendCell(std::string& out, const Cell& cell) {
+    switch (cell.kind) {
+        case Cell::Kind::Integer: AppendNumber(out, cell.integer); break;
+        case Cell::Kind::Real: AppendNumber(out, cell.real, std::chars_format::general, 15); break;
+        default: AppendEscaped(out, cell.text);
     }
 }
 
@@ -40,9 +43,10 @@ size_t RowSetWriter::AddRows(Statement& statement, size_t limit) {
     while (rows_ < limit && statement.Step()) {
         data_ += "<z:row";
         for (int c = 0; c < count; ++c) {
-            if (statement.IsNull(c)) continue;
+            Cell cell = statement.At(c);
+            if (cell.kind == Cell::Kind::Null) continue;
             data_ += openings_[c];
-            AppendNumber(data_, statement, c);
+            AppendCell(data_, cell);
             data_ += '"';
         }
         data_ += "/>";

@@ -55,11 +55,21 @@ bool SqliteStatement::Step() {
     Fail("cannot run");
 }
 
-bool SqliteStatement::IsNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
-bool SqliteStatement::IsInteger(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_INTEGER; }
-bool SqliteStatement::IsReal(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_FLOAT; }
+// A text or blob is read as the bytes it holds (sqlite3_column_blob converts nothing), its length
+// asked after them, as SQLite wants.
+Cell SqliteStatement::At(int column) const {
+    switch (sqlite3_column_type(stmt_, column)) {
+        case SQLITE_NULL: return {};
+        case SQLITE_INTEGER: return {Cell::Kind::Integer, sqlite3_column_int64(stmt_, column), 0, {}};
+        case SQLITE_FLOAT: return {Cell::Kind::Real, 0, sqlite3_column_double(stmt_, column), {}};
+        default: break;
+    }
+    const void* bytes = sqlite3_column_blob(stmt_, column);
+    return {Cell::Kind::Text, 0, 0,
+            {static_cast<const char*>(bytes), static_cast<size_t>(sqlite3_column_bytes(stmt_, column))}};
+}
+
 int64_t SqliteStatement::Int(int column) const { return sqlite3_column_int64(stmt_, column); }
-double SqliteStatement::Real(int column) const { return sqlite3_column_double(stmt_, column); }
 
 std::string_view SqliteStatement::TextView(int column) const {
     const unsigned char* text = sqlite3_column_text(stmt_, column);

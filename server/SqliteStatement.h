@@ -20,11 +20,8 @@ public:
     Statement& BindReal(int index, double value) override;
     Statement& BindNull(int index) override;
     bool Step() override;
-    bool IsNull(int column) const override;
-    bool IsInteger(int column) const override;
-    bool IsReal(int column) const override;
+    Cell At(int column) const override;
     int64_t Int(int column) const override;
-    double Real(int column) const override;
     std::string_view TextView(int column) const override;
 
 private:

@@ -15,10 +15,14 @@ Statement& Statement::Bind(int index, const SqlValue& value) {
 }
 
 SqlValue Statement::Value(int column) const {
-    if (IsNull(column)) return {};
-    if (IsInteger(column)) return Int(column);
-    if (IsReal(column)) return Real(column);
-    return Text(column);
+    Cell cell = At(column);
+    switch (cell.kind) {
+        case Cell::Kind::Null: return {};
+        case Cell::Kind::Integer: return cell.integer;
+        case Cell::Kind::Real: return cell.real;
+        case Cell::Kind::Text: break;
+    }
+    return std::string(cell.text);
 }
 
 }  // namespace server

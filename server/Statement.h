@@ -12,6 +12,16 @@ namespace server {
 // A value to bind or read: Null, integer, real or text.
 using SqlValue = std::variant<std::monostate, int64_t, double, std::string>;
 
+// One cell of a row as the database holds it, read in one call: Null, an integer, a real, or a
+// text whose bytes stay valid until the next Step or Reset.
+struct Cell {
+    enum class Kind { Null, Integer, Real, Text };
+    Kind kind = Kind::Null;
+    int64_t integer = 0;
+    double real = 0;
+    std::string_view text;
+};
+
 class Statement {
 public:
     virtual ~Statement() = default;
@@ -39,11 +49,8 @@ public:
 
     // A column of the current row. A number is an integer or a real as the database holds it (an
     // attribute's JSON number too); TextView of a text stays valid until the next Step or Reset.
-    virtual bool IsNull(int column) const = 0;
-    virtual bool IsInteger(int column) const = 0;
-    virtual bool IsReal(int column) const = 0;
+    virtual Cell At(int column) const = 0;
     virtual int64_t Int(int column) const = 0;
-    virtual double Real(int column) const = 0;
     virtual std::string_view TextView(int column) const = 0;
     std::string Text(int column) const { return std::string(TextView(column)); }
     // The column as a value: Null, integer, real or text.
