@@ -37,27 +37,35 @@ void AppendMessages(std::string& out, const std::vector<Message>& messages) {
 }  // namespace
 
 void AnswerWriter::AddMethodResponse(const std::string& name, const std::string& resultCode,
-                                     const std::vector<Message>& messages, const std::string& document) {
-    responses_ += "<MethodResponse Name=\"";
-    AppendEscaped(responses_, name);
-    responses_ += "\" ResultCode=\"" + resultCode + "\">";
-    AppendMessages(responses_, messages);
-    if (!document.empty()) {
-        responses_ += "<Result>";
-        responses_ += document;
-        responses_ += "</Result>";
+                                     const std::vector<Message>& messages, std::string document) {
+    std::string opening = "<MethodResponse Name=\"";
+    AppendEscaped(opening, name);
+    opening += "\" ResultCode=\"" + resultCode + "\">";
+    AppendMessages(opening, messages);
+    if (document.empty()) {
+        responses_.push_back(opening + "</MethodResponse>");
+        return;
     }
-    responses_ += "</MethodResponse>";
+    responses_.push_back(opening + "<Result>");
+    responses_.push_back(std::move(document));
+    responses_.push_back("</Result></MethodResponse>");
 }
 
 std::string AnswerWriter::Finish(const std::string& resultCode, const std::vector<Message>& messages) const {
-    std::string out = "<Answer ResultCode=\"" + resultCode + "\">";
-    AppendMessages(out, messages);
-    out += "<MethodResponses>";
-    out += responses_;
-    out += "</MethodResponses></Answer>";
+    std::string head = "<Answer ResultCode=\"" + resultCode + "\">";
+    AppendMessages(head, messages);
+    head += "<MethodResponses>";
+    const std::string_view tail = "</MethodResponses></Answer>";
+    size_t size = head.size() + tail.size();
+    for (const std::string& text : responses_) size += text.size();
+    std::string out;
+    out.reserve(size);
+    out += head;
+    for (const std::string& text : responses_) out += text;
+    out += tail;
     // Whatever a request or the store held, the answer is UTF-8 of characters XML allows.
-    return FirstBadCharacter(out) == std::string::npos ? out : WithBadCharactersReplaced(out);
+    if (FirstBadCharacter(out) != std::string::npos) return WithBadCharactersReplaced(out);
+    return out;
 }
 
 }  // namespace server

@@ -12,13 +12,14 @@ namespace server {
 
 class AnswerWriter {
 public:
+    // The document (a row set of many rows) is kept as it is and copied once, by Finish.
     void AddMethodResponse(const std::string& name, const std::string& resultCode, const std::vector<Message>& messages,
-                           const std::string& document);
-    // The document with the overall code and messages.
+                           std::string document);
+    // The document with the overall code and messages, written into one text of its final size.
     std::string Finish(const std::string& resultCode, const std::vector<Message>& messages) const;
 
 private:
-    std::string responses_;
+    std::vector<std::string> responses_;  // the method responses' texts: markup, documents, markup, …
 };
 
 }  // namespace server

@@ -75,7 +75,8 @@ PlmServer::Reply PlmServer::HandleLocked(std::string_view text, const Caller& ca
     if (!request.IsMultiMethod()) {
         Outcome outcome = Execute(request.Call(), false, caller);
         const std::vector<Message>& messages = outcome.result.messages;
-        answer.AddMethodResponse(request.Call().Name(), outcome.ok ? "OK" : "FAILED", messages, outcome.result.document);
+        answer.AddMethodResponse(request.Call().Name(), outcome.ok ? "OK" : "FAILED", messages,
+                                 std::move(outcome.result.document));
         return {outcome.ok || messages.empty() ? 200 : StatusOf(messages.front().code), answer.Finish(outcome.ok ? "OK" : "ERROR", messages)};
     }
     std::vector<MethodCall> calls = request.NestedCalls();
@@ -84,7 +85,7 @@ PlmServer::Reply PlmServer::HandleLocked(std::string_view text, const Caller& ca
         Outcome outcome = Execute(call, true, caller);
         failed += outcome.ok ? 0 : 1;
         answer.AddMethodResponse(call.Name(), outcome.ok ? "OK" : "FAILED", outcome.result.messages,
-                                 outcome.result.document);
+                                 std::move(outcome.result.document));
     }
     if (failed == 0) return {200, answer.Finish("OK", {})};
     std::string summary = std::to_string(failed) + " of " + std::to_string(calls.size()) + " methods failed";

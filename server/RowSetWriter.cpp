@@ -33,23 +33,37 @@ void AppendCell(std::string& out, const Cell& cell) {
 
 }  // namespace
 
+// The schema is known from the columns: written first, the rows follow it in the same text.
 RowSetWriter::RowSetWriter(std::vector<Column> columns) : columns_(std::move(columns)) {
-    for (const Column& c : columns_) openings_.push_back(" " + Escaped(c.name) + "=\"");
+    text_ =
+        "<xml xmlns:s=\"uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882\" "
+        "xmlns:dt=\"uuid:C2F41010-65B3-11d1-A29F-00AA00C14882\" xmlns:rs=\"urn:schemas-microsoft-com:rowset\" "
+        "xmlns:z=\"#RowsetSchema\"><s:Schema id=\"RowsetSchema\"><s:ElementType name=\"row\" content=\"eltOnly\">";
+    for (size_t i = 0; i < columns_.size(); ++i) {
+        const Column& c = columns_[i];
+        openings_.push_back(" " + Escaped(c.name) + "=\"");
+        text_ += "<s:AttributeType name=\"" + Escaped(c.name) + "\" rs:number=\"" + std::to_string(i + 1) +
+                 "\" rs:nullable=\"true\"><s:datatype dt:type=\"" + SchemaType(c.type) + "\"";
+        if (c.type == objdefs::DataType::Text && c.maxLength > 0)
+            text_ += " dt:maxLength=\"" + std::to_string(c.maxLength) + "\"";
+        text_ += "/></s:AttributeType>";
+    }
+    text_ += "<s:extends type=\"rs:rowbase\"/></s:ElementType></s:Schema><rs:data>";
 }
 
 size_t RowSetWriter::AddRows(Statement& statement, size_t limit) {
     size_t added = 0;
     const int count = static_cast<int>(columns_.size());
     while (rows_ < limit && statement.Step()) {
-        data_ += "<z:row";
+        text_ += "<z:row";
         for (int c = 0; c < count; ++c) {
             Cell cell = statement.At(c);
             if (cell.kind == Cell::Kind::Null) continue;
-            data_ += openings_[c];
-            AppendCell(data_, cell);
-            data_ += '"';
+            text_ += openings_[c];
+            AppendCell(text_, cell);
+            text_ += '"';
         }
-        data_ += "/>";
+        text_ += "/>";
         ++rows_;
         ++added;
     }
@@ -57,23 +71,8 @@ size_t RowSetWriter::AddRows(Statement& statement, size_t limit) {
 }
 
 std::string RowSetWriter::Finish() {
-    std::string out =
-        "<xml xmlns:s=\"uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882\" "
-        "xmlns:dt=\"uuid:C2F41010-65B3-11d1-A29F-00AA00C14882\" xmlns:rs=\"urn:schemas-microsoft-com:rowset\" "
-        "xmlns:z=\"#RowsetSchema\"><s:Schema id=\"RowsetSchema\"><s:ElementType name=\"row\" content=\"eltOnly\">";
-    for (size_t i = 0; i < columns_.size(); ++i) {
-        const Column& c = columns_[i];
-        out += "<s:AttributeType name=\"" + Escaped(c.name) + "\" rs:number=\"" + std::to_string(i + 1) +
-               "\" rs:nullable=\"true\"><s:datatype dt:type=\"" + SchemaType(c.type) + "\"";
-        if (c.type == objdefs::DataType::Text && c.maxLength > 0)
-            out += " dt:maxLength=\"" + std::to_string(c.maxLength) + "\"";
-        out += "/></s:AttributeType>";
-    }
-    out += "<s:extends type=\"rs:rowbase\"/></s:ElementType></s:Schema><rs:data>";
-    out += data_;
-    out += "</rs:data></xml>";
-    data_.clear();
-    return out;
+    text_ += "</rs:data></xml>";
+    return std::move(text_);
 }
 
 }  // namespace server

@@ -1,7 +1,8 @@
 #pragma once
 // Writes a persisted row-set document: a schema with one typed attribute per column (text as
 // "string", numbers as "float", dates as "dateTime"), then one z:row per row with one attribute per
-// column that is not Null. Values are escaped; rows are appended straight from a statement.
+// column that is not Null. Values are escaped; rows are appended straight from a statement's cells
+// to the document's one text.
 #include <string>
 #include <vector>
 
@@ -24,7 +25,7 @@ public:
 private:
     std::vector<Column> columns_;
     std::vector<std::string> openings_;  // " NAME=\"" per column
-    std::string data_;
+    std::string text_;
     size_t rows_ = 0;
 };
 
