@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "datafolder/DataFolder.h"
+
 namespace server {
 
 namespace {
@@ -27,10 +29,7 @@ std::string Digest(std::initializer_list<std::string> paths) {
 
 }  // namespace
 
-std::string DataDirectory() {
-    std::string configured = Environment("NOX_DATA_DIR");
-    return configured.empty() ? NOX_SERVER_DATA_DIR : configured;
-}
+std::string DataDirectory() { return datafolder::DataFolder(); }
 
 std::string DefinitionsFile() { return DataDirectory() + "/allusers/AppData/VARDEN/config/download/objdefs.xml"; }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Where the server finds its files: the data folder (NOX_DATA_DIR, else the source tree's data/),
+// Where the server finds its files: the shipped data folder (datafolder::DataFolder),
 // the object definitions, the rights file and the sample data set in it, and the default store of the embedded
 // server (NOX_SERVER_DB, else $XDG_CACHE_HOME or ~/.cache, then noxsimplelinks/plm-sample-<digest>.db,
 // the digest of the sample data set and the definitions, so that a changed sample makes a new store).

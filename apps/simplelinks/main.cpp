@@ -8,10 +8,10 @@
 #include "ProfileReport.h"
 #include "SeedCommand.h"
 #include "ServeCommand.h"
-#include "ShippedProfile.h"
 #include "UserCommand.h"
 #include "automation/AutomationError.h"
 #include "hosting/Registration.h"
+#include "hosting/ShippedProfile.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"simplelinks: the attached-items pane of the PLM client, on the command line"};
@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
     simplelinks::AddUserCommand(app);
     simplelinks::AddLoginCommand(app);
 
-    simplelinks::UseShippedAllUsersProfile();
+    hosting::UseShippedAllUsersProfile();
     CLI11_PARSE(app, argc, argv);
     try {
         hosting::RegisterAll();

@@ -23,6 +23,7 @@
 #include "automation/EventSource.h"
 #include "automation/ObjectFactory.h"
 #include "hosting/Registration.h"
+#include "hosting/ShippedProfile.h"
 
 namespace py = pybind11;
 using automation::AutomationError;
@@ -79,7 +80,7 @@ std::string TypeName(py::handle value) {
 }
 
 void RegisterEverythingOnce() {
-    static const bool registered = (hosting::RegisterAll(), true);
+    static const bool registered = (hosting::UseShippedAllUsersProfile(), hosting::RegisterAll(), true);
     (void)registered;
 }
 

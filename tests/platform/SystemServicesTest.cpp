@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "support/ScopedVariable.h"
-#include "platform/LoadedModule.h"
 #include "platform/LocaleSeparators.h"
 #include "platform/SpecialFolders.h"
 #include "platform/UserAccount.h"
@@ -43,14 +40,6 @@ TEST(UserAccount, LoginNameIsKnownAndShort) {
     std::string name = UserAccount::LoginName();
     EXPECT_FALSE(name.empty());
     EXPECT_LE(name.size(), UserAccount::kMaxLoginName);
-}
-
-TEST(LoadedModule, AFunctionOfTheTestLivesInTheTestProgram) {
-    auto self = std::filesystem::canonical("/proc/self/exe");
-    EXPECT_EQ(LoadedModule::PathOf(reinterpret_cast<const void*>(&UserAccount::LoginName)), self.string());
-    EXPECT_EQ(LoadedModule::FolderOf(reinterpret_cast<const void*>(&UserAccount::LoginName)),
-              self.parent_path().string());
-    EXPECT_EQ(LoadedModule::PathOf(nullptr), "");
 }
 
 TEST(LocaleSeparators, AnOverrideWinsUntilCleared) {

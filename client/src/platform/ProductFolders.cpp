@@ -6,7 +6,7 @@
 #include "automation/Text.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
-#include "platform/LoadedModule.h"
+#include "datafolder/LoadedModule.h"
 #include "platform/SpecialFolders.h"
 #include "platform/UserInterface.h"
 
@@ -120,7 +120,7 @@ std::string ProductFolders::AppDataRoot() {
 }
 
 std::string ProductFolders::ReleaseDir() {
-    return LoadedModule::FolderOf(reinterpret_cast<const void*>(&ProductFolders::ReleaseDir)) + "/";
+    return datafolder::LoadedModule::FolderOf(reinterpret_cast<const void*>(&ProductFolders::ReleaseDir)) + "/";
 }
 
 void ProductFolders::ForgetAppDataRoot() { Store(""); }

@@ -4,6 +4,7 @@
 
 #include "components/noxres/Placeholders.h"
 #include "components/noxres/ResPicture.h"
+#include "datafolder/DataFolder.h"
 
 namespace components {
 
@@ -55,15 +56,15 @@ const automation::MemberTable<IRes>& IRes::Members() {
 IRes::IRes() {
     try {
         table_ = ResourceTable::Load(DefaultResFile());
-    } catch (const automation::AutomationError&) {
-        // Without its file the component still answers, with the fallbacks.
+    } catch (const std::exception&) {
+        // Without its file (or without a data folder) the component still answers, with the fallbacks.
     }
 }
 
 std::string IRes::DefaultResFile() {
     const char* chosen = std::getenv("NOX_RES_FILE");
     if (chosen && *chosen) return chosen;
-    return std::string(NOX_DATA_DIR) + "/resources/noxres.xml";
+    return datafolder::DataFolder() + "/resources/noxres.xml";
 }
 
 std::string IRes::strResString(const std::string& key, const std::vector<std::string>& parameters) const {

@@ -18,7 +18,7 @@ public:
     // starts empty and answers every key with its fallback.
     IRes();
 
-    // NOX_RES_FILE when set, else resources/noxres.xml in the data folder of the source tree.
+    // NOX_RES_FILE when set, else resources/noxres.xml in the shipped data folder.
     static std::string DefaultResFile();
 
     // The text of the key with its placeholders filled; an unknown key comes back unchanged.

@@ -1,4 +1,4 @@
-#include "platform/LoadedModule.h"
+#include "datafolder/LoadedModule.h"
 
 #include <dlfcn.h>
 #include <link.h>
@@ -8,7 +8,7 @@
 
 namespace fs = std::filesystem;
 
-namespace platform {
+namespace datafolder {
 
 std::string LoadedModule::PathOf(const void* address) {
     Dl_info info{};
@@ -26,4 +26,4 @@ std::string LoadedModule::FolderOf(const void* address) {
     return path.empty() ? "" : fs::path(path).parent_path().string();
 }
 
-}  // namespace platform
+}  // namespace datafolder

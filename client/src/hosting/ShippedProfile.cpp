@@ -1,12 +1,14 @@
-#include "ShippedProfile.h"
+#include "hosting/ShippedProfile.h"
 
 #include <cstdlib>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 
+#include "datafolder/DataFolder.h"
 #include "noxsimplelinks/env/modEnvironment.h"
 
-namespace simplelinks {
+namespace hosting {
 namespace {
 
 std::string FirstEntry(const std::string& list) { return list.substr(0, list.find(':')); }
@@ -21,7 +23,13 @@ void UseShippedAllUsersProfile() {
     std::error_code ignored;
     if (std::filesystem::is_directory(FirstEntry(dirs) + "/" + noxsimplelinks::modEnvironment::kProductFolder, ignored))
         return;
-    ::setenv("XDG_CONFIG_DIRS", (std::string(NOX_DATA_DIR) + "/allusers/AppData:" + dirs).c_str(), 1);
+    std::string shipped;
+    try {
+        shipped = datafolder::DataFolder() + "/allusers/AppData";
+    } catch (const std::exception&) {
+        return;  // nothing shipped: the profile is made without one, as on a bare machine
+    }
+    ::setenv("XDG_CONFIG_DIRS", (shipped + ":" + dirs).c_str(), 1);
 }
 
-}  // namespace simplelinks
+}  // namespace hosting

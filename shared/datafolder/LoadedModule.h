@@ -2,7 +2,7 @@
 // Where the loaded module (the executable or a shared library) that holds a given function lives.
 #include <string>
 
-namespace platform {
+namespace datafolder {
 
 class LoadedModule {
 public:
@@ -12,4 +12,4 @@ public:
     static std::string FolderOf(const void* address);
 };
 
-}  // namespace platform
+}  // namespace datafolder
