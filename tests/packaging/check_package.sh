@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Unpacks a Debian package of noxsimplelinks into a throwaway root (dpkg -x, nothing installed on the
-# machine) and runs its hosts from there: LD_LIBRARY_PATH and PYTHONPATH point into the root, since
-# the packaged programs look for the libraries in the system's folders. Its dependencies must name
-# the Debian libraries it links.
+# machine) and runs its hosts from there: PYTHONPATH points into the root; the programs and the
+# module find the root's libraries by their relative run path. Its dependencies must name the Debian
+# libraries it links.
 # Usage: check_package.sh PACKAGE.deb
 set -euo pipefail
 package=$1
@@ -17,6 +17,5 @@ for library in libsqlite3 libpq5 libpugixml libsodium libcpp-httplib libxlsxwrit
     [[ $depends == *"$library"* ]] || { echo "the package does not depend on $library: $depends" >&2; exit 1; }
 done
 
-libdir=$(dirname "$(find "$work/root/usr/lib" -name 'libnoxsimplelinks.so.*' -type f)")
-check_hosts "$work/root/usr" "$work/root/usr/lib/python3/dist-packages" "$work" LD_LIBRARY_PATH="$libdir"
+check_hosts "$work/root/usr" "$work/root/usr/lib/python3/dist-packages" "$work"
 echo "$(basename "$package"): simplelinks and the Python module run from an unpacked root"
