@@ -108,7 +108,8 @@ TEST(IRes, DefaultFileComesFromTheEnvironment) {
         EXPECT_EQ(empty.AppName(), components::ResourceTable::kDefaultAppName);
     }
     testsupport::ScopedVariable unset("NOX_RES_FILE", std::nullopt);
-    EXPECT_EQ(IRes().ResFile(), kSample);
+    // The sample, reached through the shipped data folder.
+    EXPECT_TRUE(std::filesystem::equivalent(IRes().ResFile(), kSample)) << IRes().ResFile();
 }
 
 // Every key the library looks up by name; "LBL_" + object type, singular and with "S" appended,
