@@ -1,7 +1,9 @@
-// The methods that remove links: delete a link, unlink and delete a file or another object, remove
-// an object from a modification, withdraw projects' authorization.
+// The methods that change links: create a link, change a link's data, delete a link, unlink and
+// delete a file or another object, remove an object from a modification, withdraw projects'
+// authorization.
 #include <set>
 
+#include "JsonObject.h"
 #include "MethodError.h"
 #include "MethodTable.h"
 #include "PlmNames.h"
@@ -54,27 +56,97 @@ struct LinkEnds {
     int64_t parentId = 0, childId = 0;
 };
 
+// The ends and the path of the link the PARENT_OBJECT, CHILD_OBJECT and LINK1 elements name.
+struct NamedLink {
+    LinkEnds ends;
+    std::string name;
+    std::vector<LinkPath> paths;
+    pugi::xml_node element;
+};
+
+NamedLink ReadNamedLink(MethodContext& context) {
+    NamedLink link;
+    link.ends.parent = context.ReadObject(context.call.RequireRole("PARENT_OBJECT"));
+    link.ends.child = context.ReadObject(context.call.RequireRole("CHILD_OBJECT"));
+    link.element = context.call.Role("LINK1");
+    link.name = Trimmed(link.element.attribute("ID").value());
+    link.paths = LinkPath::Require(context.defs, link.ends.parent.type, link.name, link.ends.child.type);
+    link.ends.parentId = context.FindOne(link.ends.parent);
+    link.ends.childId = context.FindOne(link.ends.child);
+    return link;
+}
+
+[[noreturn]] void NoSuchLink(const NamedLink& link) {
+    throw MethodError(codes::kNotFound, "There is no link " + link.name + " from " + link.ends.parent.Describe() + " to " +
+                                            link.ends.child.Describe());
+}
+
+// The typed value of a link attribute given as NAME or OWNER.NAME; an attribute the link does not
+// have is an unknown name.
+std::pair<const objdefs::AttributeDef*, SqlValue> LinkValue(MethodContext& context, const LinkPath& path,
+                                                             pugi::xml_node attribute) {
+    std::string name = attribute.name();
+    const objdefs::AttributeDef* def =
+        context.defs.LinkAttribute(path.link->name, name.substr(name.find('.') + 1), path.link->from);
+    if (!def) throw MethodError(codes::kUnknownName, "The link " + path.link->name + " has no attribute " + name);
+    return {def, StoredValue(def->type, Trimmed(attribute.text().get()), name)};
+}
+
+// Links the child to the parent by the link LINK1 names, with the attributes it gives; refuses a link
+// that is there already (with those attributes).
+MethodResult CreateLink(MethodContext& context) {
+    NamedLink link = ReadNamedLink(context);
+    const LinkPath& path = link.paths.front();
+    if (!MatchingLinks(context, path, link.ends.parentId, link.ends.childId, link.element).empty())
+        throw MethodError(codes::kRefused, "There is already a link " + link.name + " from " +
+                                               link.ends.parent.Describe() + " to " + link.ends.child.Describe());
+    JsonObject attributes;
+    for (pugi::xml_node attribute : link.element.children())
+        if (attribute.type() == pugi::node_element && !Trimmed(attribute.text().get()).empty()) {
+            auto [def, value] = LinkValue(context, path, attribute);
+            attributes.Add(def->shortName, value);
+        }
+    const int64_t from = path.reversed ? link.ends.childId : link.ends.parentId;
+    const int64_t to = path.reversed ? link.ends.parentId : link.ends.childId;
+    context.store.InsertLink(path.link->table, from, to, attributes.Text());
+    context.RecordHistory(link.ends.parentId, "LINK", link.name + " " + link.ends.child.Describe());
+    return {};
+}
+
+// Sets the attributes PARAMS/LINK_VALUES gives on the links LINK1 chooses; not found when none is.
+MethodResult UpdateLink(MethodContext& context) {
+    NamedLink link = ReadNamedLink(context);
+    const pugi::xml_node values = context.call.Element().child("PARAMS").child("LINK_VALUES");
+    size_t updated = 0;
+    for (const LinkPath& path : link.paths)
+        for (int64_t id : MatchingLinks(context, path, link.ends.parentId, link.ends.childId, link.element)) {
+            for (pugi::xml_node attribute : values.children())
+                if (attribute.type() == pugi::node_element) {
+                    auto [def, value] = LinkValue(context, path, attribute);
+                    context.store.SetLinkAttribute(id, def->shortName, value);
+                }
+            ++updated;
+        }
+    if (updated == 0)
+        NoSuchLink(link);
+    context.RecordHistory(link.ends.parentId, "UPDATE_LINK", link.name + " " + link.ends.child.Describe());
+    return {};
+}
+
 // Removes the link named by PARENT_OBJECT, CHILD_OBJECT and LINK1; raises "not found" when there is
 // no such link.
 LinkEnds RemoveLink(MethodContext& context) {
-    LinkEnds ends{context.ReadObject(context.call.RequireRole("PARENT_OBJECT")),
-                  context.ReadObject(context.call.RequireRole("CHILD_OBJECT"))};
-    pugi::xml_node linkElement = context.call.Role("LINK1");
-    std::string name = Trimmed(linkElement.attribute("ID").value());
-    std::vector<LinkPath> paths = LinkPath::Require(context.defs, ends.parent.type, name, ends.child.type);
-    ends.parentId = context.FindOne(ends.parent);
-    ends.childId = context.FindOne(ends.child);
+    NamedLink link = ReadNamedLink(context);
     size_t removed = 0;
-    for (const LinkPath& path : paths)
-        for (int64_t link : MatchingLinks(context, path, ends.parentId, ends.childId, linkElement)) {
-            context.store.DeleteLink(link);
+    for (const LinkPath& path : link.paths)
+        for (int64_t id : MatchingLinks(context, path, link.ends.parentId, link.ends.childId, link.element)) {
+            context.store.DeleteLink(id);
             ++removed;
         }
     if (removed == 0)
-        throw MethodError(codes::kNotFound, "There is no link " + name + " from " + ends.parent.Describe() + " to " +
-                                                ends.child.Describe());
-    context.RecordHistory(ends.parentId, "UNLINK", name + " " + ends.child.Describe());
-    return ends;
+        NoSuchLink(link);
+    context.RecordHistory(link.ends.parentId, "UNLINK", link.name + " " + link.ends.child.Describe());
+    return link.ends;
 }
 
 MethodResult DeleteLink(MethodContext& context) {
@@ -192,6 +264,16 @@ Right UnlinkRight(MethodContext& context) {
     return context.RightOn(action, child, &parent);
 }
 
+Right LinkRight(MethodContext& context) {
+    ObjectSpec parent = context.ReadObject(context.call.RequireRole("PARENT_OBJECT"));
+    return context.RightOn("LINK_OBJECT", context.ReadObject(context.call.RequireRole("CHILD_OBJECT")), &parent);
+}
+
+Right UpdateLinkRight(MethodContext& context) {
+    ObjectSpec parent = context.ReadObject(context.call.RequireRole("PARENT_OBJECT"));
+    return context.RightOn("UPDATE_LINK", context.ReadObject(context.call.RequireRole("CHILD_OBJECT")), &parent);
+}
+
 // Deleting a file or hard copy from its document, or another object.
 Right DeleteRight(MethodContext& context) {
     ObjectSpec parent = context.ReadObject(context.call.RequireRole("PARENT_OBJECT"));
@@ -214,6 +296,8 @@ Right UnAuthorizeRight(MethodContext& context) {
 }  // namespace
 
 void AddLinkChangeMethods(MethodTable& table) {
+    table.AddChange("CreateLink", CreateLink, LinkRight);
+    table.AddChange("UpdateLink", UpdateLink, UpdateLinkRight);
     table.AddChange("DeleteLink", DeleteLink, UnlinkRight);
     table.AddChange("DeleteLinkWithoutConnection", DeleteLink, UnlinkRight);
     table.AddChange("UnlinkAndDeleteFile", UnlinkAndDelete, DeleteRight);

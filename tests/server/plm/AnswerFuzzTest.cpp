@@ -96,7 +96,7 @@ std::string ReadFile(const std::string& path) {
 // Real requests: the samples of data/requests and requests of the sample data that succeed.
 std::vector<std::string> RealRequests() {
     std::vector<std::string> requests;
-    for (const char* name : {"multi-method.xml", "update-collection.xml", "zerak-query-links.xml"})
+    for (const char* name : {"multi-method.xml", "update-collection.xml", "update-link.xml", "zerak-query-links.xml"})
         requests.push_back(ReadFile(std::string(NOX_DATA_DIR) + "/requests/" + name));
     requests.push_back(QueryLinks("ITEM", kA100B, {"CUSTOMER.CUSTOMER_ID", "CUSTOMER.CITY", "RELATED_CUSTOMER.CUST_ITEM_DES"},
                                   "RELATED_CUSTOMER"));

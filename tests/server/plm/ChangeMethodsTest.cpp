@@ -26,6 +26,14 @@ void PrintTo(const ChangeCase& c, std::ostream* out) { *out << c.name; }
 std::vector<ChangeCase> Cases() {
     const std::string deleteCustomer = LinkRequest("DeleteLink", "ITEM", kA100B, "CUSTOMER", {{"CUSTOMER.CUSTOMER_ID", "C-200"}},
                                                    "RELATED_CUSTOMER", "<CUSTOMER_CAT_NO>NW-5512</CUSTOMER_CAT_NO>", "akhan");
+    const std::string createKeyword = LinkRequest("CreateLink", "ITEM", kA100B, "KEY_GLOSS",
+                                                  {{"KEY_GLOSS.KEYWORD", "STAINLESS"}, {"KEY_GLOSS.KEYWORD_CLASS", "MATERIAL"}},
+                                                  "RELATED_KEYWORD");
+    const std::string updateCustomer = Request(
+        "UpdateLink",
+        "<OBJECTS>" + Obj("PARENT_OBJECT", "ITEM", kA100B) + Obj("CHILD_OBJECT", "CUSTOMER", {{"CUSTOMER.CUSTOMER_ID", "C-200"}}) +
+            Link("RELATED_CUSTOMER", "<CUSTOMER_CAT_NO>NW-5512</CUSTOMER_CAT_NO>") + "</OBJECTS>",
+        "<PARAMS><LINK_VALUES><RELATED_CUSTOMER.CONTROLLED_BY>Quality &lt;QA&gt;</RELATED_CUSTOMER.CONTROLLED_BY></LINK_VALUES></PARAMS>");
     const std::string history =
         ByKeys("QueryObjectVaultHistory", "ITEM", kA100B, {"ITEM_VAULT_HISTORY.CHECK_TYPE", "ITEM_VAULT_HISTORY.USER_NAME"});
     const std::string attach = OnOrder("EoAttachObjectAllSteps", kA300, "true");
@@ -64,6 +72,15 @@ std::vector<ChangeCase> Cases() {
          "ITEM.ITEM_KEY", "A100,P110"},
         {"approval is recorded on the step link", {StepResponse("10", kA100B, "REJECT")}, StepItems("10", "STEP_ATTACHED.APPROVAL"),
          "STEP_ATTACHED.APPROVAL", "REJECTED,APPROVED,NONE"},
+        {"create link adds a keyword", {createKeyword},
+         QueryLinks("ITEM", kA100B, {"KEY_GLOSS.KEYWORD"}, "RELATED_KEYWORD"), "KEY_GLOSS.KEYWORD", "PUMP,STAINLESS"},
+        {"create link with a find number, seen as a parent", {LinkRequest("CreateLink", "ITEM", {{"ITEM.ITEM_KEY", "P130"}, {"ITEM.REVISION", "B"}},
+                                                                          "ITEM", kA100B, "PARENT_LINKS", "<FIND_NO>60</FIND_NO>")},
+         ByKeys("ZerakPartList", "ITEM", kA100B, {"CHILD_LINKS.FIND_NO"}), "CHILD_LINKS.FIND_NO", "10,20,30,40,50,60"},
+        {"update link sets the data of the chosen link", {updateCustomer},
+         QueryLinks("ITEM", kA100B, {"RELATED_CUSTOMER.CONTROLLED_BY"}, "RELATED_CUSTOMER"), "RELATED_CUSTOMER.CONTROLLED_BY",
+         "Sales,Quality <QA>"},
+        {"update link is recorded", {updateCustomer}, history, "ITEM_VAULT_HISTORY.CHECK_TYPE", "CHECK_IN,REVISE,CHECK_OUT,UPDATE_LINK"},
         {"update sets text", {update}, heavyA100, "ITEM.DESCRIPTION", "Quiet <pump> & \"more\" 'x'"},
         {"update sets numbers", {update}, heavyA100, "ITEM.WEIGHT", "45.75"},
         {"update finds the object by its method id",
@@ -118,6 +135,25 @@ TEST(ChangeMethod, UnAuthorizeRefusesTheOwnerProjectAndChangesNothing) {
     EXPECT_EQ(refused.Only().messageCodes.at(0), "E-140003-ERR_UNAUTH_OWNER_PROJ");
     EXPECT_EQ(refused.Only().messageData.at(0), "<Data><Replace Arg1=\"PRJ-2\" Arg2=\"ITEM\" Arg3=\"P140\"/></Data>");
     EXPECT_EQ(server.Fingerprint(), before);
+}
+
+TEST(ChangeMethod, CreateLinkRefusesALinkThatIsThereAndUpdateLinkOneThatIsNot) {
+    SampleServer server;
+    const std::string again = LinkRequest("CreateLink", "ITEM", kA100B, "KEY_GLOSS",
+                                          {{"KEY_GLOSS.KEYWORD", "PUMP"}, {"KEY_GLOSS.KEYWORD_CLASS", "FUNCTION"}}, "RELATED_KEYWORD");
+    EXPECT_EQ(server.Send(again).Only().messageCodes.at(0), "E-000107-REFUSED");
+    const std::string missing = Request(
+        "UpdateLink",
+        "<OBJECTS>" + Obj("PARENT_OBJECT", "ITEM", kA100B) + Obj("CHILD_OBJECT", "CUSTOMER", {{"CUSTOMER.CUSTOMER_ID", "C-200"}}) +
+            Link("RELATED_CUSTOMER", "<CUSTOMER_CAT_NO>ACME-77</CUSTOMER_CAT_NO>") + "</OBJECTS>",
+        "<PARAMS><LINK_VALUES><CONTROLLED_BY>Quality</CONTROLLED_BY></LINK_VALUES></PARAMS>");
+    EXPECT_EQ(server.Send(missing).Only().messageCodes.at(0), "E-000106-NOT_FOUND");
+    const std::string unknown = Request(
+        "UpdateLink",
+        "<OBJECTS>" + Obj("PARENT_OBJECT", "ITEM", kA100B) + Obj("CHILD_OBJECT", "CUSTOMER", {{"CUSTOMER.CUSTOMER_ID", "C-200"}}) +
+            Link("RELATED_CUSTOMER") + "</OBJECTS>",
+        "<PARAMS><LINK_VALUES><COLOUR>red</COLOUR></LINK_VALUES></PARAMS>");
+    EXPECT_EQ(server.Send(unknown).Only().messageCodes.at(0), "E-000105-UNKNOWN_NAME");
 }
 
 }  // namespace
