@@ -7,6 +7,7 @@
 #include "components/noxAttrs/IclsAttributes.h"
 #include "components/noxFind/IclsFind.h"
 #include "components/noxconn2/IConnect.h"
+#include "components/noxdialog/Iclsdialog.h"
 #include "components/noxgrid/IclsGrid.h"
 #include "components/noxhostservices/clshostservices.h"
 #include "components/noxmetadata2/IMetaData.h"
@@ -30,6 +31,7 @@ void RegisterComponents() {
     RegisterClass<IclsPrint>("noxprint.IclsPrint");
     RegisterClass<IclsAttributes>("noxAttrs.IclsAttributes");
     RegisterClass<IclsFind>(IclsFind::kProgId);
+    RegisterClass<Iclsdialog>(Iclsdialog::kProgId);
     RegisterClass<ICommandBars>("noxcbars.ICommandBars");
     RegisterClass<IAuthorization>("noxauth.IAuthorization");
     RegisterClass<clshostservices>(clshostservices::kProgId);

@@ -3,6 +3,7 @@
 // loads them from the server, keeps the tools in step with the selection and the user's rights, and
 // asks its host to act through ExecuteEvent. Hosts drive it by member name; the sources split it by
 // concern: lifecycle and properties, loading, toolbar state and dispatch, grid events, commands.
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -127,6 +128,31 @@ public:
     void DisplayRevFrom() { DisplayRevision("REVISION_FROM", "ctlSimpleLinks:DisplayRevFrom"); }
     void DisplayRevTo() { DisplayRevision("REVISION_TO", "ctlSimpleLinks:DisplayRevTo"); }
 
+    // Picking link sources and pasting them (ctlSimpleLinksSources.cpp).
+    void SelectSource();
+    void SelectSourceCustomer(const Variant& CopyInd = Variant::Missing());
+    void Copy();
+    void CopyObject();
+    void SelectKeywordSource();
+    // Links the objects on the clipboard (of this pane's type) to the parent; a member of this system
+    // beyond the pane's original interface, so that a pick in one pane can be pasted in another.
+    void PasteLinks();
+
+    // Removing links and locking attached objects (ctlSimpleLinksUnlink.cpp).
+    void UnlinkReference();
+    void UnlinkParentChild();
+    void UnlinkChildParent();
+    void RemoveKeyWord();
+    void UnlinkItemCustomer();
+    void UnlinkObjectFromModification();
+    void UnlinkAttachObject();
+    void LockAttachObject();
+    void UnAuthorizeToProject();
+
+    // Editing a link's data in the host's link dialog (ctlSimpleLinksLinkData.cpp).
+    void UpdateItemCustmerLink();
+    void UpdateDocItemLink();
+
     // The child controls and the state a host or a test looks at.
     DispatchPtr Grid() const { return grid_; }
     DispatchPtr ToolBar() const { return toolbar_; }
@@ -236,6 +262,38 @@ private:
     // The resource text of the key, given its parameters.
     std::string ResourceText(const std::string& key, const std::vector<std::string>& parameters = {});
     std::string LabelText() const;
+
+    // The steps the changing commands share (ctlSimpleLinksChanges.cpp; docs/control.md, "Changing
+    // commands").
+    // The key names of ObjectType and the row's texts in their columns; keys Empty when the type has none.
+    void GetRowKeyValues(int32_t row, Variant& keys, Variant& values);
+    // The grid rows of the selection, in the order of the grid's selection list.
+    std::vector<int32_t> SelectedRowList();
+    // Asks before links are removed; true for Yes.
+    bool ConfirmUnlink(const std::string& objectType);
+    // One method's document from the host's request builder, with its objects and parameters (none
+    // when params is empty, so that nothing held from an earlier request travels along).
+    std::string BuildMethodRequest(const std::string& method, const std::string& objects, const std::string& params = {});
+    // Comm's SendRequest: the answer text, the result code and the messages as the comm object gives them.
+    std::string SendRequest(const std::string& request, std::string& resultCode, Variant& messages);
+    // The single-request rule: sends the request; a failure raises 0x800403E8 with "ERROR = [...]".
+    std::string SendSingleRequest(const std::string& request);
+    // The multi-method rules: the requests wrapped in the envelope and sent, one box per failed method;
+    // "OK" when the answer is OK or WARNING or any method failed (and was shown), else "FAILED". Nothing
+    // is sent, and "" answered, when requests is empty.
+    std::string SendMultiMethodRequest(const std::string& requests, const std::string& envelope = "MultiMethodsRequest");
+    // After a change whose status is "OK": Refresh(false), then "SimpleLinkUpdate".
+    void AfterLinkChange(const std::string& status);
+    // Asks (ConfirmUnlink), then one request per selected row (requestOfRow; "" for none) sent as one
+    // multi-method request; the refresh and "SimpleLinkUpdate" when its status is "OK".
+    std::string ChangeSelectedRows(const std::string& objectType, const std::function<std::string(int32_t)>& requestOfRow);
+    std::string UnlinkSelected(const std::string& objectType, const std::string& linkName);
+    // The pane's link to the parent of the kind, as the object definitions name it (the kind when they
+    // name none).
+    std::string LinkToParent(const std::string& objectType, const std::string& linkKind);
+    // An end of the current row's link: the row's object of the type when the grid shows the type's
+    // first key, else the parent (a pane under an item shows no item column).
+    void LinkEnd(const std::string& type, Variant& keys, Variant& values);
 
     // Grid events (ctlSimpleLinksGridEvents.cpp).
     void OnGridEvent(std::string_view event, automation::Arguments& args);

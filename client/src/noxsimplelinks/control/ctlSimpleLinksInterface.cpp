@@ -11,11 +11,6 @@ namespace {
 
 // Public commands not yet available in this build: calling one raises E_NOTIMPL naming it.
 constexpr const char* kPendingMethods[] = {
-    // Link maintenance.
-    "SelectSource", "SelectSourceCustomer", "SelectKeywordSource", "RemoveKeyWord", "UnlinkReference",
-    "UnlinkParentChild", "UnlinkChildParent", "UnlinkAttachObject", "UnlinkItemCustomer",
-    "UnlinkObjectFromModification", "UpdateItemCustmerLink", "UpdateDocItemLink", "UnAuthorizeToProject", "Copy",
-    "CopyObject", "LockAttachObject",
     // Files and hard copies.
     "UnlinkAndDeleteFile", "UnlinkAndDeleteHardCopy", "DisplayStorage", "FindFiles", "FindHardCopy",
     "ShowViewFileDlg", "ShowEditFileDlg", "EditFileInIntegration", "ViewFileInIntegration",
@@ -92,7 +87,24 @@ const automation::MemberTable<ctlSimpleLinks>& ctlSimpleLinks::Members() {
             .Method("ShowFind", &Self::ShowFind)
             .Method("printGrid", &Self::printGrid)
             .Method("DisplayRevFrom", &Self::DisplayRevFrom)
-            .Method("DisplayRevTo", &Self::DisplayRevTo);
+            .Method("DisplayRevTo", &Self::DisplayRevTo)
+            .Method("SelectSource", &Self::SelectSource)
+            .Method("SelectSourceCustomer", [](Self& self, const Variant& copy) { self.SelectSourceCustomer(copy); })
+            .Method("Copy", &Self::Copy)
+            .Method("CopyObject", &Self::CopyObject)
+            .Method("SelectKeywordSource", &Self::SelectKeywordSource)
+            .Method("PasteLinks", &Self::PasteLinks)
+            .Method("UnlinkReference", &Self::UnlinkReference)
+            .Method("UnlinkParentChild", &Self::UnlinkParentChild)
+            .Method("UnlinkChildParent", &Self::UnlinkChildParent)
+            .Method("RemoveKeyWord", &Self::RemoveKeyWord)
+            .Method("UnlinkItemCustomer", &Self::UnlinkItemCustomer)
+            .Method("UnlinkObjectFromModification", &Self::UnlinkObjectFromModification)
+            .Method("UnlinkAttachObject", &Self::UnlinkAttachObject)
+            .Method("LockAttachObject", &Self::LockAttachObject)
+            .Method("UnAuthorizeToProject", &Self::UnAuthorizeToProject)
+            .Method("UpdateItemCustmerLink", &Self::UpdateItemCustmerLink)
+            .Method("UpdateDocItemLink", &Self::UpdateDocItemLink);
         return t;
     }();
     return table;

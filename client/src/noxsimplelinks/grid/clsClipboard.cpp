@@ -98,6 +98,7 @@ const automation::MemberTable<clsClipboard>& clsClipboard::Members() {
             .Method("GetClipboardTypeFormat", &C::GetClipboardTypeFormat)
             .Method("BuildTypeFormat", &C::BuildTypeFormat)
             .Method("ParseTypeFormat", &C::ParseTypeFormat)
+            .Method("putDataOnClipboard", &C::putDataOnClipboard)
             .Method("PutTextOnClipboard", &C::PutTextOnClipboard);
         return t;
     }();
@@ -132,9 +133,13 @@ void clsClipboard::putGridOnClipboard(const Variant& grid, const std::string& ob
         if (!DefineDraggedObjectFormat(objectType, status, flag, formatId)) return;
         const std::string typeFormat = BuildTypeFormat(objectType, status, flag, selected > 1);
         if (typeFormat.empty()) return;
-        PutTextOnClipboard("<NOX_CLIPBOARD><TYPE_FORMAT>" + typeFormat + "</TYPE_FORMAT><XML_DATA>" + records +
-                           "</XML_DATA></NOX_CLIPBOARD>");
+        putDataOnClipboard(typeFormat, records);
     });
+}
+
+void clsClipboard::putDataOnClipboard(const std::string& typeFormat, const std::string& xmlData) {
+    PutTextOnClipboard("<NOX_CLIPBOARD><TYPE_FORMAT>" + typeFormat + "</TYPE_FORMAT><XML_DATA>" + xmlData +
+                       "</XML_DATA></NOX_CLIPBOARD>");
 }
 
 void clsClipboard::putGridOnClipboardAsText(const Variant& grid) {

@@ -36,6 +36,8 @@ public:
     std::string BuildTypeFormat(const std::string& objectType, const std::string& status, bool flag, bool several);
     // The object type, status and flag a type format names; false when it names no type.
     bool ParseTypeFormat(const std::string& typeFormat, std::string& objectType, std::string& status, bool& flag);
+    // Puts data under a type format on the clipboard, in the wrapper the object records travel in.
+    void putDataOnClipboard(const std::string& typeFormat, const std::string& xmlData);
     // Clears the clipboard and puts the text on it as plain text.
     void PutTextOnClipboard(const std::string& text);
 

@@ -27,4 +27,23 @@ std::string AffectedObjects(clsUtils& utils, const std::string& parentType, cons
            "<OUT_OBJECT ID='ITEM'/>" + utils.getSeletedFieldsXml(fields, "ITEM", Variant::Missing()) + "</OBJECTS>";
 }
 
+std::string TwoObjects(clsUtils& utils, const KeyedObject& first, const KeyedObject& second) {
+    return "<OBJECTS>" + utils.getObjByKeysAsXml(first.type, first.keys, first.values, first.role, "") +
+           utils.getObjByKeysAsXml(second.type, second.keys, second.values, second.role, "") + "</OBJECTS>";
+}
+
+std::string LockParams(const std::string& lock) { return "<PARAMS><LOCK>" + lock + "</LOCK></PARAMS>"; }
+
+std::string RecursiveParams() { return "<PARAMS><Recursive>Yes</Recursive></PARAMS>"; }
+
+std::string ProjectObjects(const std::string& objectType, const std::string& key, const std::string& value,
+                           const std::vector<std::string>& projects) {
+    std::string objects = "<OBJECTS><IN_OBJECT ID='" + objectType + "'><" + key + ">" + value + "</" + key + "></IN_OBJECT>";
+    for (size_t i = 0; i < projects.size(); ++i) {
+        const std::string element = "Object" + std::to_string(i);
+        objects += "<" + element + " ID='PROJECT' TYPE='PARAM_ARRAY'><id>" + projects[i] + "</id></" + element + ">";
+    }
+    return objects + "</OBJECTS>";
+}
+
 }  // namespace noxsimplelinks::RequestFragments

@@ -1,8 +1,10 @@
 #pragma once
 // The fragments of request documents the library writes beyond clsUtils's builders, each text in one
-// place: the fixed parameters of a history query, the link criteria of a query and the objects of an
-// affected-objects query.
+// place: the fixed parameters of a history query, the link criteria of a query, the objects of an
+// affected-objects query, and those of the link commands (two
+// objects side by side, the lock of an attached object, the projects whose access is withdrawn).
 #include <string>
+#include <vector>
 
 #include "automation/Variant.h"
 
@@ -21,6 +23,23 @@ std::string LinkCriteriaParams(const std::string& criteria);
 // fields the grid shows.
 std::string AffectedObjects(clsUtils& utils, const std::string& parentType, const automation::Variant& keys,
                             const automation::Variant& values, const automation::Variant& fields);
+
+// "<OBJECTS>" + the first object in its role + the second in its role + "</OBJECTS>", each written by
+// getObjByKeysAsXml.
+struct KeyedObject {
+    std::string type;
+    automation::Variant keys, values;
+    std::string role;
+};
+std::string TwoObjects(clsUtils& utils, const KeyedObject& first, const KeyedObject& second);
+// "<PARAMS><LOCK>" + lock + "</LOCK></PARAMS>".
+std::string LockParams(const std::string& lock);
+// The withdrawal of projects' access always asks for the object's structure too.
+std::string RecursiveParams();
+// The object (its type and first key, the value as given) as IN_OBJECT, then each project as
+// "Object" + i (from 0) of ID 'PROJECT' and TYPE 'PARAM_ARRAY'.
+std::string ProjectObjects(const std::string& objectType, const std::string& key, const std::string& value,
+                           const std::vector<std::string>& projects);
 
 }  // namespace RequestFragments
 }  // namespace noxsimplelinks
