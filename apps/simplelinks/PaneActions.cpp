@@ -144,7 +144,7 @@ private:
 
 bool PaneActions::Any() const {
     return !clicks.empty() || !rightClicks.empty() || !keys.empty() || !moveColumn.empty() || !sorts.empty() ||
-           !tools.empty() || !run.empty() || !exportFile.empty();
+           !tools.empty() || !run.empty() || paste || !exportFile.empty();
 }
 
 void PerformActions(PaneHost& host, const PaneActions& actions, std::ostream& out) {
@@ -165,6 +165,8 @@ void PerformActions(PaneHost& host, const PaneActions& actions, std::ostream& ou
         for (const auto& column : actions.sorts) step([&] { actor.Sort(column); });
         for (const auto& tool : actions.tools) step([&] { actor.Tool(tool); });
         if (!actions.run.empty()) step([&] { actor.Run(actions.run); });
+        if (actions.paste) step([&] { actor.Run({"PasteLinks"}); });
+        host.AwaitAnswer();
         if (!actions.exportFile.empty()) actor.Export(actions.exportFile);
     }
     out << "\nThe pane afterwards:\n\n";

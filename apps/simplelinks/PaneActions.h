@@ -1,8 +1,9 @@
 #pragma once
 // What "show" does to a loaded pane beyond selecting rows, as a person or a host would, in this
 // order: clicks, right clicks (on a row or the header), keys, column moves, header sorts, tool clicks,
-// then one public command of the control run by name (with text arguments), then the export of the
-// grid. A CommandRecorder tells what happened; the pane is printed again afterwards.
+// then one public command of the control run by name (with text arguments), then the paste of the
+// clipboard's objects as new links, then the export of the grid. A CommandRecorder tells what
+// happened; the pane is printed again afterwards, once a refresh a command started has its answer.
 #include <ostream>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@ struct PaneActions {
     std::vector<std::string> sorts;                  // columns whose header is clicked
     std::vector<std::string> tools;                  // tool IDs clicked
     std::vector<std::string> run;                    // the command, then its arguments
+    bool paste = false;                              // links the clipboard's objects to the parent
     std::string exportFile;                          // .csv or .xlsx
     RecorderScript script;
 

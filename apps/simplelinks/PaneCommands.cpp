@@ -19,6 +19,7 @@ struct ShowOptions {
     bool timings = false;
     PaneActions actions;
     std::vector<std::string> answers;
+    std::vector<std::string> edits;  // FIELD=VALUE, entered in the link dialog, which is then confirmed
 };
 
 // "1,3" → {1, 3}; anything else is a bad command line.
@@ -35,6 +36,17 @@ std::vector<int> RowList(const std::string& text) {
         }
     }
     return rows;
+}
+
+// --edit FIELD=VALUE... as the steps of the link dialog: the values entered, then OK.
+std::vector<std::string> LinkDialogSteps(const std::vector<std::string>& edits) {
+    std::vector<std::string> steps{"noxdialog"};
+    for (const std::string& edit : edits) {
+        if (edit.find('=') == std::string::npos) throw std::runtime_error("--edit takes FIELD=VALUE, not \"" + edit + "\"");
+        steps.push_back(edit);
+    }
+    steps.push_back("cmdOK");
+    return steps;
 }
 
 // Runs a command; a failure becomes one line on standard error and exit status 1.
@@ -55,6 +67,7 @@ void AddPaneOptions(CLI::App* command, PaneOptions& options) {
     command->add_option("--parent", options.parent, "The parent: its type, then KEY=VALUE for each key")
         ->required()
         ->expected(1, -1);
+    command->add_option("--param", options.params, "A Params entry a host gives beside the parent's keys: NAME=VALUE");
     command->add_option("--server", options.server, "A server at http://host:port/path instead of the embedded one");
 }
 
@@ -72,6 +85,7 @@ void Show(const ShowOptions& options) {
     if (!options.actions.Any()) return;
     PaneActions actions = options.actions;
     for (const std::string& answer : options.answers) actions.script.answers.push_back(AnswerNamed(answer));
+    if (!options.edits.empty()) actions.script.dialogs.push_back(LinkDialogSteps(options.edits));
     PerformActions(host, actions, std::cout);
 }
 
@@ -107,6 +121,9 @@ void AddPaneCommands(CLI::App& app) {
     showCommand->add_option("--dialog", actions.script.dialogs,
                             "Act in a dialog when it shows: NAME then CONTROL=VALUE to enter a value, BUTTON to press one")
         ->expected(1, -1);
+    showCommand->add_option("--edit", show->edits,
+                            "Change a field in the link dialog and press OK: FIELD=VALUE (repeatable)");
+    showCommand->add_flag("--paste", actions.paste, "Link the objects on the clipboard to the parent (PasteLinks)");
     showCommand->add_option("--export", actions.exportFile, "Write the grid to a .csv or .xlsx file at the end");
     showCommand->callback([show] { Reporting([&] { Show(*show); }); });
 

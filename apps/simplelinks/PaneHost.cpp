@@ -1,3 +1,4 @@
+#include "ProfileClipboard.h"
 #include "PaneHost.h"
 
 #include <chrono>
@@ -41,6 +42,7 @@ void PrepareProcess() {
     static const bool prepared = [] {
         hosting::RegisterAll();
         platform::InstallUi(std::make_shared<platform::ConsoleUi>());
+        platform::InstallClipboard(std::make_shared<ProfileClipboard>());
         return true;
     }();
     (void)prepared;
@@ -132,19 +134,28 @@ void PaneHost::SetParent() {
     control_->SetParentType(type);
     control_->SetParentKeys(List(keys));
     control_->SetParentValues(List(values));
-    // A host also names the parent's attributes in Params ("ITEM.ITEM_KEY" -> "A100").
+    // A host also names the parent's attributes in Params ("ITEM.ITEM_KEY" -> "A100"); --param adds others.
     for (size_t i = 0; i < keys.size(); ++i) control_->Params()->Call("Add", values[i], keys[i]);
+    for (const std::string& param : options_.params) {
+        const size_t equals = param.find('=');
+        if (equals == std::string::npos || equals == 0) throw Failure("--param takes NAME=VALUE, not \"" + param + "\"");
+        control_->Params()->Call("Add", param.substr(equals + 1), param.substr(0, equals));
+    }
 }
 
 void PaneHost::Load() {
     serverMilliseconds_ = 0;
     const auto start = std::chrono::steady_clock::now();
     control_->Refresh();
+    AwaitAnswer();
+    loadMilliseconds_ = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+void PaneHost::AwaitAnswer() {
     if (control_->RequestPending() &&
         !automation::Apartment::Current()->PumpUntil([this] { return !control_->RequestPending(); }, kLoadTimeout)) {
         throw Failure("the server did not answer within 60 seconds");
     }
-    loadMilliseconds_ = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 
 void PaneHost::Select(const std::vector<int>& rows) {

@@ -17,6 +17,7 @@ namespace simplelinks {
 struct PaneOptions {
     std::string pane;
     std::vector<std::string> parent;  // TYPE, then KEY=VALUE for each key
+    std::vector<std::string> params;  // NAME=VALUE entries of Params beyond the parent's keys
     std::string server;               // empty: the embedded sample server
     bool sync = false;
 };
@@ -31,6 +32,8 @@ public:
 
     // Refresh, and for an asynchronous load pumping until the answer is in.
     void Load();
+    // Pumping until a load under way (a command's refresh) has its answer.
+    void AwaitAnswer();
     // The request the control would send; empty when it sends none.
     std::string Request() { return control_->BuildLinksRequest(); }
     // Selects data rows (1-based) as a user's clicks would: a click on the first, Ctrl+clicks on the rest.
