@@ -137,7 +137,7 @@ TEST(Unlink, AParentLinkIsChosenByItsFindNumber) {
     SamplePane pane("WHERE_USED", "ITEM", {"ITEM.ITEM_KEY", "ITEM.REVISION"}, {"P140", "A"});
     pane.Select("ITEM.ITEM_KEY", {"A100"});
     SentRequests sent;
-    pane.Call("UnlinkChildParent");
+    ASSERT_TRUE(pane.Toolbar().ClickTool("ID_Prop_Unlink_Parent"));  // mapped to UnlinkChildParent
     const std::string multi = sent.Of("MultiMethodsRequest");
     EXPECT_NE(multi.find(Escaped("<CHILD_OBJECT ID=\"ITEM\" TYPE=\"\"><ITEM.ITEM_KEY>A100</ITEM.ITEM_KEY>")), std::string::npos);
     EXPECT_NE(multi.find(Escaped("<LINK1  ID=\"PARENT_LINKS\"><FIND_NO>40</FIND_NO> </LINK1>")), std::string::npos) << multi;
