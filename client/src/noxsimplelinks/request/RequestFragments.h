@@ -1,8 +1,8 @@
 #pragma once
 // The fragments of request documents the library writes beyond clsUtils's builders, each text in one
 // place: the fixed parameters of a history query, the link criteria of a query, the objects of an
-// affected-objects query, and those of the link commands (two
-// objects side by side, the lock of an attached object, the projects whose access is withdrawn).
+// affected-objects query, and those of the link commands (two objects side by side, the lock of an
+// attached object, the projects whose access is withdrawn).
 #include <string>
 #include <vector>
 
