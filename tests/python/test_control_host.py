@@ -5,7 +5,6 @@ import atexit
 import os
 import pathlib
 import shutil
-import subprocess
 import tempfile
 import time
 import unittest
@@ -19,6 +18,7 @@ os.environ["APPDATA"] = os.path.join(_home, "AppData")
 os.environ["ALLUSERSPROFILE"] = str(SOURCE / "data" / "allusers")
 
 import noxsimplelinks as nox  # noqa: E402  (the profile must be chosen first)
+import plain_server  # noqa: E402
 
 
 class ExecuteEvents:
@@ -33,13 +33,8 @@ class PythonHost(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         program = pathlib.Path(nox.__file__).resolve().parents[1] / "bin" / "simplelinks"
-        cls.server = subprocess.Popen(
-            [str(program), "serve", "--db", os.path.join(_home, "plm.db"), "--port", "0", "--no-auth"],
-            stdout=subprocess.PIPE, text=True)
-        cls.url = cls.server.stdout.readline().strip()
+        cls.url = plain_server.serve_for(cls, program, _home)
         os.environ["NOX_SERVER_URL"] = cls.url  # where the control's own asynchronous sends go
-        cls.addClassCleanup(cls.server.__exit__, None, None, None)  # waits for it and closes its output
-        cls.addClassCleanup(cls.server.terminate)
 
     def place_control(self, comm=nox.Nothing):
         site = nox.CreateObject("Platform.ControlSite")

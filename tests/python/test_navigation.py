@@ -21,6 +21,7 @@ os.environ["APPDATA"] = os.path.join(_home, "AppData")
 os.environ["ALLUSERSPROFILE"] = str(SOURCE / "data" / "allusers")
 
 import noxsimplelinks as nox  # noqa: E402  (the profile must be chosen first)
+import plain_server  # noqa: E402
 
 PROGRAM = pathlib.Path(nox.__file__).resolve().parents[1] / "bin" / "simplelinks"
 SHEET = "{http://schemas.openxmlformats.org/spreadsheetml/2006/main}"
@@ -81,12 +82,7 @@ class Host:
 class PaneFromPython(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.server = subprocess.Popen(
-            [str(PROGRAM), "serve", "--db", os.path.join(_home, "plm.db"), "--port", "0", "--no-auth"],
-            stdout=subprocess.PIPE, text=True)
-        cls.url = cls.server.stdout.readline().strip()
-        cls.addClassCleanup(cls.server.__exit__, None, None, None)
-        cls.addClassCleanup(cls.server.terminate)
+        cls.url = plain_server.serve_for(cls, PROGRAM, _home)
 
     def setUp(self):
         nox.ui.reset()
