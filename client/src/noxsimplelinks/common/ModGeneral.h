@@ -13,8 +13,11 @@ namespace noxsimplelinks::ModGeneral {
 // The library's application name, shown in error reports and as the default title of its boxes.
 inline constexpr const char* kApplicationName = platform::kApplicationName;
 
-// Message-box icons.
+// Message-box buttons and icons.
+inline constexpr int kOkOnly = 0;
+inline constexpr int kYesNo = 4;
 inline constexpr int kIconCritical = 16;
+inline constexpr int kIconQuestion = 32;
 inline constexpr int kIconExclamation = 48;
 // Mouse pointers: the hourglass while a long operation runs, the default afterwards.
 inline constexpr int kPointerHourglass = 11;

@@ -17,10 +17,6 @@ using automation::Variant;
 
 namespace {
 
-constexpr int kYesNo = 4;
-constexpr int kIconQuestion = 32;
-constexpr int kOkOnly = 0;
-
 // Entry (row, 0) of a two-dimensional array of messages; "" where there is none.
 std::string MessageAt(const automation::SafeArray& messages, int32_t row) {
     if (messages.Dimensions() != 2 || row > messages.UBound(1)) return {};
@@ -53,7 +49,8 @@ bool ctlSimpleLinks::ConfirmUnlink(const std::string& objectType) {
         GetSelectionState() == "MRS"
             ? ResourceText("MSG_UNLINK_SELECTED_OBJECTS", {std::to_string(Fg().Get("SelectedRows").ToLong())})
             : ResourceText("MSG_UNLINK_SELECTED_OBJECT", {ResourceText("LBL_" + objectType)});
-    return platform::Ui().MsgBox(text, kYesNo + kIconQuestion, ResourceText("MSG_TITLE_ARE_YOU_SURE")) ==
+    return platform::Ui().MsgBox(text, ModGeneral::kYesNo + ModGeneral::kIconQuestion,
+                                 ResourceText("MSG_TITLE_ARE_YOU_SURE")) ==
            platform::kAnswerYes;
 }
 
@@ -100,8 +97,8 @@ std::string ctlSimpleLinks::SendMultiMethodRequest(const std::string& requests, 
     for (int32_t i = 1, count = automation::CallOn(responses, "Count").ToLong(); i <= count; ++i) {
         const Variant response = automation::CallOn(responses, "Item", i);
         if (automation::CallOn(response, "ResultCode").TextOr("") != "FAILED") continue;
-        platform::Ui().MsgBox("ERROR = [" + FirstDescription(response) + "]", kOkOnly + ModGeneral::kIconExclamation,
-                              ModGeneral::kApplicationName);
+        platform::Ui().MsgBox("ERROR = [" + FirstDescription(response) + "]",
+                              ModGeneral::kOkOnly + ModGeneral::kIconExclamation, ModGeneral::kApplicationName);
         anyFailed = true;
     }
     resultCode = automation::Upper(resultCode);

@@ -23,7 +23,6 @@ using RequestFragments::KeyedObject;
 
 namespace {
 
-constexpr int kYesNo = 4;
 constexpr const char* kSendFailed = "Faild to send Request";
 constexpr const char* kOwnerProjectCode = "E-140003-ERR_UNAUTH_OWNER_PROJ";
 
@@ -207,8 +206,8 @@ void ctlSimpleLinks::LockAttachObject() {
 void ctlSimpleLinks::UnAuthorizeToProject() {
     ReportedStep("ctlSimpleLinks:UnAuthorizeToProject", [&] {
         const std::string question = ResourceText("MSG_REMOVE_AUTHORIZATION", {ResourceText("LBL_" + parentType_)});
-        if (platform::Ui().MsgBox(question, kYesNo + ModGeneral::kIconExclamation, ResourceText("TTL_REMOVE_AUTHORIZATION")) !=
-            platform::kAnswerYes)
+        const int buttons = ModGeneral::kYesNo + ModGeneral::kIconExclamation;
+        if (platform::Ui().MsgBox(question, buttons, ResourceText("TTL_REMOVE_AUTHORIZATION")) != platform::kAnswerYes)
             return;
         std::vector<std::string> projects;
         for (int32_t row : SelectedRowList()) {
