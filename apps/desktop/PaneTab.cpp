@@ -113,8 +113,8 @@ void PaneTab::Sync() {
 }
 
 void PaneTab::Acted(const QPoint& at, bool headerMenu) {
-    Sync();
     QMenu* menu = tools_->TakeRequestedPopup();
+    Sync();
     if (!menu && !headerMenu) return;
     if (!menu) {
         menu = new QMenu(this);

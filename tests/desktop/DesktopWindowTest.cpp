@@ -204,23 +204,28 @@ TEST_F(DesktopWindowTest, ClicksAndCtrlASelectRowsAndTheToolsFollow) {
 }
 
 TEST_F(DesktopWindowTest, RightClicksOpenThePanesMenuAndTheColumnMenuWithTheExport) {
+    Open("DOC", "DOC_ID=D100 REVISION=B");
+    {
+        PaneTab& files = Show("FILES");
+        GridView& view = files.Grid();
+        QTest::mouseClick(view.viewport(), Qt::RightButton, {}, CellCenter(view, 0, FirstVisibleColumn(view)));
+        ASSERT_NE(files.OpenMenu(), nullptr);
+        EXPECT_TRUE(files.OpenMenu()->isVisible());
+        platform::ToolbarControl& toolbar = ToolbarOf(files);
+        EXPECT_EQ(toolbar.LastPopupMenu(), "ID_Prop_PopUp_File");
+        std::vector<std::string> shown, modelled;
+        for (QAction* action : files.OpenMenu()->actions()) shown.push_back(action->objectName().toStdString());
+        for (const auto& item : toolbar.ToolById("ID_Prop_PopUp_File")->Menu()->Tools()->Items())
+            if (item->Visible()) modelled.push_back(item->ID());
+        EXPECT_EQ(shown, modelled);
+        files.OpenMenu()->close();
+        QApplication::processEvents();
+    }
+
     Open("ITEM", "ITEM_KEY=A100 REVISION=B");
     PaneTab& tab = Show("DOCUMENTS");
     GridView& view = tab.Grid();
     platform::ToolbarControl& toolbar = ToolbarOf(tab);
-
-    QTest::mouseClick(view.viewport(), Qt::RightButton, {}, CellCenter(view, 0, FirstVisibleColumn(view)));
-    ASSERT_NE(tab.OpenMenu(), nullptr);
-    EXPECT_TRUE(tab.OpenMenu()->isVisible());
-    const std::string rowMenu = toolbar.LastPopupMenu();
-    ASSERT_FALSE(rowMenu.empty());
-    std::vector<std::string> shown, modelled;
-    for (QAction* action : tab.OpenMenu()->actions()) shown.push_back(action->objectName().toStdString());
-    for (const auto& item : toolbar.ToolById(rowMenu)->Menu()->Tools()->Items())
-        if (item->Visible()) modelled.push_back(item->ID());
-    EXPECT_EQ(shown, modelled);
-    tab.OpenMenu()->close();
-    QApplication::processEvents();
 
     const int title = view.Grid().ColIndex("DOC.TITLE");
     ASSERT_GE(title, 0);
@@ -263,12 +268,20 @@ TEST_F(DesktopWindowTest, AHeaderClickSortsAndADraggedColumnMovesInTheModel) {
     }
     ExpectViewShowsModels(tab);
 
-    const int id = grid.ColIndex("DOC.DOC_ID"), revision = grid.ColIndex("DOC.REVISION");
+    // As a drag of the header does: a movable column moves in the grid, an unmovable one stays.
     QHeaderView* header = view.horizontalHeader();
-    header->moveSection(header->visualIndex(revision), header->visualIndex(id));  // as a drag of the header does
-    QApplication::processEvents();
-    EXPECT_EQ(grid.ColKey(id), "DOC.REVISION");
-    EXPECT_EQ(grid.ColKey(revision), "DOC.DOC_ID");
+    auto drag = [&](const char* from, const char* to) {
+        header->moveSection(header->visualIndex(grid.ColIndex(from)), header->visualIndex(grid.ColIndex(to)));
+        QApplication::processEvents();
+    };
+    const int type = grid.ColIndex("DOC.DOC_TYPE");
+    drag("DOC.DOC_TYPE", "DOC.STATUS");
+    EXPECT_EQ(grid.ColKey(status), "DOC.DOC_TYPE");
+    EXPECT_EQ(grid.ColKey(type), "DOC.STATUS");
+    ExpectViewShowsModels(tab);
+    const int id = grid.ColIndex("DOC.DOC_ID");
+    drag("DOC.DOC_ID", "DOC.DOC_TYPE");
+    EXPECT_EQ(grid.ColIndex("DOC.DOC_ID"), id);
     ExpectViewShowsModels(tab);
     Screenshot(*window_, "DOCUMENTS-sorted");
 }
@@ -292,8 +305,8 @@ TEST_F(DesktopWindowTest, AToolThatCannotActAsksInAMessageBox) {
 }
 
 TEST_F(DesktopWindowTest, TheFindToolShowsTheFindDialogWhichSelectsTheRowFound) {
-    Open("DOC", "DOC_ID=D100 REVISION=B");
-    PaneTab& tab = Show("FILES");
+    Open("ITEM", "ITEM_KEY=A100 REVISION=B");
+    PaneTab& tab = Show("DOCUMENTS");
     QAction* find = tab.Tools().Action("ID_Prop_Find");
     ASSERT_NE(find, nullptr);
     QTest::mouseClick(tab.Tools().widgetForAction(find), Qt::LeftButton);
@@ -301,15 +314,14 @@ TEST_F(DesktopWindowTest, TheFindToolShowsTheFindDialogWhichSelectsTheRowFound) 
     ASSERT_TRUE(QTest::qWaitFor([&] { return (dialog = ShownDialog("noxFind")) != nullptr; }, 2000));
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
-    QTest::keyClicks(qobject_cast<QLineEdit*>(dialog->Widget("txtFind")), "F1004");
+    QTest::keyClicks(qobject_cast<QLineEdit*>(dialog->Widget("txtFind")), "D200");
     QTest::mouseClick(qobject_cast<QPushButton*>(dialog->Widget("cmdFind")), Qt::LeftButton);
     EXPECT_EQ(qobject_cast<QLabel*>(dialog->Widget("lblResult"))->text(), "1 row found");
     Screenshot(*dialog, "noxFind");
     tab.Sync();
     platform::FlexGrid& grid = tab.Grid().Grid();
     ASSERT_EQ(grid.SelectedRows(), 1);
-    const int fileId = grid.ColIndex("FILE.FILE_ID");
-    EXPECT_EQ(grid.TextMatrix(grid.SelectedRow(0), fileId), "F1004");
+    EXPECT_EQ(grid.TextMatrix(grid.SelectedRow(0), grid.ColIndex("DOC.DOC_ID")), "D200");
     ExpectViewShowsModels(tab);
     QTest::mouseClick(qobject_cast<QPushButton*>(dialog->Widget("cmdClose")), Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([] { return ShownDialog("noxFind") == nullptr; }, 2000));
