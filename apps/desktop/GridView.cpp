@@ -96,10 +96,12 @@ void GridView::mousePressEvent(QMouseEvent* event) {
     if (!index.isValid()) return;
     const int16_t shift = ShiftBits(event->modifiers());
     const int32_t row = model_.GridRow(index.row());
-    if (event->button() == Qt::LeftButton) user_.Click(row, index.column(), shift);
-    else if (event->button() == Qt::RightButton) user_.RightClick(row, index.column(), shift);
-    else return;
-    emit acted(event->globalPosition().toPoint(), false);
+    const Qt::MouseButton button = event->button();
+    if (button != Qt::LeftButton && button != Qt::RightButton) return;
+    Act([&] {
+        if (button == Qt::LeftButton) user_.Click(row, index.column(), shift);
+        else user_.RightClick(row, index.column(), shift);
+    }, event->globalPosition().toPoint());
 }
 
 void GridView::keyPressEvent(QKeyEvent* event) {
@@ -110,21 +112,20 @@ void GridView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     // Qt's key codes of letters and digits are the grid's key codes.
-    user_.PressKey(static_cast<int16_t>(key), ShiftBits(event->modifiers()));
-    emit acted(viewport()->mapToGlobal(visualRect(currentIndex()).center()), false);
+    Act([&] { user_.PressKey(static_cast<int16_t>(key), ShiftBits(event->modifiers())); },
+        viewport()->mapToGlobal(visualRect(currentIndex()).center()));
 }
 
 void GridView::HeaderClicked(int col) {
     if (syncing_) return;
-    user_.Click(0, col, ShiftBits(QGuiApplication::keyboardModifiers()));
-    emit acted(QCursor::pos(), false);
+    Act([&] { user_.Click(0, col, ShiftBits(QGuiApplication::keyboardModifiers())); }, QCursor::pos());
 }
 
 void GridView::HeaderRightClicked(const QPoint& at) {
     const int col = horizontalHeader()->logicalIndexAt(at);
     if (col < 0) return;
-    user_.RightClick(0, col, ShiftBits(QGuiApplication::keyboardModifiers()));
-    emit acted(horizontalHeader()->viewport()->mapToGlobal(at), true);
+    Act([&] { user_.RightClick(0, col, ShiftBits(QGuiApplication::keyboardModifiers())); },
+        horizontalHeader()->viewport()->mapToGlobal(at), true);
 }
 
 void GridView::ColumnDragged(int col, int fromVisual, int toVisual) {
@@ -134,8 +135,7 @@ void GridView::ColumnDragged(int col, int fromVisual, int toVisual) {
     syncing_ = true;
     header->moveSection(toVisual, fromVisual);
     syncing_ = false;
-    user_.MoveColumn(col, header->logicalIndex(toVisual));
-    emit acted(QCursor::pos(), false);
+    Act([&] { user_.MoveColumn(col, header->logicalIndex(toVisual)); }, QCursor::pos());
 }
 
 void GridView::ColumnResized(int col, int, int newWidth) {
@@ -148,8 +148,18 @@ void GridView::ColumnResized(int col, int, int newWidth) {
 void GridView::CommitResizes() {
     if (resizing_.empty()) return;
     const std::map<int, int> resized = std::exchange(resizing_, {});
-    for (auto [col, width] : resized) user_.ResizeColumn(col, TwipsOf(width));
-    emit acted(QCursor::pos(), false);
+    Act([&] {
+        for (auto [col, width] : resized) user_.ResizeColumn(col, TwipsOf(width));
+    }, QCursor::pos());
+}
+
+void GridView::Act(const std::function<void()>& action, const QPoint& at, bool headerMenu) {
+    try {
+        action();
+    } catch (const std::exception&) {
+        // The grid refused (a cell outside it, a width it does not take): the view shows it unchanged.
+    }
+    emit acted(at, headerMenu);
 }
 
 bool GridView::eventFilter(QObject* watched, QEvent* event) {

@@ -5,6 +5,7 @@
 // then shows what the model holds: columns, widths, hidden columns, the selection, the sort order.
 #include <QPoint>
 #include <QTableView>
+#include <functional>
 #include <map>
 
 #include "GridModel.h"
@@ -36,6 +37,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Runs a person's action on the grid and tells of it; an action the grid refuses changes nothing.
+    void Act(const std::function<void()>& action, const QPoint& at, bool headerMenu = false);
     void ConnectHeader();
     void HeaderClicked(int col);
     void HeaderRightClicked(const QPoint& at);

@@ -65,7 +65,7 @@ QAction* ToolbarView::MakeAction(const std::shared_ptr<platform::Tool>& tool) {
             menu->clear();
             if (!dropDown) {
                 FillMenu(menu, id);
-            } else if (toolbar_.RequestPopup(id) && PopupRequested()) {
+            } else if (RequestPopup(id) && PopupRequested()) {
                 popupsSeen_ = toolbar_.PopupMenus().size();
                 FillMenu(menu, toolbar_.LastPopupMenu());
             }
@@ -112,13 +112,25 @@ QMenu* ToolbarView::TakeRequestedPopup() {
     return menu;
 }
 
+bool ToolbarView::RequestPopup(const std::string& id) {
+    try {
+        return toolbar_.RequestPopup(id);
+    } catch (const std::exception&) {
+        return false;  // a tool gone from the toolbar since it was drawn
+    }
+}
+
 QAction* ToolbarView::Action(const std::string& id) const {
     auto found = actions_.find(id);
     return found == actions_.end() ? nullptr : found->second;
 }
 
 void ToolbarView::Click(const std::string& id) {
-    toolbar_.ClickTool(id);
+    try {
+        toolbar_.ClickTool(id);
+    } catch (const std::exception&) {
+        // A tool gone from the toolbar since it was drawn: nothing to click.
+    }
     emit acted();
 }
 

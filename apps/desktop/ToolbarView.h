@@ -36,6 +36,7 @@ private:
     void ShowTool(QAction* action, const platform::Tool& tool) const;
     void FillMenu(QMenu* menu, const std::string& menuId);
     void Click(const std::string& id);
+    bool RequestPopup(const std::string& id);
     bool PopupRequested() const { return toolbar_.PopupMenus().size() > popupsSeen_; }
 
     platform::ToolbarControl& toolbar_;

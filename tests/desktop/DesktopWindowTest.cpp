@@ -245,7 +245,7 @@ TEST_F(DesktopWindowTest, RightClicksOpenThePanesMenuAndTheColumnMenuWithTheExpo
     ExpectViewShowsModels(tab);
 }
 
-TEST_F(DesktopWindowTest, AHeaderClickSortsAndADraggedColumnMovesInTheModel) {
+TEST_F(DesktopWindowTest, AHeaderClickSortsAndDraggedColumnsMoveAndResizeInTheModel) {
     Open("ITEM", "ITEM_KEY=A100 REVISION=B");
     PaneTab& tab = Show("DOCUMENTS");
     GridView& view = tab.Grid();
@@ -282,6 +282,13 @@ TEST_F(DesktopWindowTest, AHeaderClickSortsAndADraggedColumnMovesInTheModel) {
     const int id = grid.ColIndex("DOC.DOC_ID");
     drag("DOC.DOC_ID", "DOC.DOC_TYPE");
     EXPECT_EQ(grid.ColIndex("DOC.DOC_ID"), id);
+    ExpectViewShowsModels(tab);
+
+    // A border let go at a new place gives the column its width in the grid.
+    const int moved = grid.ColIndex("DOC.STATUS");
+    const int wider = PixelsOf(grid.ColWidth(moved)) + 40;
+    header->resizeSection(moved, wider);
+    EXPECT_EQ(grid.ColWidth(moved), TwipsOf(wider));
     ExpectViewShowsModels(tab);
     Screenshot(*window_, "DOCUMENTS-sorted");
 }
