@@ -2,22 +2,19 @@
 
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <set>
 
+#include "ApartmentPump.h"
 #include "PaneHost.h"
 #include "PaneTab.h"
 #include "ParentChooser.h"
-#include "automation/Apartment.h"
 #include "automation/AutomationError.h"
 #include "platform/xml/XmlDocument.h"
 
 namespace desktop {
 
 namespace {
-
-constexpr int kPumpIntervalMs = 15;
 
 // The example parents of the panes, each once, in the file's order.
 std::vector<std::string> SampleParents(const std::vector<simplelinks::PaneEntry>& panes) {
@@ -40,7 +37,7 @@ MainWindow::MainWindow(const std::string& server, QWidget* parent) : QMainWindow
     panesDocument_ = std::make_shared<platform::XmlDocument>();
     panesDocument_->Call("load", simplelinks::PanesFilePath());
     auto* central = new QWidget(this);
-    chooser_ = new ParentChooser(SampleParents(panes_), central);
+    chooser_ = new ParentChooser(SampleParents(panes_), ServerObjects(server_), central);
     tabs_ = new QTabWidget(central);
     tabs_->setDocumentMode(true);
     auto* layout = new QVBoxLayout(central);
@@ -49,9 +46,7 @@ MainWindow::MainWindow(const std::string& server, QWidget* parent) : QMainWindow
     setCentralWidget(central);
     connect(chooser_, &ParentChooser::chosen, this, &MainWindow::Open);
     connect(chooser_, &ParentChooser::refused, this, &MainWindow::Say);
-    pump_ = new QTimer(this);
-    connect(pump_, &QTimer::timeout, this, &MainWindow::Pump);
-    pump_->start(kPumpIntervalMs);
+    connect(&ApartmentPump::Instance(), &ApartmentPump::pumped, this, &MainWindow::Sync);
     resize(1100, 640);
 }
 
@@ -98,8 +93,7 @@ bool MainWindow::Loading() const {
     return false;
 }
 
-void MainWindow::Pump() {
-    if (automation::Apartment::Current()->Pump() == 0) return;
+void MainWindow::Sync() {
     for (PaneTab* tab : PaneTabs()) tab->Sync();
 }
 

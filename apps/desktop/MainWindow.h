@@ -1,8 +1,7 @@
 #pragma once
 // The object window: the parent chooser, then one tab per pane of the panes file that lists
-// anything for the parent, each loading as it opens. The window pumps the apartment from Qt's
-// event loop, so that answers arriving from the server fill their panes while the window stays
-// responsive.
+// anything for the parent, each loading as it opens. Answers arriving from the server fill their
+// panes as the apartment is pumped from Qt's event loop, while the window stays responsive.
 #include <QMainWindow>
 #include <string>
 #include <vector>
@@ -12,7 +11,6 @@
 #include "automation/Dispatch.h"
 
 class QTabWidget;
-class QTimer;
 
 namespace desktop {
 
@@ -35,7 +33,7 @@ public:
     bool Loading() const;
 
 private:
-    void Pump();
+    void Sync();
     void Say(const QString& text);
 
     std::string server_;
@@ -43,7 +41,6 @@ private:
     automation::DispatchPtr panesDocument_;
     ParentChooser* chooser_;
     QTabWidget* tabs_;
-    QTimer* pump_;
 };
 
 }  // namespace desktop
