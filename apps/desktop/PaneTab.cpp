@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "GridView.h"
+#include "ServerComm.h"
 #include "ToolbarView.h"
 #include "automation/ObjectFactory.h"
 #include "automation/SafeArray.h"
@@ -28,15 +29,6 @@ Variant List(const std::vector<std::string>& values) {
     return Variant(automation::SafeArray::Of(std::move(items)));
 }
 
-// The communication object that reaches a served server.
-DispatchPtr CommOn(const std::string& server) {
-    DispatchPtr comm = automation::CreateObject("noxsimplelinks.clsCommWrapper2");
-    if (!comm->Call("Init", server, int32_t{0}, std::string(), "noxcomm2.Icomm").ToBool())
-        throw std::runtime_error("cannot reach the server " + server + ": " +
-                                 comm->Get("LastCommError").ToObject()->Get("Description").TextOr(""));
-    return comm;
-}
-
 }  // namespace
 
 PaneTab::PaneTab(const std::string& pane, const std::string& label, DispatchPtr section, const ParentObject& parent,
@@ -51,10 +43,15 @@ PaneTab::PaneTab(const std::string& pane, const std::string& label, DispatchPtr 
     font.setPointSizeF(font.pointSizeF() * 1.2);
     title_->setFont(font);
     busy_ = new QProgressBar(this);
+    busy_->setObjectName("busy");
     busy_->setRange(0, 0);
     busy_->setMaximumHeight(6);
     busy_->setTextVisible(false);
     busy_->hide();
+    moment_ = new QTimer(this);
+    moment_->setSingleShot(true);
+    moment_->setInterval(kMomentMs);
+    connect(moment_, &QTimer::timeout, busy_, &QWidget::show);
     tools_ = new ToolbarView(dynamic_cast<platform::ToolbarControl&>(*control_->ToolBar()), this);
     grid_ = new GridView(dynamic_cast<platform::FlexGrid&>(*control_->Grid()), this);
     auto* layout = new QVBoxLayout(this);
@@ -68,7 +65,7 @@ PaneTab::PaneTab(const std::string& pane, const std::string& label, DispatchPtr 
 
 void PaneTab::PlaceControl(DispatchPtr section, const ParentObject& parent, const std::string& server) {
     site_ = std::make_shared<platform::ControlSite>();
-    if (!server.empty()) site_->SetComm(Variant(CommOn(server)));
+    if (!server.empty()) site_->SetComm(Variant(ServerComm(server)));
     site_->SetHost(Variant(automation::CreateObject("noxhostservices.clshostservices")));
     control_ = std::dynamic_pointer_cast<noxsimplelinks::ctlSimpleLinks>(automation::CreateObject("noxsimplelinks.ctlSimpleLinks"));
     control_->Set("Container", Variant(DispatchPtr(site_)));
@@ -102,14 +99,22 @@ bool PaneTab::Applies() {
 
 void PaneTab::Load() {
     control_->Call("Refresh");
-    if (Loading()) QTimer::singleShot(kMomentMs, this, [this] { busy_->setVisible(Loading()); });
     Sync();
 }
 
 void PaneTab::Sync() {
     grid_->Sync();
     tools_->Sync();
-    if (!Loading()) busy_->hide();
+    ShowBusy();
+}
+
+void PaneTab::ShowBusy() {
+    if (!Loading()) {
+        moment_->stop();
+        busy_->hide();
+    } else if (!moment_->isActive() && busy_->isHidden()) {
+        moment_->start();
+    }
 }
 
 void PaneTab::Acted(const QPoint& at, bool headerMenu) {

@@ -16,6 +16,7 @@
 class QLabel;
 class QMenu;
 class QProgressBar;
+class QTimer;
 
 namespace desktop {
 
@@ -37,7 +38,8 @@ public:
     // Refresh; an asynchronous load completes when the window pumps the apartment.
     void Load();
     bool Loading() const { return control_->RequestPending(); }
-    // Shows the grid, the toolbar and the busy bar as their models are now.
+    // Shows the grid, the toolbar and the busy bar as their models are now (the window calls it
+    // after every answer, the tab after every action).
     void Sync();
 
     GridView& Grid() { return *grid_; }
@@ -53,6 +55,8 @@ signals:
 private:
     void PlaceControl(automation::DispatchPtr section, const ParentObject& parent, const std::string& server);
     void Acted(const QPoint& at, bool headerMenu);
+    // The busy bar shows once a load has taken longer than a moment, whatever started it.
+    void ShowBusy();
     void AddExportActions(QMenu* menu);
     void Export(const QString& suffix);
 
@@ -62,6 +66,7 @@ private:
     int eventCookie_ = 0;
     QLabel* title_ = nullptr;
     QProgressBar* busy_ = nullptr;
+    QTimer* moment_ = nullptr;
     ToolbarView* tools_ = nullptr;
     GridView* grid_ = nullptr;
     QMenu* openMenu_ = nullptr;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ParentObject.h"
+#include "ServerObjects.h"
 
 class QComboBox;
 class QLineEdit;
@@ -15,12 +16,14 @@ namespace desktop {
 class ParentChooser : public QWidget {
     Q_OBJECT
 public:
-    // samples: "TYPE KEY=VALUE ..." each.
-    explicit ParentChooser(const std::vector<std::string>& samples, QWidget* parent = nullptr);
+    // samples: "TYPE KEY=VALUE ..." each; objects: where the typed type's objects are looked up.
+    ParentChooser(const std::vector<std::string>& samples, ServerObjects objects, QWidget* parent = nullptr);
 
     // Fills in a parent and opens it, as a person would.
     void Choose(const std::string& type, const std::string& keyValues);
     void OpenTyped();
+    // Lists the objects of the typed type on the server, for a pick among them.
+    void Browse();
 
 signals:
     void chosen(const desktop::ParentObject& parent);
@@ -28,8 +31,11 @@ signals:
 
 private:
     void Pick(int index);
+    void PickObject(int index);
 
+    ServerObjects objects_;
     QComboBox* samples_;
+    QComboBox* found_;
     QLineEdit* type_;
     QLineEdit* keys_;
 };

@@ -1,28 +1,39 @@
 // The desktop window on the sample, driven as a person drives it: every sample parent's panes
 // loaded and compared with their models, rows clicked, Ctrl+A, right clicks, a header sort, a column
-// dragged, tools pressed, a message box answered, the find dialog used. Screenshots of every pane go
-// to the build folder.
+// dragged, tools and drop-down menus pressed, a message box answered, the find dialog used, rows
+// copied to the system clipboard, the grid exported; and a window on a served server, its parent
+// picked among the server's objects, showing the busy bar while the server keeps it waiting.
+// Screenshots of every pane go to the build folder.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QClipboard>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QStatusBar>
 #include <QToolButton>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <set>
+#include <thread>
 
 #include "DesktopSession.h"
 #include "DialogView.h"
@@ -40,6 +51,31 @@ namespace desktop {
 namespace {
 
 constexpr int kLoadTimeoutMs = 30000;
+
+// The test's own folder (profile, stores, exports), made by main.
+std::filesystem::path testHome;
+
+// The reference server served by the command-line host on a free port, without login, on a store of
+// its own filled from the sample. It can be paused (SIGSTOP), as a server that keeps its clients waiting.
+class ServedServer {
+public:
+    explicit ServedServer(const std::filesystem::path& store) {
+        process_.start(NOX_SIMPLELINKS, {"serve", "--db", QString::fromStdString(store.string()), "--port", "0", "--no-auth"});
+        if (process_.waitForReadyRead(kLoadTimeoutMs)) url_ = process_.readLine().trimmed().toStdString();
+    }
+    ~ServedServer() {
+        Resume();
+        process_.terminate();
+        process_.waitForFinished(5000);
+    }
+    const std::string& Url() const { return url_; }
+    void Pause() { ::kill(static_cast<pid_t>(process_.processId()), SIGSTOP); }
+    void Resume() { ::kill(static_cast<pid_t>(process_.processId()), SIGCONT); }
+
+private:
+    QProcess process_;
+    std::string url_;
+};
 
 platform::ToolbarControl& ToolbarOf(PaneTab& tab) { return dynamic_cast<platform::ToolbarControl&>(*tab.Control().ToolBar()); }
 
@@ -63,7 +99,10 @@ protected:
     static void Open(const std::string& type, const std::string& keys) {
         window_->Chooser().Choose(type, keys);
         ASSERT_GT(window_->Tabs().count(), 0) << type << " " << keys;
-        ASSERT_TRUE(QTest::qWaitFor([] { return !window_->Loading(); }, kLoadTimeoutMs));
+        WaitLoaded(*window_);
+    }
+    static void WaitLoaded(MainWindow& window) {
+        ASSERT_TRUE(QTest::qWaitFor([&window] { return !window.Loading(); }, kLoadTimeoutMs));
         QApplication::processEvents();
     }
     static PaneTab& Show(const std::string& pane) {
@@ -77,6 +116,19 @@ protected:
     static QPoint HeaderPoint(GridView& view, int col) {
         QHeaderView* header = view.horizontalHeader();
         return {header->sectionViewportPosition(col) + header->sectionSize(col) / 2, header->height() / 2};
+    }
+    // Right-clicks the header of a column: the pane's header menu with the export.
+    static QMenu* HeaderMenu(PaneTab& tab, int col) {
+        GridView& view = tab.Grid();
+        const QPoint at = HeaderPoint(view, col);
+        QContextMenuEvent onHeader(QContextMenuEvent::Mouse, at, view.horizontalHeader()->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view.horizontalHeader()->viewport(), &onHeader);
+        return tab.OpenMenu();
+    }
+    static QAction* MenuAction(QMenu& menu, const std::string& id) {
+        for (QAction* action : menu.actions())
+            if (action->objectName().toStdString() == id) return action;
+        return nullptr;
     }
     static int FirstVisibleColumn(GridView& view) {
         for (int col = 0; col < view.model()->columnCount(); ++col)
@@ -229,15 +281,12 @@ TEST_F(DesktopWindowTest, RightClicksOpenThePanesMenuAndTheColumnMenuWithTheExpo
 
     const int title = view.Grid().ColIndex("DOC.TITLE");
     ASSERT_GE(title, 0);
-    QContextMenuEvent onHeader(QContextMenuEvent::Mouse, HeaderPoint(view, title), view.horizontalHeader()->viewport()->mapToGlobal(HeaderPoint(view, title)));
-    QApplication::sendEvent(view.horizontalHeader()->viewport(), &onHeader);
-    ASSERT_NE(tab.OpenMenu(), nullptr);
+    QMenu* menu = HeaderMenu(tab, title);
+    ASSERT_NE(menu, nullptr);
     EXPECT_EQ(toolbar.LastPopupMenu(), "ID_Prop_PopUp_Grid_Header_Right_Click");
-    EXPECT_NE(tab.OpenMenu()->findChild<QAction*>("export:csv"), nullptr);
-    EXPECT_NE(tab.OpenMenu()->findChild<QAction*>("export:xlsx"), nullptr);
-    QAction* remove = nullptr;
-    for (QAction* action : tab.OpenMenu()->actions())
-        if (action->objectName() == "ID_Prop_Remove_Column") remove = action;
+    EXPECT_NE(MenuAction(*menu, "export:csv"), nullptr);
+    EXPECT_NE(MenuAction(*menu, "export:xlsx"), nullptr);
+    QAction* remove = MenuAction(*menu, "ID_Prop_Remove_Column");
     ASSERT_NE(remove, nullptr);
     remove->trigger();
     EXPECT_TRUE(view.Grid().ColHidden(title));
@@ -334,12 +383,158 @@ TEST_F(DesktopWindowTest, TheFindToolShowsTheFindDialogWhichSelectsTheRowFound) 
     EXPECT_TRUE(QTest::qWaitFor([] { return ShownDialog("noxFind") == nullptr; }, 2000));
 }
 
+
+// The actions of the pop-up menu open on the screen, by name; the menu is closed after.
+std::vector<std::string> TakeShownMenu() {
+    std::vector<std::string> names;
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator()) names.push_back(action->objectName().toStdString());
+        menu->close();
+    }
+    return names;
+}
+
+TEST_F(DesktopWindowTest, DropDownButtonsAndMenusOpenTheMenusTheirModelsName) {
+    int menusOpened = 0;
+    for (const auto& [type, keys] : {std::pair{"ITEM", "ITEM_KEY=A100 REVISION=B"}, std::pair{"DOC", "DOC_ID=D100 REVISION=B"}}) {
+        Open(type, keys);
+        for (PaneTab* tab : window_->PaneTabs()) {
+            Show(tab->Pane());
+            platform::ToolbarControl& toolbar = ToolbarOf(*tab);
+            for (const auto& tool : toolbar.Tools()->Items()) {
+                QAction* action = tab->Tools().Action(tool->ID());
+                if (!action || !action->menu() || !action->isVisible() || !action->isEnabled()) continue;
+                SCOPED_TRACE(tab->Pane() + " " + tool->ID());
+                auto* button = qobject_cast<QToolButton*>(tab->Tools().widgetForAction(action));
+                ASSERT_NE(button, nullptr);
+                // A click on the arrow (on the whole button of a menu) opens the menu in a loop of its own.
+                std::vector<std::string> shown;
+                QTimer::singleShot(50, [&shown] { shown = TakeShownMenu(); });
+                QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->width() - 4, button->height() / 2));
+                const std::string menuId = tool->Type() == platform::kToolMenu ? tool->ID() : toolbar.LastPopupMenu();
+                std::vector<std::string> modelled;
+                for (const auto& item : toolbar.ToolById(menuId)->Menu()->Tools()->Items())
+                    if (item->Visible()) modelled.push_back(item->ID());
+                EXPECT_FALSE(shown.empty());
+                EXPECT_EQ(shown, modelled);
+                ++menusOpened;
+            }
+        }
+    }
+    EXPECT_GT(menusOpened, 0);
+}
+
+TEST_F(DesktopWindowTest, CopiedRowsGoToTheSystemClipboard) {
+    Open("ITEM", "ITEM_KEY=A100 REVISION=B");
+    PaneTab& tab = Show("DOCUMENTS");
+    GridView& view = tab.Grid();
+    platform::FlexGrid& grid = view.Grid();
+    QGuiApplication::clipboard()->setText("something of another program");
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, CellCenter(view, 1, FirstVisibleColumn(view)));
+    QAction* copy = tab.Tools().Action("ID_Prop_Copy");
+    ASSERT_NE(copy, nullptr);
+    ASSERT_TRUE(copy->isEnabled());
+    QTest::mouseClick(tab.Tools().widgetForAction(copy), Qt::LeftButton);
+    const QString copied = QGuiApplication::clipboard()->text();
+    EXPECT_TRUE(copied.startsWith("<NOX_CLIPBOARD>")) << copied.toStdString();
+    const std::string key = "<DOC.DOC_ID Value = \"" + grid.TextMatrix(grid.Row(), grid.ColIndex("DOC.DOC_ID")) + "\" />";
+    EXPECT_TRUE(copied.contains(QString::fromStdString(key))) << copied.toStdString();
+}
+
+TEST_F(DesktopWindowTest, TheHeaderMenuExportsTheGridAsCsvAndAsAWorkbook) {
+    Open("ITEM", "ITEM_KEY=A100 REVISION=B");
+    PaneTab& tab = Show("DOCUMENTS");
+    platform::FlexGrid& grid = tab.Grid().Grid();
+    const int id = grid.ColIndex("DOC.DOC_ID");
+    ASSERT_GE(id, 0);
+    for (const std::string suffix : {"csv", "xlsx"}) {
+        SCOPED_TRACE(suffix);
+        const std::filesystem::path path = testHome / ("documents-export." + suffix);
+        QMenu* menu = HeaderMenu(tab, id);
+        ASSERT_NE(menu, nullptr);
+        QAction* exportAction = MenuAction(*menu, "export:" + suffix);
+        ASSERT_NE(exportAction, nullptr);
+        // The save dialog is answered with the path, as a person types it.
+        QTimer::singleShot(300, [&path] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(path.string()));
+                static_cast<QDialog*>(dialog)->accept();  // as its Save button does
+            }
+        });
+        exportAction->trigger();
+        menu->close();
+        EXPECT_TRUE(window_->statusBar()->currentMessage().endsWith(QString::fromStdString(path.string())));
+        QFile file(QString::fromStdString(path.string()));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray content = file.readAll();
+        if (suffix == "csv") {
+            EXPECT_TRUE(content.contains(grid.TextMatrix(0, id).c_str()));
+            EXPECT_TRUE(content.contains(grid.TextMatrix(grid.FixedRows(), id).c_str()));
+        } else {
+            EXPECT_TRUE(content.startsWith("PK"));  // a workbook is a zip archive
+        }
+    }
+}
+
+TEST_F(DesktopWindowTest, AServedServerListsItsObjectsForThePickAndAWaitForItShowsTheBusyBar) {
+    ServedServer served(testHome / "served.db");
+    ASSERT_FALSE(served.Url().empty());
+    MainWindow window(served.Url());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    // The parent is picked among the documents the server lists.
+    QTest::keyClicks(window.Chooser().findChild<QLineEdit*>("type"), "DOC");
+    QTest::mouseClick(window.Chooser().findChild<QPushButton*>("browse"), Qt::LeftButton);
+    auto* objects = window.Chooser().findChild<QComboBox*>("objects");
+    ASSERT_NE(objects, nullptr);
+    const int d100 = objects->findText("DOC_ID=D100 REVISION=B");
+    ASSERT_GT(d100, 0);
+    EXPECT_GT(objects->count(), 3);
+    objects->setCurrentIndex(d100);
+    emit objects->activated(d100);
+    ASSERT_NE(window.Tab("FILES"), nullptr);
+    WaitLoaded(window);
+    PaneTab& files = *window.Tab("FILES");
+    window.Tabs().setCurrentWidget(&files);
+    ExpectViewShowsModels(files);
+    Open("DOC", "DOC_ID=D100 REVISION=B");  // the same rows as from the embedded server
+    EXPECT_EQ(files.Grid().model()->rowCount(), Show("FILES").Grid().model()->rowCount());
+
+    // While the server keeps the pane waiting, the busy bar shows and the window goes on answering.
+    auto* busy = files.findChild<QProgressBar*>("busy");
+    ASSERT_NE(busy, nullptr);
+    QAction* refresh = files.Tools().Action("ID_Prop_Refresh");
+    ASSERT_NE(refresh, nullptr);
+    served.Pause();
+    std::thread safety([&served] {  // should a click wait for the answer, the server goes on after a while
+        std::this_thread::sleep_for(std::chrono::seconds(5));
+        served.Resume();
+    });
+    QTest::mouseClick(files.Tools().widgetForAction(refresh), Qt::LeftButton);
+    EXPECT_TRUE(files.Loading());
+    QTest::qWait(700);
+    EXPECT_TRUE(busy->isVisible());
+    Screenshot(window, "FILES-busy");
+    const int other = window.Tabs().indexOf(&files) == 0 ? 1 : 0;
+    QTest::mouseClick(window.Tabs().tabBar(), Qt::LeftButton, {}, window.Tabs().tabBar()->tabRect(other).center());
+    EXPECT_EQ(window.Tabs().currentIndex(), other);
+    EXPECT_TRUE(files.Loading());
+    served.Resume();
+    WaitLoaded(window);
+    EXPECT_FALSE(busy->isVisibleTo(&files));
+    ExpectViewShowsModels(files);
+    safety.join();
+}
+
 }  // namespace
 }  // namespace desktop
 
 int main(int argc, char** argv) {
     // A profile of the test's own, made from the shipped all-users profile, and a store of its own.
     const std::filesystem::path home = std::filesystem::temp_directory_path() / ("nox-desktop-test-" + std::to_string(::getpid()));
+    desktop::testHome = home;
     std::filesystem::create_directories(home / "AppData");
     ::setenv("APPDATA", (home / "AppData").c_str(), 1);  // the all-users profile's AppData/VARDEN is copied in
     ::setenv("ALLUSERSPROFILE", NOX_DATA_DIR "/allusers", 1);
