@@ -484,11 +484,18 @@ TEST_F(DesktopWindowTest, AServedServerListsItsObjectsForThePickAndAWaitForItSho
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
-    // The parent is picked among the documents the server lists.
-    QTest::keyClicks(window.Chooser().findChild<QLineEdit*>("type"), "DOC");
-    QTest::mouseClick(window.Chooser().findChild<QPushButton*>("browse"), Qt::LeftButton);
+    // The parent is picked among the documents the server lists; a type nobody knows lists nothing.
+    auto* type = window.Chooser().findChild<QLineEdit*>("type");
+    auto* browse = window.Chooser().findChild<QPushButton*>("browse");
     auto* objects = window.Chooser().findChild<QComboBox*>("objects");
-    ASSERT_NE(objects, nullptr);
+    ASSERT_TRUE(type && browse && objects);
+    QTest::keyClicks(type, "NO_SUCH_TYPE");
+    QTest::mouseClick(browse, Qt::LeftButton);
+    EXPECT_FALSE(objects->isEnabled());
+    EXPECT_TRUE(window.statusBar()->currentMessage().contains("NO_SUCH_TYPE")) << window.statusBar()->currentMessage().toStdString();
+    type->clear();
+    QTest::keyClicks(type, "DOC");
+    QTest::mouseClick(browse, Qt::LeftButton);
     const int d100 = objects->findText("DOC_ID=D100 REVISION=B");
     ASSERT_GT(d100, 0);
     EXPECT_GT(objects->count(), 3);
