@@ -20,22 +20,27 @@ ParentChooser::ParentChooser(const std::vector<std::string>& samples, ServerObje
     : QWidget(parent), objects_(std::move(objects)) {
     samples_ = new QComboBox(this);
     samples_->setObjectName("samples");
+    // The pick lists are as wide as a short entry; the key values get the room left.
+    samples_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    samples_->setMinimumContentsLength(24);
     samples_->addItem(tr("(a parent of the sample)"));
     for (const std::string& sample : samples) samples_->addItem(QString::fromStdString(sample));
     type_ = new QLineEdit(this);
     type_->setObjectName("type");
     type_->setPlaceholderText("ITEM");
-    type_->setMaximumWidth(180);
+    type_->setMaximumWidth(140);
     auto* browse = new QPushButton(tr("Objects..."), this);
     browse->setObjectName("browse");
     browse->setToolTip(tr("List the objects of the type on the server"));
     found_ = new QComboBox(this);
     found_->setObjectName("objects");
     found_->setEnabled(false);
-    found_->setMinimumContentsLength(16);
+    found_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    found_->setMinimumContentsLength(20);
     keys_ = new QLineEdit(this);
     keys_->setObjectName("keys");
     keys_->setPlaceholderText("ITEM_KEY=A100 REVISION=B");
+    keys_->setMinimumWidth(200);
     auto* open = new QPushButton(tr("Open"), this);
     open->setObjectName("open");
     auto* layout = new QHBoxLayout(this);
