@@ -93,15 +93,20 @@ void GridView::SyncSelection() {
 void GridView::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     const QModelIndex index = indexAt(event->position().toPoint());
-    if (!index.isValid()) return;
-    const int16_t shift = ShiftBits(event->modifiers());
-    const int32_t row = model_.GridRow(index.row());
     const Qt::MouseButton button = event->button();
     if (button != Qt::LeftButton && button != Qt::RightButton) return;
+    const MenuPlace place = button == Qt::RightButton ? MenuPlace::Rows : MenuPlace::None;
+    // Below the rows the grid has no cell to click; a right click there still opens the window's menu.
+    if (!index.isValid()) {
+        if (place == MenuPlace::Rows) emit acted(event->globalPosition().toPoint(), place);
+        return;
+    }
+    const int16_t shift = ShiftBits(event->modifiers());
+    const int32_t row = model_.GridRow(index.row());
     Act([&] {
         if (button == Qt::LeftButton) user_.Click(row, index.column(), shift);
         else user_.RightClick(row, index.column(), shift);
-    }, event->globalPosition().toPoint());
+    }, event->globalPosition().toPoint(), place);
 }
 
 void GridView::keyPressEvent(QKeyEvent* event) {
@@ -125,7 +130,7 @@ void GridView::HeaderRightClicked(const QPoint& at) {
     const int col = horizontalHeader()->logicalIndexAt(at);
     if (col < 0) return;
     Act([&] { user_.RightClick(0, col, ShiftBits(QGuiApplication::keyboardModifiers())); },
-        horizontalHeader()->viewport()->mapToGlobal(at), true);
+        horizontalHeader()->viewport()->mapToGlobal(at), MenuPlace::Header);
 }
 
 void GridView::ColumnDragged(int col, int fromVisual, int toVisual) {
@@ -153,13 +158,13 @@ void GridView::CommitResizes() {
     }, QCursor::pos());
 }
 
-void GridView::Act(const std::function<void()>& action, const QPoint& at, bool headerMenu) {
+void GridView::Act(const std::function<void()>& action, const QPoint& at, MenuPlace place) {
     try {
         action();
     } catch (const std::exception&) {
         // The grid refused (a cell outside it, a width it does not take): the view shows it unchanged.
     }
-    emit acted(at, headerMenu);
+    emit acted(at, place);
 }
 
 bool GridView::eventFilter(QObject* watched, QEvent* event) {

@@ -16,6 +16,10 @@ namespace desktop {
 class GridView : public QTableView {
     Q_OBJECT
 public:
+    // Where a person right-clicked, for the entries the window adds to the pop-up menu there: the
+    // rows (and the empty space below them) or a column header.
+    enum class MenuPlace { None, Rows, Header };
+
     explicit GridView(platform::FlexGrid& grid, QWidget* parent = nullptr);
     ~GridView() override;
 
@@ -24,9 +28,9 @@ public:
     platform::FlexGrid& Grid() { return grid_; }
 
 signals:
-    // A person acted on the grid; at is where (global); headerMenu when it was a right click on a
-    // column header, whose menu offers more than the control's.
-    void acted(QPoint at, bool headerMenu);
+    // A person acted on the grid; at is where (global); place where a right click was, whose menu
+    // offers more than the control's.
+    void acted(QPoint at, GridView::MenuPlace place);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -38,7 +42,7 @@ protected:
 
 private:
     // Runs a person's action on the grid and tells of it; an action the grid refuses changes nothing.
-    void Act(const std::function<void()>& action, const QPoint& at, bool headerMenu = false);
+    void Act(const std::function<void()>& action, const QPoint& at, MenuPlace place = MenuPlace::None);
     void ConnectHeader();
     void HeaderClicked(int col);
     void HeaderRightClicked(const QPoint& at);

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -44,6 +45,7 @@ MainWindow::MainWindow(const std::string& server, QWidget* parent) : QMainWindow
     layout->addWidget(chooser_);
     layout->addWidget(tabs_, 1);
     setCentralWidget(central);
+    AddEditMenu();
     connect(chooser_, &ParentChooser::chosen, this, &MainWindow::Open);
     connect(chooser_, &ParentChooser::refused, this, &MainWindow::Say);
     connect(&ApartmentPump::Instance(), &ApartmentPump::pumped, this, &MainWindow::Sync);
@@ -73,6 +75,20 @@ void MainWindow::Open(const ParentObject& parent) {
     }
     setWindowTitle(QString::fromStdString(parent.Describe()) + " - noxsimplelinks");
     if (tabs_->count() == 0) Say(tr("No pane lists anything for %1").arg(QString::fromStdString(parent.Describe())));
+}
+
+void MainWindow::AddEditMenu() {
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->setObjectName("edit");
+    QAction* paste = edit->addAction(QIcon::fromTheme("edit-paste"), tr("&Paste links"), this, &MainWindow::PasteIntoShownPane);
+    paste->setObjectName("paste");
+    // Ctrl+V anywhere in the window but a text box, which keeps the key for itself.
+    paste->setShortcut(QKeySequence::Paste);
+}
+
+void MainWindow::PasteIntoShownPane() {
+    if (auto* tab = qobject_cast<PaneTab*>(tabs_->currentWidget())) tab->PasteLinks();
+    else Say(tr("Choose a parent first: the links are pasted into the pane shown"));
 }
 
 PaneTab* MainWindow::Tab(const std::string& pane) const {

@@ -1,6 +1,6 @@
 #pragma once
 // The object window: the parent chooser, then one tab per pane of the panes file that lists
-// anything for the parent, each loading as it opens. Answers arriving from the server fill their
+// anything for the parent, each loading as it opens; the Edit menu pastes into the pane shown. Answers arriving from the server fill their
 // panes as the apartment is pumped from Qt's event loop, while the window stays responsive.
 #include <QMainWindow>
 #include <string>
@@ -33,6 +33,8 @@ public:
     bool Loading() const;
 
 private:
+    void AddEditMenu();
+    void PasteIntoShownPane();
     void Sync();
     void Say(const QString& text);
 

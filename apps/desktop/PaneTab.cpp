@@ -60,7 +60,7 @@ PaneTab::PaneTab(const std::string& pane, const std::string& label, DispatchPtr 
     layout->addWidget(busy_);
     layout->addWidget(grid_, 1);
     connect(grid_, &GridView::acted, this, &PaneTab::Acted);
-    connect(tools_, &ToolbarView::acted, this, [this] { Acted(QCursor::pos(), false); });
+    connect(tools_, &ToolbarView::acted, this, [this] { Acted(QCursor::pos(), GridView::MenuPlace::None); });
 }
 
 void PaneTab::PlaceControl(DispatchPtr section, const ParentObject& parent, const std::string& server) {
@@ -77,6 +77,7 @@ void PaneTab::PlaceControl(DispatchPtr section, const ParentObject& parent, cons
     for (size_t i = 0; i < parent.keys.size(); ++i) params->Call("Add", parent.values[i], parent.keys[i]);
     control_->Call("Init", Variant(section));
     eventCookie_ = control_->Events()->On("ExecuteEvent", [this](std::string xml) {
+        ++hostRequests_;
         emit status(QString::fromStdString("The pane asks its host: " + xml));
     });
 }
@@ -117,15 +118,16 @@ void PaneTab::ShowBusy() {
     }
 }
 
-void PaneTab::Acted(const QPoint& at, bool headerMenu) {
+void PaneTab::Acted(const QPoint& at, GridView::MenuPlace place) {
     QMenu* menu = tools_->TakeRequestedPopup();
     Sync();
-    if (!menu && !headerMenu) return;
+    if (!menu && place == GridView::MenuPlace::None) return;
     if (!menu) {
         menu = new QMenu(this);
         menu->setAttribute(Qt::WA_DeleteOnClose);
     }
-    if (headerMenu) AddExportActions(menu);
+    if (place == GridView::MenuPlace::Header) AddExportActions(menu);
+    if (place == GridView::MenuPlace::Rows) AddPasteAction(menu);
     openMenu_ = menu;
     connect(menu, &QObject::destroyed, this, [this, menu] {
         if (openMenu_ == menu) openMenu_ = nullptr;
@@ -137,6 +139,31 @@ void PaneTab::AddExportActions(QMenu* menu) {
     if (!menu->isEmpty()) menu->addSeparator();
     menu->addAction(tr("Export to CSV..."), this, [this] { Export("csv"); })->setObjectName("export:csv");
     menu->addAction(tr("Export to XLSX..."), this, [this] { Export("xlsx"); })->setObjectName("export:xlsx");
+}
+
+void PaneTab::AddPasteAction(QMenu* menu) {
+    if (!menu->isEmpty()) menu->addSeparator();
+    QAction* paste = menu->addAction(QIcon::fromTheme("edit-paste"), tr("Paste links"), this, &PaneTab::PasteLinks);
+    paste->setObjectName("paste");
+    paste->setShortcut(QKeySequence::Paste);  // shown as a reminder: the window's Edit menu takes the key
+    paste->setEnabled(ClipboardHoldsObjects());
+}
+
+bool PaneTab::ClipboardHoldsObjects() {
+    try {
+        return !automation::CreateObject("noxsimplelinks.clsClipboard")->Call("GetClipboardTypeFormat").TextOr("").empty();
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+void PaneTab::PasteLinks() {
+    const int before = hostRequests_;
+    // A paste that links anything tells the host so (ExecuteEvent) and refreshes the pane.
+    control_->Call("PasteLinks");
+    Sync();
+    if (hostRequests_ == before) emit status(tr("The clipboard holds nothing that %1 links").arg(title_->text()));
+    else emit status(tr("Pasted into %1").arg(title_->text()));
 }
 
 void PaneTab::Export(const QString& suffix) {

@@ -3,11 +3,12 @@
 // communication object of a served server), the control given the pane's section and the parent,
 // then Init. Above its grid the pane's title and toolbar; a busy bar while a load takes longer than a
 // moment. Whatever a person does to the grid or the toolbar, the tab shows the models afterwards
-// and opens the pop-up menu the control asked for.
+// and opens the pop-up menu the control asked for, with the window's own entries after its items.
 #include <QWidget>
 #include <memory>
 #include <string>
 
+#include "GridView.h"
 #include "ParentObject.h"
 #include "automation/Dispatch.h"
 #include "noxsimplelinks/control/ctlSimpleLinks.h"
@@ -20,7 +21,6 @@ class QTimer;
 
 namespace desktop {
 
-class GridView;
 class ToolbarView;
 
 class PaneTab : public QWidget {
@@ -41,6 +41,9 @@ public:
     // Shows the grid, the toolbar and the busy bar as their models are now (the window calls it
     // after every answer, the tab after every action).
     void Sync();
+    // Links the objects on the clipboard to the parent (the control's "PasteLinks"), as the rows'
+    // pop-up menu and the window's Edit menu and Ctrl+V do; the status line says what came of it.
+    void PasteLinks();
 
     GridView& Grid() { return *grid_; }
     ToolbarView& Tools() { return *tools_; }
@@ -54,16 +57,20 @@ signals:
 
 private:
     void PlaceControl(automation::DispatchPtr section, const ParentObject& parent, const std::string& server);
-    void Acted(const QPoint& at, bool headerMenu);
+    void Acted(const QPoint& at, GridView::MenuPlace place);
     // The busy bar shows once a load has taken longer than a moment, whatever started it.
     void ShowBusy();
     void AddExportActions(QMenu* menu);
+    void AddPasteAction(QMenu* menu);
+    // Whether the clipboard holds objects picked or copied in a pane (of whatever type).
+    static bool ClipboardHoldsObjects();
     void Export(const QString& suffix);
 
     std::string pane_;
     std::shared_ptr<platform::ControlSite> site_;
     std::shared_ptr<noxsimplelinks::ctlSimpleLinks> control_;
     int eventCookie_ = 0;
+    int hostRequests_ = 0;  // the control's requests to its host (ExecuteEvent) so far
     QLabel* title_ = nullptr;
     QProgressBar* busy_ = nullptr;
     QTimer* moment_ = nullptr;

@@ -1,7 +1,7 @@
 // The desktop window on the sample, driven as a person drives it: every sample parent's panes
 // loaded and compared with their models, rows clicked, Ctrl+A, right clicks, a header sort, a column
 // dragged, tools and drop-down menus pressed, a message box answered, the find dialog used, rows
-// copied to the system clipboard, the grid exported; and a window on a served server, its parent
+// copied to the system clipboard and pasted into a pane of another parent, the grid exported; and a window on a served server, its parent
 // picked among the server's objects, showing the busy bar while the server keeps it waiting.
 // Screenshots of every pane go to the build folder.
 #include <gtest/gtest.h>
@@ -255,7 +255,7 @@ TEST_F(DesktopWindowTest, ClicksAndCtrlASelectRowsAndTheToolsFollow) {
     Screenshot(*window_, "FILES-selected");
 }
 
-TEST_F(DesktopWindowTest, RightClicksOpenThePanesMenuAndTheColumnMenuWithTheExport) {
+TEST_F(DesktopWindowTest, RightClicksOpenThePanesMenusWithTheWindowsPasteAndExportAfterTheirItems) {
     Open("DOC", "DOC_ID=D100 REVISION=B");
     {
         PaneTab& files = Show("FILES");
@@ -266,9 +266,11 @@ TEST_F(DesktopWindowTest, RightClicksOpenThePanesMenuAndTheColumnMenuWithTheExpo
         platform::ToolbarControl& toolbar = ToolbarOf(files);
         EXPECT_EQ(toolbar.LastPopupMenu(), "ID_Prop_PopUp_File");
         std::vector<std::string> shown, modelled;
-        for (QAction* action : files.OpenMenu()->actions()) shown.push_back(action->objectName().toStdString());
+        for (QAction* action : files.OpenMenu()->actions())
+            if (!action->isSeparator()) shown.push_back(action->objectName().toStdString());
         for (const auto& item : toolbar.ToolById("ID_Prop_PopUp_File")->Menu()->Tools()->Items())
             if (item->Visible()) modelled.push_back(item->ID());
+        modelled.push_back("paste");  // the window's own entry after the control's items
         EXPECT_EQ(shown, modelled);
         files.OpenMenu()->close();
         QApplication::processEvents();
@@ -440,6 +442,72 @@ TEST_F(DesktopWindowTest, CopiedRowsGoToTheSystemClipboard) {
     EXPECT_TRUE(copied.startsWith("<NOX_CLIPBOARD>")) << copied.toStdString();
     const std::string key = "<DOC.DOC_ID Value = \"" + grid.TextMatrix(grid.Row(), grid.ColIndex("DOC.DOC_ID")) + "\" />";
     EXPECT_TRUE(copied.contains(QString::fromStdString(key))) << copied.toStdString();
+}
+
+// The row of the grid whose column holds the value; -1 when none does.
+int RowWith(platform::FlexGrid& grid, const std::string& column, const std::string& value) {
+    for (int row = grid.FixedRows(); row < grid.Rows(); ++row)
+        if (grid.TextMatrix(row, grid.ColIndex(column)) == value) return row;
+    return -1;
+}
+
+TEST_F(DesktopWindowTest, ARowCopiedInOnePanePastesAsALinkOfAnotherParentFromThePopUpMenuOrWithCtrlV) {
+    window_->activateWindow();  // Ctrl+V is the window's shortcut
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_));
+    // Right-clicks below the rows and gives the pane's paste entry (the menu is closed after).
+    auto pasteEntry = [](PaneTab& tab, std::function<void(QAction&)> use) {
+        GridView& view = tab.Grid();
+        QTest::mouseClick(view.viewport(), Qt::RightButton, {}, QPoint(20, view.viewport()->height() - 10));
+        ASSERT_NE(tab.OpenMenu(), nullptr);
+        QAction* paste = MenuAction(*tab.OpenMenu(), "paste");
+        ASSERT_NE(paste, nullptr);
+        use(*paste);
+        if (tab.OpenMenu()) tab.OpenMenu()->close();
+        WaitLoaded(*window_);
+    };
+
+    // Another program's text pastes nothing: the entry is disabled, Ctrl+V says so.
+    QGuiApplication::clipboard()->setText("something of another program");
+    Open("ITEM", "ITEM_KEY=P110 REVISION=A");
+    platform::FlexGrid& target = Show("DOCUMENTS").Grid().Grid();
+    ASSERT_EQ(RowWith(target, "DOC.DOC_ID", "D200"), -1);
+    pasteEntry(Show("DOCUMENTS"), [](QAction& paste) { EXPECT_FALSE(paste.isEnabled()); });
+    const int rows = target.Rows();
+    QTest::keyClick(&Show("DOCUMENTS").Grid(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(window_->statusBar()->currentMessage().contains("holds nothing")) << window_->statusBar()->currentMessage().toStdString();
+    EXPECT_EQ(target.Rows(), rows);
+
+    // D200 copied from the documents of A100/B, with the pane's own Copy.
+    Open("ITEM", "ITEM_KEY=A100 REVISION=B");
+    PaneTab& source = Show("DOCUMENTS");
+    GridView& sourceView = source.Grid();
+    const int d200 = RowWith(sourceView.Grid(), "DOC.DOC_ID", "D200");
+    ASSERT_GT(d200, 0);
+    QTest::mouseClick(sourceView.viewport(), Qt::LeftButton, {},
+                      CellCenter(sourceView, d200 - sourceView.Grid().FixedRows(), FirstVisibleColumn(sourceView)));
+    QAction* copy = source.Tools().Action("ID_Prop_Copy");
+    ASSERT_NE(copy, nullptr);
+    QTest::mouseClick(source.Tools().widgetForAction(copy), Qt::LeftButton);
+
+    // Pasted into the documents of P110/A from the pop-up menu, into those of P140/A with Ctrl+V.
+    Open("ITEM", "ITEM_KEY=P110 REVISION=A");
+    PaneTab& fromMenu = Show("DOCUMENTS");
+    pasteEntry(fromMenu, [](QAction& paste) {
+        ASSERT_TRUE(paste.isEnabled());
+        paste.trigger();
+    });
+    EXPECT_GT(RowWith(fromMenu.Grid().Grid(), "DOC.DOC_ID", "D200"), 0);
+    EXPECT_TRUE(window_->statusBar()->currentMessage().startsWith("Pasted into")) << window_->statusBar()->currentMessage().toStdString();
+    ExpectViewShowsModels(fromMenu);
+
+    Open("ITEM", "ITEM_KEY=P140 REVISION=A");
+    PaneTab& fromKey = Show("DOCUMENTS");
+    ASSERT_EQ(RowWith(fromKey.Grid().Grid(), "DOC.DOC_ID", "D200"), -1);
+    QTest::keyClick(&fromKey.Grid(), Qt::Key_V, Qt::ControlModifier);
+    WaitLoaded(*window_);
+    EXPECT_GT(RowWith(fromKey.Grid().Grid(), "DOC.DOC_ID", "D200"), 0);
+    ExpectViewShowsModels(fromKey);
+    Screenshot(*window_, "DOCUMENTS-pasted");
 }
 
 TEST_F(DesktopWindowTest, TheHeaderMenuExportsTheGridAsCsvAndAsAWorkbook) {
