@@ -53,7 +53,7 @@ endfunction()
 
 nox_shared_library(noxsimplelinks_shared OUTPUT_NAME noxsimplelinks EXPORT_NAME noxsimplelinks
   INCLUDE_ROOT ${NOX_INSTALL_INCLUDEDIR}
-  LAYERS nox_automation nox_platform noxsimplelinks nox_components nox_hosting nox_objdefs nox_rights nox_datafolder
+  LAYERS nox_automation nox_platform noxsimplelinks nox_components nox_hosting nox_objdefs nox_rights nox_datafolder nox_base64
   LINKS PkgConfig::HTTPLIB PkgConfig::XLSXWRITER Threads::Threads ${CMAKE_DL_LIBS})
 # The platform's headers include pugixml's.
 target_link_libraries(noxsimplelinks_shared PUBLIC pugixml::pugixml)

@@ -10,6 +10,7 @@ const MethodTable& MethodTable::Instance() {
         AddLinkChangeMethods(t);
         AddEngineeringOrderMethods(t);
         AddObjectChangeMethods(t);
+        AddFileMethods(t);
         return t;
     }();
     return table;

@@ -45,5 +45,6 @@ void AddHistoryMethods(MethodTable& table);
 void AddLinkChangeMethods(MethodTable& table);
 void AddEngineeringOrderMethods(MethodTable& table);
 void AddObjectChangeMethods(MethodTable& table);
+void AddFileMethods(MethodTable& table);
 
 }  // namespace server

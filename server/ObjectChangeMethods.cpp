@@ -1,5 +1,6 @@
 // The methods that change objects themselves: attribute updates of several objects and the lock of
-// a file's dataset (who locked it and when).
+// a file's dataset (who locked it and when, FileLock.h).
+#include "FileLock.h"
 #include "MethodError.h"
 #include "MethodTable.h"
 #include "PlmNames.h"
@@ -75,11 +76,6 @@ MethodResult UpdateObjects(MethodContext& context) {
     return {};
 }
 
-struct LockTarget {
-    ObjectSpec object;
-    int64_t id;
-};
-
 // The keys of the dataset a lock request names.
 std::vector<std::string> LockKeys(MethodContext& context, const std::string& type) {
     std::vector<std::string> keys;
@@ -96,16 +92,7 @@ std::vector<std::string> LockKeys(MethodContext& context, const std::string& typ
 // The file with the dataset's keys, and the dataset itself when the store has it.
 std::vector<LockTarget> LockTargets(MethodContext& context) {
     std::string type = context.Type(context.call.RequireText("OBJECT")).name;
-    std::vector<std::string> keys = LockKeys(context, type);
-    std::vector<LockTarget> targets;
-    for (const std::string& targetType : {std::string(names::kFile), type}) {
-        if (!context.defs.FindType(targetType)) continue;
-        ObjectSpec object = context.MakeObject(targetType, keys);
-        for (int64_t id : context.FindAll(object)) targets.push_back({object, id});
-        if (SameText(targetType, type)) break;
-    }
-    if (targets.empty()) throw MethodError(codes::kNotFound, "There is no file or " + type + " " + keys.front());
-    return targets;
+    return LockTargets(context, type, LockKeys(context, type));
 }
 
 MethodResult LockTree(MethodContext& context) {
@@ -116,18 +103,7 @@ MethodResult LockTree(MethodContext& context) {
     std::string date = context.call.Text("DATE");
     if (!date.empty() && IsoDate(date).empty())
         throw MethodError(codes::kBadValue, "The date \"" + date + "\" is not a date");
-    for (const LockTarget& target : LockTargets(context)) {
-        std::string holder = TextOf(context.store.Attribute(target.id, "LOCKED_BY"));
-        bool locked = TextOf(context.store.Attribute(target.id, "LOCK_FLAG")) == "Y";
-        if (locked && holder != context.User())
-            throw MethodError(codes::kFileLocked, "The " + target.object.Describe() + " is locked by " + holder +
-                                                      (lock ? "" : "; only " + holder + " can unlock it"));
-        context.store.SetAttribute(target.id, "LOCK_FLAG", std::string(lock ? "Y" : "N"));
-        context.store.SetAttribute(target.id, "LOCKED_BY", lock ? SqlValue(context.User()) : SqlValue());
-        context.store.SetAttribute(target.id, "LOCKED_DATE", lock ? SqlValue(context.now.substr(0, 10) + "T00:00:00") : SqlValue());
-        context.store.SetAttribute(target.id, "LOCKED_TIME", lock ? SqlValue(context.now.substr(11)) : SqlValue());
-        if (SameText(target.object.type, names::kFile)) context.RecordHistory(target.id, lock ? "LOCK" : "UNLOCK");
-    }
+    SetLocks(context, LockTargets(context), lock);
     return {};
 }
 

@@ -34,6 +34,9 @@ CREATE TABLE IF NOT EXISTS history(
   at text COLLATE "C" NOT NULL,
   attrs jsonb NOT NULL DEFAULT '{}');
 CREATE INDEX IF NOT EXISTS history_object ON history(kind, type, k1);
+CREATE TABLE IF NOT EXISTS file_contents(
+  object_id bigint PRIMARY KEY REFERENCES objects(id) ON DELETE CASCADE,
+  content text COLLATE "C" NOT NULL);
 CREATE TABLE IF NOT EXISTS users(
   name text COLLATE "C" PRIMARY KEY,
   user_type text COLLATE "C" NOT NULL,

@@ -1,6 +1,7 @@
 #include "SampleLoader.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -11,6 +12,7 @@
 #include "RowSource.h"
 #include "StoreError.h"
 #include "Values.h"
+#include "base64/Base64.h"
 
 namespace server {
 
@@ -27,7 +29,8 @@ std::vector<std::string> SplitKeys(const std::string& text) {
 
 class Loader {
 public:
-    Loader(Store& store, const objdefs::ObjectDefinitions& defs) : store_(store), defs_(defs) {}
+    Loader(Store& store, const objdefs::ObjectDefinitions& defs, std::filesystem::path folder)
+        : store_(store), defs_(defs), folder_(std::move(folder)) {}
 
     void Load(pugi::xml_node root) {
         for (pugi::xml_node node : root.children()) {
@@ -38,6 +41,7 @@ public:
                 if (name == "OBJECT") Object(node);
                 else if (name == "LINK") Link(node);
                 else if (name == "HISTORY") History(node);
+                else if (name == "CONTENT") Content(node);
                 else throw StoreError("unknown element <" + std::string(name) + ">");
             } catch (const std::exception& e) {
                 throw StoreError("The data set cannot be loaded: element " + std::to_string(element_) + " <" +
@@ -109,19 +113,31 @@ private:
                            node.attribute("USER").value(), at, attributes});
     }
 
+    // <CONTENT OBJECT="FILE:F1001|1" PATH="files/pump_assy.dwg"/>: the file's bytes become its content.
+    void Content(pugi::xml_node node) {
+        std::filesystem::path path = folder_ / node.attribute("PATH").value();
+        std::ifstream in(path, std::ios::binary);
+        if (!in) throw StoreError("the content file " + path.string() + " cannot be read");
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        store_.SetContent(Find(node.attribute("OBJECT").value()), base64::Encode(bytes.str()));
+    }
+
     Store& store_;
     const objdefs::ObjectDefinitions& defs_;
+    std::filesystem::path folder_;
     int element_ = 0;
 };
 
 }  // namespace
 
-void SampleLoader::LoadText(Store& store, const objdefs::ObjectDefinitions& defs, const std::string& text) {
+void SampleLoader::LoadText(Store& store, const objdefs::ObjectDefinitions& defs, const std::string& text,
+                            const std::string& folder) {
     pugi::xml_document document;
     pugi::xml_parse_result parsed = document.load_string(text.c_str());
     if (!parsed) throw StoreError(std::string("The data set is not XML: ") + parsed.description());
     Transaction transaction(store.Db(), Access::Changes);
-    Loader(store, defs).Load(document.document_element());
+    Loader(store, defs, folder).Load(document.document_element());
     transaction.Commit();
 }
 
@@ -130,7 +146,7 @@ void SampleLoader::LoadFile(Store& store, const objdefs::ObjectDefinitions& defs
     if (!in) throw StoreError("The data set " + path + " cannot be read");
     std::ostringstream text;
     text << in.rdbuf();
-    LoadText(store, defs, text.str());
+    LoadText(store, defs, text.str(), std::filesystem::path(path).parent_path().string());
 }
 
 }  // namespace server

@@ -1,6 +1,6 @@
 #pragma once
-// Loads a data-set file (docs/formats.md, "Server data set") into a store: objects, links and
-// history rows, in one transaction. Values are typed by the object definitions.
+// Loads a data-set file (docs/formats.md, "Server data set") into a store: objects, links, history
+// rows and the contents of files (read from files beside the data set), in one transaction. Values are typed by the object definitions.
 #include <string>
 
 #include "Store.h"
@@ -12,7 +12,9 @@ class SampleLoader {
 public:
     // Raises StoreError naming the element that cannot be loaded; the store is then unchanged.
     static void LoadFile(Store& store, const objdefs::ObjectDefinitions& defs, const std::string& path);
-    static void LoadText(Store& store, const objdefs::ObjectDefinitions& defs, const std::string& text);
+    // folder: where the paths of file contents start (the data set's folder).
+    static void LoadText(Store& store, const objdefs::ObjectDefinitions& defs, const std::string& text,
+                         const std::string& folder = {});
 };
 
 }  // namespace server

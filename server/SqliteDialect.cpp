@@ -39,6 +39,9 @@ CREATE TABLE IF NOT EXISTS history(
   at TEXT NOT NULL,
   attrs TEXT NOT NULL DEFAULT '{}' CHECK (json_valid(attrs)));
 CREATE INDEX IF NOT EXISTS history_object ON history(kind, type, k1);
+CREATE TABLE IF NOT EXISTS file_contents(
+  object_id INTEGER PRIMARY KEY REFERENCES objects(id) ON DELETE CASCADE,
+  content TEXT NOT NULL);
 CREATE TABLE IF NOT EXISTS users(
   name TEXT PRIMARY KEY,
   user_type TEXT NOT NULL,

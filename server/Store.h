@@ -1,9 +1,9 @@
 #pragma once
 // The PLM store: objects of every type (type, up to three key values, attributes as a JSON object),
-// links between objects (the link's table name, its two ends, its attributes) and history rows, in
-// a database of either backend (Database). The schema does not depend on the object definitions;
-// they only say which types, links and attributes a request may name. Every statement is prepared
-// with bound values.
+// links between objects (the link's table name, its two ends, its attributes), history rows and the
+// contents of files, in a database of either backend (Database). The schema does not depend on the
+// object definitions; they only say which types, links and attributes a request may name. Every
+// statement is prepared with bound values.
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -75,6 +75,11 @@ public:
     int64_t CountLinksTo(int64_t objectId);
 
     void AddHistory(const HistoryEntry& entry);
+
+    // The content of a file object, as base64 text (StoreContents.cpp); nullopt when it has none.
+    std::optional<std::string> Content(int64_t objectId);
+    // Sets (or replaces) the content of a file object.
+    void SetContent(int64_t objectId, const std::string& base64Text);
 
     int64_t CountObjects();
     int64_t CountLinks();

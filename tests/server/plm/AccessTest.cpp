@@ -75,6 +75,8 @@ const std::map<std::string, std::pair<std::string, std::string>>& ChangeRequests
          {StepResponse("10", kA100B, "APPROVE"), Refusal("APPROVE", "ITEM A100/B in the status RELEASED")}},
         {"UpdateCollectionObjectsWC", {Update(kA100C, "quiet"), Refusal("UPDATE_OBJECT", "ITEM A100/C in the status IN_WORK")}},
         {"LockTree", {LockTree("LOCK", "F1001", "jsmith"), Refusal("LOCK_FILE", "FILE F1001/1")}},
+        {"FileCheckOut", {FileRequest("FileCheckOut", "F1001"), Refusal("EDIT_FILE", "FILE F1001/1")}},
+        {"FileCheckIn", {FileRequest("FileCheckIn", "F1001", "<CONTENT>AAEC</CONTENT>"), Refusal("COMPLETE_EDIT_FILE", "FILE F1001/1")}},
     };
     return requests;
 }

@@ -57,7 +57,7 @@ std::vector<ChangeCase> Cases() {
          ByKeys("ZerakPartList", "ITEM", kA100B, {"CHILD_LINKS.FIND_NO"}), "CHILD_LINKS.FIND_NO", "10,20,30,40"},
         {"unlink and delete file", {LinkRequest("UnlinkAndDeleteFile", "DOC", kD100B, "FILE",
                                                 {{"FILE.FILE_ID", "F1002"}, {"FILE.REVISION", "1"}}, "REFERENCE_LINK")},
-         QueryType("FILE", {"FILE.FILE_ID"}), "FILE.FILE_ID", "F1001,F1003,F1004,F2001"},
+         QueryType("FILE", {"FILE.FILE_ID"}), "FILE.FILE_ID", "F1001,F1003,F1004,F2001,F2002"},
         {"unlink from top takes the object's structure along",
          {Request("UnlinkObjectFromTop",
                   "<OBJECTS>" + Obj("IN_OBJECT1", "MODIFICATION", mod) + Obj("IN_OBJECT2", "ITEM", kA100B) + "</OBJECTS>")},

@@ -85,6 +85,13 @@ inline std::string LockTree(const std::string& action, const std::string& file, 
            "<DATE>06/03/2024</DATE><LEVELS>1</LEVELS></Method></Request>";
 }
 
+// A method of the file component on a file (revision 1), as the user when one is named.
+inline std::string FileRequest(const std::string& method, const std::string& file, const std::string& params = {},
+                               const std::string& user = {}) {
+    return Request(method, "<OBJECTS>" + Obj("IN_OBJECT", "FILE", {{"FILE.FILE_ID", file}, {"FILE.REVISION", "1"}}) + "</OBJECTS>",
+                   "<PARAMS>" + params + "</PARAMS>", user);
+}
+
 // A method on one object; the objects linked to one object; the objects of one type.
 inline std::string ByKeys(const std::string& method, const std::string& type, const KeyList& keys,
                           const std::vector<std::string>& fields = {}, const std::string& params = {}) {
