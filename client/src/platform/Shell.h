@@ -23,6 +23,9 @@ public:
     virtual int OpenDocument(const std::string& path) = 0;
     // Lets the user choose the program that opens the document; kOpened when something was started.
     virtual int OpenWith(const std::string& path) = 0;
+    // Opens the document with the named program; with the associated one when that program is not
+    // installed.
+    virtual int OpenWithProgram(const std::string& program, const std::string& path) = 0;
 };
 
 // Runs "xdg-open" on the document. Open-with runs the command named by the environment variable
@@ -32,9 +35,11 @@ class DesktopShell : public Shell {
 public:
     int OpenDocument(const std::string& path) override;
     int OpenWith(const std::string& path) override;
+    // Runs the program when the PATH has it, else xdg-open; does not wait for the program to end.
+    int OpenWithProgram(const std::string& program, const std::string& path) override;
 };
 
-// Records every request ("open" or "openwith" and the path) and answers OpenDocument from a script
+// Records every request ("open", "openwith" or the program's name, and the path) and answers OpenDocument from a script
 // (kOpened when the script is empty).
 class RecordingShell : public Shell {
 public:
@@ -44,6 +49,7 @@ public:
     };
     int OpenDocument(const std::string& path) override;
     int OpenWith(const std::string& path) override;
+    int OpenWithProgram(const std::string& program, const std::string& path) override;
 
     void Answer(std::vector<int> results) { answers_ = std::move(results); }
     const std::vector<Request>& Requests() const { return requests_; }

@@ -83,6 +83,23 @@ TEST(DialogModel, RecordsTheValuesWhenShownAndWhenClosed) {
               "+-- Rename\n| Rename the file?\n| New name: b.txt\n| [x] Keep the old file\n| [Apply] [OK] [Cancel]\n+--\n");
 }
 
+TEST(DialogModel, ALabelEndingWithAColonSharesItsLineWithTheLabelAfterIt) {
+    auto state = [](const char* name, const char* kind, const char* caption, const char* value = "") {
+        platform::DialogControlState control;
+        control.name = name;
+        control.kind = kind;
+        control.caption = caption;
+        control.value = value;
+        return control;
+    };
+    const std::vector<platform::DialogControlState> controls = {
+        state("lblInfo", "label", "Locked file a.txt:"), state("lblLock", "label", "Lock:"), state("lblTxtLock", "label", "Y"),
+        state("lblBy", "label", "Locked by:"),          state("txtBy", "textbox", "Name", "x"), state("cmdClose", "button", "Close")};
+    EXPECT_EQ(platform::RenderDialog("Lock information", controls),
+              "+-- Lock information\n| Locked file a.txt:\n| Lock: Y\n| Locked by:\n| Name: x\n| [Close]\n+--\n")
+        << "a caption label goes with the next label, when that is a value";
+}
+
 TEST(DialogModel, AStepAPersonCouldNotTakeClosesTheDialogWithItsError) {
     struct Case {
         const char* step;

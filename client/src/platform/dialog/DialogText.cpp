@@ -31,15 +31,30 @@ std::vector<std::string> Lines(const DialogControlState& c) {
     return {line};
 }
 
+// A label whose caption ends with ":" names the value of the label after it (one that names none
+// itself): one line for both.
+bool NamesNextLabel(const DialogControlState& control, const DialogControlState* next) {
+    return control.kind == "label" && control.caption.ends_with(':') && next && next->kind == "label" &&
+           !next->caption.ends_with(':');
+}
+
 }  // namespace
 
 std::string RenderDialog(const std::string& caption, const std::vector<DialogControlState>& controls) {
     std::string text = "+-- " + caption + "\n";
     std::vector<std::string> buttons;
-    for (const DialogControlState& control : controls) {
-        if (!control.visible) continue;
+    std::vector<const DialogControlState*> visible;
+    for (const DialogControlState& control : controls)
+        if (control.visible) visible.push_back(&control);
+    for (size_t i = 0; i < visible.size(); ++i) {
+        const DialogControlState& control = *visible[i];
         if (control.kind == "button")
             buttons.push_back((control.enabled ? "[" : "(") + control.caption + (control.enabled ? "]" : ")"));
+        if (NamesNextLabel(control, i + 1 < visible.size() ? visible[i + 1] : nullptr)) {
+            const std::string& value = visible[++i]->caption;
+            text += "| " + control.caption + (value.empty() ? "" : " " + value) + "\n";
+            continue;
+        }
         for (const std::string& line : Lines(control)) text += "| " + line + "\n";
     }
     if (!buttons.empty()) text += "| " + Joined(buttons, " ") + "\n";
