@@ -8,6 +8,8 @@
 #include "components/noxFind/IclsFind.h"
 #include "components/noxconn2/IConnect.h"
 #include "components/noxdialog/Iclsdialog.h"
+#include "components/noxfile2/iclsfile.h"
+#include "components/noxfunctoolkit/iclsfunctoolkit.h"
 #include "components/noxgrid/IclsGrid.h"
 #include "components/noxhostservices/clshostservices.h"
 #include "components/noxmetadata2/IMetaData.h"
@@ -36,6 +38,8 @@ void RegisterComponents() {
     RegisterClass<IAuthorization>("noxauth.IAuthorization");
     RegisterClass<clshostservices>(clshostservices::kProgId);
     RegisterClass<XMLRequestPars>(XMLRequestPars::kProgId);
+    RegisterClass<iclsfile>(iclsfile::kProgId);
+    RegisterClass<iclsfunctoolkit>(iclsfunctoolkit::kProgId);
 }
 
 }  // namespace components

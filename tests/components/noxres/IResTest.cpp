@@ -41,10 +41,10 @@ TEST(IRes, LooksUpTextsOfTheSampleAndAnswersUnknownKeysWithTheKey) {
     auto res = SampleRes();
     const SafeArray parameters = SafeArray::Of({Variant("Hard copy"), Variant("HC-1")});
     EXPECT_EQ(res->Call("strResString", "MSG_CONFIRM_DELETE", parameters).ToString(),
-              "Do you want to delete the Hard copy HC-1?");
+              "Do you want to delete the Hard copy?");
     EXPECT_EQ(res->Call("strResString", "msg_confirm_delete", "Hard copy", "HC-1").ToString(),
-              "Do you want to delete the Hard copy HC-1?")
-        << "keys are case-insensitive and parameters may come as further arguments";
+              "Do you want to delete the Hard copy?")
+        << "keys are case-insensitive, parameters may come as further arguments, and one without a placeholder is left out";
     EXPECT_EQ(res->Call("strResString", "LBL_ITEM", Variant::Missing()).ToString(), "Item");
     EXPECT_EQ(res->Get("AppName").ToString(), "noxsimplelinks");
     EXPECT_EQ(res->Call("strResString", "Item key %1", SafeArray::Of({Variant("x")})).ToString(), "Item key %1");
