@@ -12,6 +12,7 @@
 #include "noxsimplelinks/grid/clsGrid.h"
 #include "noxsimplelinks/grid/clsGridWrapper.h"
 #include "noxsimplelinks/grid/clsReportWrapper.h"
+#include "noxsimplelinks/lockinfo/clsLockInformation.h"
 #include "noxsimplelinks/metadata/clsObjDefWrapper2.h"
 #include "noxsimplelinks/metadata/clsResWrapper.h"
 #include "noxsimplelinks/metadata/clsUI_DefWrapper.h"
@@ -41,6 +42,7 @@ void RegisterClasses() {
     RegisterClass<clsGridExport>(clsGridExport::kProgId);
     RegisterClass<clsCbarsWrapper2>("noxsimplelinks.clsCbarsWrapper2");
     RegisterClass<clsActions>("noxsimplelinks.clsActions");
+    RegisterClass<clsLockInformation>(clsLockInformation::kProgId);
     RegisterClass<ctlSimpleLinks>(ctlSimpleLinks::kProgId);
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "SamplePane.h"
+#include "SentRequests.h"
 #include "components/noxcomm2/EmbeddedServer.h"
 #include "components/noxcomm2/Icomm.h"
 #include "platform/Clipboard.h"
@@ -15,27 +16,6 @@ namespace {
 
 constexpr int kYes = platform::kAnswerYes;
 constexpr int kNo = platform::kAnswerNo;
-
-// The requests a test's commands send, in order.
-class SentRequests {
-public:
-    SentRequests() {
-        components::Icomm::RequestSent().Install([this](const std::string& request) { requests.push_back(request); });
-    }
-    ~SentRequests() { components::Icomm::RequestSent().Install(nullptr); }
-    size_t Count(const std::string& method) const {
-        size_t count = 0;
-        for (const std::string& request : requests) count += request.find("<Name>" + method + "</Name>") != std::string::npos;
-        return count;
-    }
-    // The first request of the method; "" when none was sent.
-    std::string Of(const std::string& method) const {
-        for (const std::string& request : requests)
-            if (request.find("<Name>" + method + "</Name>") != std::string::npos) return request;
-        return {};
-    }
-    std::vector<std::string> requests;
-};
 
 // Answers the multi-method and change requests with a given answer; queries still reach the sample.
 class ScriptedChanges {

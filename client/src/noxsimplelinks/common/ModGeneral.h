@@ -15,6 +15,7 @@ inline constexpr const char* kApplicationName = platform::kApplicationName;
 
 // Message-box buttons and icons.
 inline constexpr int kOkOnly = 0;
+inline constexpr int kOkCancel = 1;
 inline constexpr int kYesNo = 4;
 inline constexpr int kIconCritical = 16;
 inline constexpr int kIconQuestion = 32;

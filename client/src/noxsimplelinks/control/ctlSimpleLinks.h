@@ -153,6 +153,31 @@ public:
     void UpdateItemCustmerLink();
     void UpdateDocItemLink();
 
+    // Files and hard copies (ctlSimpleLinksFiles.cpp): the aliases, then the commands of their own.
+    void PrintFiles() { printGrid(); }
+    void PrintHardCopy() { printGrid(); }
+    void UpdateFile() { Update(); }
+    void UpdateHardCopy() { Update(); }
+    void DisplayFile() { Display(); }
+    void DisplayHardCopy() { Display(); }
+    void FindFiles() { ShowFind(); }
+    void FindHardCopy() { ShowFind(); }
+    void ShowViewFileDlg();
+    void ShowEditFileDlg();
+    void EditFileInIntegration();
+    void ViewFileInIntegration();
+    void ViewFileForItemInBrowser();
+    void ViewWithRedlineFile();
+    void RedlineFileInBrowser();
+    void UnlinkAndDeleteFile();
+    void UnlinkAndDeleteHardCopy();
+    void LockFile();
+    void UnlockFile();
+    void DisplayLockInfo();
+    void DisplayStorage();
+    // The grid whose rows are files, read by the lock information of a dataset view: the pane's grid.
+    DispatchPtr FilesGrid() const { return grid_; }
+
     // The child controls and the state a host or a test looks at.
     DispatchPtr Grid() const { return grid_; }
     DispatchPtr ToolBar() const { return toolbar_; }
@@ -282,6 +307,14 @@ private:
     // "OK" when the answer is OK or WARNING or any method failed (and was shown), else "FAILED". Nothing
     // is sent, and "" answered, when requests is empty.
     std::string SendMultiMethodRequest(const std::string& requests, const std::string& envelope = "MultiMethodsRequest");
+    // The overall result code of a multi-method answer (upper case) and whether a method failed.
+    struct MultiMethodAnswer {
+        std::string resultCode;
+        bool anyFailed = false;
+        bool Succeeded() const { return resultCode == "OK" || resultCode == "WARNING"; }
+    };
+    // Sends the requests wrapped in the envelope and shows one box per failed method.
+    MultiMethodAnswer SendMethods(const std::string& requests, const std::string& envelope);
     // After a change whose status is "OK": Refresh(false), then "SimpleLinkUpdate".
     void AfterLinkChange(const std::string& status);
     // Asks (ConfirmUnlink), then one request per selected row (requestOfRow; "" for none) sent as one
@@ -294,6 +327,28 @@ private:
     // An end of the current row's link: the row's object of the type when the grid shows the type's
     // first key, else the parent (a pane under an item shows no item column).
     void LinkEnd(const std::string& type, Variant& keys, Variant& values);
+
+    // Files (ctlSimpleLinksFiles.cpp).
+    // The current row's file: the key names of FILE and their values, its format and its name.
+    void GetFileRowData(Variant& keys, Variant& values, std::string& format, std::string& fileName);
+    // The hand-built "LockTree" method for the object with the keys (values not escaped), dated today.
+    static std::string BuildLockTreeMethod(const std::string& objectType, const std::vector<std::string>& keys,
+                                           const std::vector<std::string>& values, const std::string& action);
+    // "<Request>" + the connection text of "noxconn2.IConnect" + text + "</Request>".
+    static std::string WrapInRequest(const std::string& text);
+    // Locks ("LOCK") or unlocks ("UNLOCK") the current row's file; the single-request rule judges.
+    void SendFileLock(const std::string& action);
+    // The unlink-and-delete method of a row, without its <Request> tags; "" for a row without keys.
+    std::string DeleteRequestOfRow(const std::string& objectType, int32_t row);
+    // The delete procedure: asks per selected row, sends the confirmed ones at once; true on success.
+    bool DeleteSelectedRows(const std::string& objectType);
+    // A new file component with the host and the comm object.
+    DispatchPtr FileComponent();
+    // Runs a redline operation of the file component, held (m_objFile) while it reports.
+    void RunRedline(const char* operation, const char* source);
+    void OnFileProgress(std::string_view event, automation::Arguments& args);
+    // The function toolkit's operation on the current row, with its originating application.
+    void OpenInIntegration(const char* operation, bool withoutRow);
 
     // Grid events (ctlSimpleLinksGridEvents.cpp).
     void OnGridEvent(std::string_view event, automation::Arguments& args);
@@ -327,6 +382,7 @@ private:
     DispatchPtr authorization_;
     DispatchPtr actions_;
     DispatchPtr attributes_;
+    DispatchPtr file_;  // the file component, while a redline command runs
     std::shared_ptr<clsGrid> gridClass_;  // lays out and fills grid_
     DispatchPtr params_;
     Variant parentValues_;

@@ -86,8 +86,7 @@ std::string ctlSimpleLinks::SendSingleRequest(const std::string& request) {
     throw automation::AutomationError(automation::errors::kUserError, text);
 }
 
-std::string ctlSimpleLinks::SendMultiMethodRequest(const std::string& requests, const std::string& envelope) {
-    if (requests.empty()) return {};
+ctlSimpleLinks::MultiMethodAnswer ctlSimpleLinks::SendMethods(const std::string& requests, const std::string& envelope) {
     const std::string params = clsUtils().GetParamsXMLForMultiMethodRequest(requests);
     std::string resultCode;
     Variant messages;
@@ -101,8 +100,13 @@ std::string ctlSimpleLinks::SendMultiMethodRequest(const std::string& requests, 
                               ModGeneral::kOkOnly + ModGeneral::kIconExclamation, ModGeneral::kApplicationName);
         anyFailed = true;
     }
-    resultCode = automation::Upper(resultCode);
-    return resultCode == "OK" || resultCode == "WARNING" || anyFailed ? "OK" : "FAILED";
+    return {automation::Upper(resultCode), anyFailed};
+}
+
+std::string ctlSimpleLinks::SendMultiMethodRequest(const std::string& requests, const std::string& envelope) {
+    if (requests.empty()) return {};
+    const MultiMethodAnswer answer = SendMethods(requests, envelope);
+    return answer.Succeeded() || answer.anyFailed ? "OK" : "FAILED";
 }
 
 void ctlSimpleLinks::AfterLinkChange(const std::string& status) {

@@ -11,11 +11,6 @@ namespace {
 
 // Public commands not yet available in this build: calling one raises E_NOTIMPL naming it.
 constexpr const char* kPendingMethods[] = {
-    // Files and hard copies.
-    "UnlinkAndDeleteFile", "UnlinkAndDeleteHardCopy", "DisplayStorage", "FindFiles", "FindHardCopy",
-    "ShowViewFileDlg", "ShowEditFileDlg", "EditFileInIntegration", "ViewFileInIntegration",
-    "ViewFileForItemInBrowser", "ViewWithRedlineFile", "RedlineFileInBrowser", "PrintFiles", "PrintHardCopy",
-    "UpdateFile", "UpdateHardCopy", "DisplayFile", "DisplayHardCopy", "DisplayLockInfo", "UnlockFile", "LockFile",
     // Engineering-order steps and approvals.
     "EoViewDitachObjTOSteps", "EoAttachObjTOSteps", "EoDetachObjFromSingleStep", "EoDitachObjTOSteps",
     "EoAttachObjAllSteps", "ApproveItem", "RejectItem", "ApproveFormula", "RejectFormula", "ApproveMaterial",
@@ -27,6 +22,25 @@ auto NotImplemented(std::string name) {
         throw automation::AutomationError(automation::errors::kNotImplemented,
                                           "\"" + name + "\" is not implemented in this build", ctlSimpleLinks::kTypeName);
     };
+}
+
+// getValueFromGridByKey as hosts call it (AttrName, Retval), or with a grid first: that grid's text of
+// the field in its current row ("" when it has no such column).
+Variant ValueFromGridByKey(ctlSimpleLinks& self, const Variant& attrOrGrid, Variant& retvalOrField) {
+    if (!attrOrGrid.IsObject()) {
+        std::string retval;
+        const std::string text = self.getValueFromGridByKey(attrOrGrid.ToString(), retval);
+        retvalOrField = Variant(retval);
+        return Variant(text);
+    }
+    try {
+        const Variant column = automation::CallOn(attrOrGrid, "ColIndex", retvalOrField.TextOr(""));
+        if (column.ToLong() < 0) return Variant(std::string());
+        Arguments cell{automation::CallOn(attrOrGrid, "Row"), column};
+        return Variant(automation::InvokeOn(attrOrGrid, "TextMatrix", automation::InvokeKind::PropertyGet, cell).TextOr(""));
+    } catch (const automation::AutomationError&) {
+        return Variant(std::string());
+    }
 }
 
 }  // namespace
@@ -65,7 +79,8 @@ const automation::MemberTable<ctlSimpleLinks>& ctlSimpleLinks::Members() {
                 return self.getValuesFromGrid(fields, row);
             })
             .Method("getValuesFromGridByGrid", &Self::getValuesFromGridByGrid)
-            .Method("getValueFromGridByKey", &Self::getValueFromGridByKey)
+            .Method("getValueFromGridByKey", ValueFromGridByKey)
+            .Property("FilesGrid", [](Self& self) { return Variant(self.FilesGrid()); })
             .Property("SelectedKeys", &Self::SelectedKeys)
             .Property("SelectedValues", &Self::SelectedValues)
             .Property("collSelectedObjects", [](Self& self) { return Variant(self.collSelectedObjects()); })
@@ -104,7 +119,28 @@ const automation::MemberTable<ctlSimpleLinks>& ctlSimpleLinks::Members() {
             .Method("LockAttachObject", &Self::LockAttachObject)
             .Method("UnAuthorizeToProject", &Self::UnAuthorizeToProject)
             .Method("UpdateItemCustmerLink", &Self::UpdateItemCustmerLink)
-            .Method("UpdateDocItemLink", &Self::UpdateDocItemLink);
+            .Method("UpdateDocItemLink", &Self::UpdateDocItemLink)
+            .Method("PrintFiles", &Self::PrintFiles)
+            .Method("PrintHardCopy", &Self::PrintHardCopy)
+            .Method("UpdateFile", &Self::UpdateFile)
+            .Method("UpdateHardCopy", &Self::UpdateHardCopy)
+            .Method("DisplayFile", &Self::DisplayFile)
+            .Method("DisplayHardCopy", &Self::DisplayHardCopy)
+            .Method("FindFiles", &Self::FindFiles)
+            .Method("FindHardCopy", &Self::FindHardCopy)
+            .Method("ShowViewFileDlg", &Self::ShowViewFileDlg)
+            .Method("ShowEditFileDlg", &Self::ShowEditFileDlg)
+            .Method("EditFileInIntegration", &Self::EditFileInIntegration)
+            .Method("ViewFileInIntegration", &Self::ViewFileInIntegration)
+            .Method("ViewFileForItemInBrowser", &Self::ViewFileForItemInBrowser)
+            .Method("ViewWithRedlineFile", &Self::ViewWithRedlineFile)
+            .Method("RedlineFileInBrowser", &Self::RedlineFileInBrowser)
+            .Method("UnlinkAndDeleteFile", &Self::UnlinkAndDeleteFile)
+            .Method("UnlinkAndDeleteHardCopy", &Self::UnlinkAndDeleteHardCopy)
+            .Method("LockFile", &Self::LockFile)
+            .Method("UnlockFile", &Self::UnlockFile)
+            .Method("DisplayLockInfo", &Self::DisplayLockInfo)
+            .Method("DisplayStorage", &Self::DisplayStorage);
         return t;
     }();
     return table;
