@@ -1,10 +1,12 @@
 #include "CommandRecorder.h"
 
+#include "FileViewer.h"
 #include "RecordingUi.h"
 #include "automation/EventSource.h"
 #include "components/noxcomm2/Icomm.h"
 #include "components/noxhostservices/clshostservices.h"
 #include "components/noxprint/IclsPrint.h"
+#include "platform/Shell.h"
 #include "platform/toolbar/ToolMenu.h"
 #include "platform/toolbar/ToolbarControl.h"
 #include "platform/toolbar/ToolsCollection.h"
@@ -31,6 +33,36 @@ private:
     std::function<void(const std::string&)> tell_;
 };
 
+// The shell that was installed, each document it is asked to open told first; without a desktop
+// (neither DISPLAY nor WAYLAND_DISPLAY) the telling is all that happens.
+class TellingShell : public platform::Shell {
+public:
+    explicit TellingShell(std::function<void(const std::string&)> tell) : tell_(std::move(tell)) {}
+    void Wrap(std::shared_ptr<platform::Shell> inner) { inner_ = std::move(inner); }
+    int OpenDocument(const std::string& path) override {
+        tell_("open: " + path);
+        return Desktop() ? inner_->OpenDocument(path) : kOpened;
+    }
+    int OpenWith(const std::string& path) override {
+        tell_("open with a chosen program: " + path);
+        return Desktop() ? inner_->OpenWith(path) : kOpened;
+    }
+    int OpenWithProgram(const std::string& program, const std::string& path) override {
+        tell_("open with " + program + ": " + path);
+        return Desktop() ? inner_->OpenWithProgram(program, path) : kOpened;
+    }
+
+private:
+    static bool Desktop() {
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
+            if (const char* value = std::getenv(name); value && *value) return true;
+        return false;
+    }
+
+    std::shared_ptr<platform::Shell> inner_;
+    std::function<void(const std::string&)> tell_;
+};
+
 std::string Arguments(const automation::Arguments& args) {
     std::string text;
     for (const automation::Variant& arg : args) text += (text.empty() ? "" : ", ") + arg.TextOr("(" + arg.TypeName() + ")");
@@ -49,12 +81,16 @@ CommandRecorder::CommandRecorder(std::ostream& out, noxsimplelinks::ctlSimpleLin
     auto clipboard = std::make_shared<RecordingClipboard>(tell);
     previousClipboard_ = platform::InstallClipboard(clipboard);
     clipboard->Wrap(previousClipboard_);
+    auto shell = std::make_shared<TellingShell>(tell);
+    previousShell_ = platform::InstallShell(shell);
+    shell->Wrap(previousShell_);
     components::Icomm::RequestSent().Install([tell](const std::string& request) { tell("request sent:\n" + request); });
     components::clshostservices::WorkspaceOpened().Install(
         [tell](const std::string& description) { tell("workspace to open: " + description); });
     components::IclsPrint::ReportWritten().Install([tell](const std::string& path) { tell("report written: " + path); });
-    eventsCookie_ = control_.Events()->Connect([tell](std::string_view event, automation::Arguments& args) {
+    eventsCookie_ = control_.Events()->Connect([this, tell](std::string_view event, automation::Arguments& args) {
         tell("event " + std::string(event) + ": " + Arguments(args));
+        if (event == "ExecuteEvent" && !args.empty()) ActOnEvent(args.front().TextOr(""));
     });
     popupsTold_ = dynamic_cast<platform::ToolbarControl&>(*control_.ToolBar()).PopupMenus().size();
 }
@@ -64,8 +100,18 @@ CommandRecorder::~CommandRecorder() {
     components::IclsPrint::ReportWritten().Install(nullptr);
     components::clshostservices::WorkspaceOpened().Install(nullptr);
     components::Icomm::RequestSent().Install(nullptr);
+    platform::InstallShell(previousShell_);
     platform::InstallClipboard(previousClipboard_);
     platform::InstallUi(previousUi_);
+}
+
+void CommandRecorder::ActOnEvent(const std::string& payload) {
+    if (payload.find("<METHOD>ShowLinksViewFileDlg</METHOD>") == std::string::npos) return;
+    try {
+        ViewFile(payload, control_.Comm(), control_.Host());
+    } catch (const std::exception& e) {
+        Tell(std::string("the file cannot be shown: ") + e.what());
+    }
 }
 
 void CommandRecorder::Tell(const std::string& what) { out_ << "> " << what << (what.ends_with('\n') ? "" : "\n"); }

@@ -2,9 +2,11 @@
 // What a command run from the command line does, told line by line as it happens: the requests sent
 // (in full), the control's events with their payloads, the workspaces the host object is asked to
 // open, each new clipboard text, message boxes, dialogs, the toolbar's pop-up menus and the reports
-// written. For its life it installs user-interface services that answer from the command line (see
-// RecordingUi), a clipboard that tells its changes, and the receivers of the host object, the print
-// component and the communication component; everything is put back when it ends.
+// written, the documents opened. For its life it installs user-interface services that answer from the
+// command line (see RecordingUi), a clipboard that tells its changes, a shell that tells what it
+// opens, and the receivers of the host object, the print component and the communication component;
+// everything is put back when it ends. As the host it shows a file when the control asks
+// ("ShowLinksViewFileDlg").
 #include <memory>
 #include <ostream>
 #include <string>
@@ -12,6 +14,7 @@
 
 #include "noxsimplelinks/control/ctlSimpleLinks.h"
 #include "platform/Clipboard.h"
+#include "platform/Shell.h"
 #include "platform/UserInterface.h"
 
 namespace simplelinks {
@@ -34,10 +37,13 @@ public:
     void TellPopups();
 
 private:
+    void ActOnEvent(const std::string& payload);
+
     std::ostream& out_;
     noxsimplelinks::ctlSimpleLinks& control_;
     std::shared_ptr<platform::UserInterface> previousUi_;
     std::shared_ptr<platform::Clipboard> previousClipboard_;
+    std::shared_ptr<platform::Shell> previousShell_;
     int eventsCookie_ = 0;
     size_t popupsTold_ = 0;
 };

@@ -2,6 +2,7 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "CheckInCommand.h"
 #include "DemoTour.h"
 #include "LoginCommand.h"
 #include "PaneCommands.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     simplelinks::AddSeedCommand(app);
     simplelinks::AddUserCommand(app);
     simplelinks::AddLoginCommand(app);
+    simplelinks::AddCheckInCommand(app);
 
     hosting::UseShippedAllUsersProfile();
     CLI11_PARSE(app, argc, argv);
