@@ -34,5 +34,6 @@ void ShowError(const std::exception& error, const std::string& source) noexcept;
 // Sets the screen's mouse pointer (kPointerHourglass, kPointerDefault); a value that is not a number
 // raises 13.
 void SetMousePointer(const automation::Variant& value);
+inline void SetPointer(int pointer) { SetMousePointer(automation::Variant(int32_t{pointer})); }
 
 }  // namespace noxsimplelinks::ModGeneral

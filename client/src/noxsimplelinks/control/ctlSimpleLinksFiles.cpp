@@ -26,8 +26,6 @@ namespace {
 constexpr const char* kDataset = "DATASET";
 constexpr const char* kApplicationKey = "DOC.ORIGINATING_APP";
 
-void Pointer(int pointer) { ModGeneral::SetMousePointer(Variant(int32_t{pointer})); }
-
 // Today as the server takes a date: MM/DD/YYYY.
 std::string Today() {
     std::time_t now = std::time(nullptr);
@@ -101,7 +99,7 @@ void ctlSimpleLinks::LockFile() {
 }
 
 void ctlSimpleLinks::UnlockFile() {
-    Pointer(ModGeneral::kPointerHourglass);
+    ModGeneral::SetPointer(ModGeneral::kPointerHourglass);
     ReportedStep("ctlSimpleLinks:UnlockFile", [&] {
         if (automation::Trimmed(HostText("WorkDirForedit")).empty())
             throw automation::AutomationError(automation::errors::kUserError, ResourceText("MSG_EDIT_FOLDER_NOT_SET"));
@@ -119,7 +117,7 @@ void ctlSimpleLinks::UnlockFile() {
         SendFileLock("UNLOCK");
         Refresh(Variant(true));
     });
-    Pointer(ModGeneral::kPointerDefault);
+    ModGeneral::SetPointer(ModGeneral::kPointerDefault);
 }
 
 void ctlSimpleLinks::ShowViewFileDlg() {
@@ -154,7 +152,7 @@ void ctlSimpleLinks::ShowEditFileDlg() {
 }
 
 void ctlSimpleLinks::OpenInIntegration(const char* operation, bool withoutRow) {
-    Pointer(ModGeneral::kPointerHourglass);
+    ModGeneral::SetPointer(ModGeneral::kPointerHourglass);
     ReportedStep(std::string("ctlSimpleLinks:") + (withoutRow ? "ViewFileInIntegration" : "EditFileInIntegration"), [&] {
         const int32_t row = Fg().Get("Row").ToLong();
         Variant keys, values;
@@ -170,7 +168,7 @@ void ctlSimpleLinks::OpenInIntegration(const char* operation, bool withoutRow) {
         toolkit->Set("CallingClass", Variant(Self()));
         toolkit->Call(operation, objectType_, keys, values);
     });
-    Pointer(ModGeneral::kPointerDefault);
+    ModGeneral::SetPointer(ModGeneral::kPointerDefault);
 }
 
 void ctlSimpleLinks::EditFileInIntegration() { OpenInIntegration("Edit", false); }
@@ -187,7 +185,7 @@ void ctlSimpleLinks::ViewFileForItemInBrowser() {
 }
 
 void ctlSimpleLinks::RunRedline(const char* operation, const char* source) {
-    Pointer(ModGeneral::kPointerHourglass);
+    ModGeneral::SetPointer(ModGeneral::kPointerHourglass);
     ReportedStep(source, [&] {
         file_ = FileComponent();
         file_->Events()->Connect([this](std::string_view event, automation::Arguments& args) { OnFileProgress(event, args); });
@@ -195,7 +193,7 @@ void ctlSimpleLinks::RunRedline(const char* operation, const char* source) {
         GetRowKeyValues(Fg().Get("Row").ToLong(), keys, values);
         if (keys.IsArray() && values.IsArray()) file_->Call(operation, keys, values, int32_t{0}, objectType_, "DOC", "BP");
     });
-    Pointer(ModGeneral::kPointerDefault);
+    ModGeneral::SetPointer(ModGeneral::kPointerDefault);
     file_ = nullptr;
 }
 

@@ -24,8 +24,6 @@ constexpr bool kPrintPreview = true;
 constexpr int16_t kPrintPortrait = 1;
 constexpr bool kPrintFitToPage = true;
 
-void Pointer(int pointer) { ModGeneral::SetMousePointer(Variant(int32_t{pointer})); }
-
 Variant Today() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -68,7 +66,7 @@ void ctlSimpleLinks::printGrid() {
             header.push_back(joined);
         }
         const std::string pageHeader = ResourceText("LBL_SPACES_PRINT_TAB_PAGE_HEADER_WITH_ID", header);
-        Pointer(ModGeneral::kPointerHourglass);
+        ModGeneral::SetPointer(ModGeneral::kPointerHourglass);
         clsReportWrapper report;
         const bool printed = report.printGridContents(
             Variant(grid_), ResourceText("LBL_SPACES_PRINT_TAB_REPORT_CAPTION"),
@@ -78,12 +76,12 @@ void ctlSimpleLinks::printGrid() {
         if (!printed)
             platform::Ui().MsgBox(ResourceText("MSG_PRINT_GRID_ERROR"), ModGeneral::kIconExclamation,
                                   ResourceText("TITLE_PRINT_GRID_ERROR"));
-        Pointer(ModGeneral::kPointerDefault);
+        ModGeneral::SetPointer(ModGeneral::kPointerDefault);
     });
 }
 
 void ctlSimpleLinks::DisplayRevision(const std::string& revisionColumn, const std::string& source) {
-    Pointer(ModGeneral::kPointerHourglass);
+    ModGeneral::SetPointer(ModGeneral::kPointerHourglass);
     UpdateToolStates("IN_PROCESS");
     ReportedStep(source, [&] {
         const Variant keys = GetObjectKeyNames(objectType_);
@@ -95,7 +93,7 @@ void ctlSimpleLinks::DisplayRevision(const std::string& revisionColumn, const st
         automation::CallOn(attributes, "Display2History", objectType_, keys, values);
     });
     UpdateToolsForSelection();
-    Pointer(ModGeneral::kPointerDefault);
+    ModGeneral::SetPointer(ModGeneral::kPointerDefault);
 }
 
 }  // namespace noxsimplelinks

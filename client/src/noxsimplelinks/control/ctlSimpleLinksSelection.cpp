@@ -14,12 +14,6 @@ namespace noxsimplelinks {
 using automation::DispatchPtr;
 using automation::Variant;
 
-namespace {
-
-void Pointer(int pointer) { ModGeneral::SetMousePointer(Variant(int32_t{pointer})); }
-
-}  // namespace
-
 Variant ctlSimpleLinks::ValuesOfRow(const Variant& fields, int32_t row) {
     try {
         const automation::SafeArray& names = fields.ToArray();
@@ -85,19 +79,19 @@ DispatchPtr ctlSimpleLinks::collSelectedObjects() {
 
 void ctlSimpleLinks::ShowCustFields() {
     ReportedStep("ctlSimpleLinks:ShowCustFields", [&] {
-        Pointer(ModGeneral::kPointerHourglass);
+        ModGeneral::SetPointer(ModGeneral::kPointerHourglass);
         RaiseExecuteEvent("ShowCustFields");
-        Pointer(ModGeneral::kPointerDefault);
+        ModGeneral::SetPointer(ModGeneral::kPointerDefault);
     });
 }
 
 void ctlSimpleLinks::RemoveCol() {
     ReportedStep("ctlSimpleLinks:RemoveCol", [&] {
-        Pointer(ModGeneral::kPointerHourglass);
+        ModGeneral::SetPointer(ModGeneral::kPointerHourglass);
         automation::Arguments hide{Fg().Get("Col"), Variant(true)};
         Fg().Invoke("ColHidden", automation::InvokeKind::PropertyLet, hide);
         savePane();
-        Pointer(ModGeneral::kPointerDefault);
+        ModGeneral::SetPointer(ModGeneral::kPointerDefault);
     });
 }
 

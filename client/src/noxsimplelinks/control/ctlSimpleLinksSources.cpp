@@ -19,8 +19,6 @@ namespace {
 
 constexpr const char* kKeywordFormat = "NOX_KEYWORD";
 
-void Pointer(int pointer) { ModGeneral::SetMousePointer(Variant(int32_t{pointer})); }
-
 void PutSelection(const automation::DispatchPtr& grid, const std::string& objectType, bool copied) {
     clsClipboard().putGridOnClipboard(Variant(grid), objectType, copied);
 }
@@ -66,9 +64,9 @@ std::vector<Variant> PickedObjects(const std::string& objectType, const Variant&
 
 void ctlSimpleLinks::SelectSource() {
     ReportedStep("ctlSimpleLinks:SelectSource", [&] {
-        Pointer(ModGeneral::kPointerHourglass);
+        ModGeneral::SetPointer(ModGeneral::kPointerHourglass);
         PutSelection(grid_, objectType_, false);
-        Pointer(ModGeneral::kPointerDefault);
+        ModGeneral::SetPointer(ModGeneral::kPointerDefault);
     });
 }
 
@@ -78,17 +76,17 @@ void ctlSimpleLinks::SelectSourceCustomer(const Variant& /*CopyInd: not used*/) 
 
 void ctlSimpleLinks::Copy() {
     ReportedStep("ctlSimpleLinks:Copy", [&] {
-        Pointer(ModGeneral::kPointerHourglass);
+        ModGeneral::SetPointer(ModGeneral::kPointerHourglass);
         PutSelection(grid_, objectType_, true);
-        Pointer(ModGeneral::kPointerDefault);
+        ModGeneral::SetPointer(ModGeneral::kPointerDefault);
     });
 }
 
 void ctlSimpleLinks::CopyObject() {
     ReportedStep("ctlSimpleLinks:CopyObject", [&] {
-        Pointer(ModGeneral::kPointerHourglass);
+        ModGeneral::SetPointer(ModGeneral::kPointerHourglass);
         PutSelection(grid_, objectType_, true);
-        Pointer(ModGeneral::kPointerDefault);
+        ModGeneral::SetPointer(ModGeneral::kPointerDefault);
     });
 }
 

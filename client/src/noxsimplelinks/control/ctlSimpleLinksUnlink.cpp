@@ -26,8 +26,6 @@ namespace {
 constexpr const char* kSendFailed = "Faild to send Request";
 constexpr const char* kOwnerProjectCode = "E-140003-ERR_UNAUTH_OWNER_PROJ";
 
-void Pointer(int pointer) { ModGeneral::SetMousePointer(Variant(int32_t{pointer})); }
-
 // A link-attribute list of one attribute.
 Variant OneAttribute(const std::string& name, const std::string& value) {
     SafeArray list(automation::Bounds{0, 0}, automation::Bounds{0, 1});
@@ -126,7 +124,7 @@ void ctlSimpleLinks::RemoveKeyWord() {
             Refresh(Variant(false));
         }
     });
-    Pointer(ModGeneral::kPointerDefault);
+    ModGeneral::SetPointer(ModGeneral::kPointerDefault);
 }
 
 void ctlSimpleLinks::UnlinkItemCustomer() {
