@@ -81,5 +81,5 @@ class PythonHost(unittest.TestCase):
         self.assertEqual(events.payloads, ["<XML><METHOD>ID_Host_Only</METHOD></XML>",
                                            "<XML><METHOD>FilterOptionChanged</METHOD></XML>"])
         with self.assertRaises(nox.AutomationError) as raised:
-            control.UnlinkAndDeleteFile()
+            control.ApproveItem()
         self.assertIn("not implemented", str(raised.exception))

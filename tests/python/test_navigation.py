@@ -142,8 +142,9 @@ class PaneFromPython(unittest.TestCase):
         export.ExportGrid(self.grid, base + ".XLSX")
         with open(base + ".csv", newline="", encoding="utf-8-sig") as f:
             rows = list(csv.reader(f))
-        self.assertEqual(rows[0], ["File id", "Revision", "File name", "File type", "Size (bytes)", "Locked by"])
-        self.assertIn(["F1004", "1", "pump_assy_markup.xml", "REDLINE", "5120", "jdoe"], rows)
+        self.assertEqual(rows[0], ["File id", "Revision", "File name", "File type", "Size (bytes)", "Locked by", "Locked",
+                                   "Lock date", "Lock time", "Originating application"])
+        self.assertIn(["F1004", "1", "pump_assy_markup.xml", "REDLINE", "167", "jdoe", "Y"], [row[:7] for row in rows])
 
         with zipfile.ZipFile(base + ".XLSX") as book:
             strings = [t.text for t in ET.fromstring(book.read("xl/sharedStrings.xml")).iter(SHEET + "t")]
@@ -152,7 +153,7 @@ class PaneFromPython(unittest.TestCase):
         self.assertEqual(strings[int(cells["A1"].find(SHEET + "v").text)], "File id")
         sizes = [cells["E%d" % r] for r in range(2, 5)]
         self.assertTrue(all(c.get("t") is None for c in sizes))  # numbers, not strings
-        self.assertIn("5120", [c.find(SHEET + "v").text for c in sizes])
+        self.assertIn("167", [c.find(SHEET + "v").text for c in sizes])
         with self.assertRaises(nox.AutomationError):
             export.ExportGrid(self.grid, base + ".txt")
 
