@@ -1,6 +1,6 @@
 #include "CommandRecorder.h"
 
-#include "FileViewer.h"
+#include "HostFileActions.h"
 #include "RecordingUi.h"
 #include "automation/EventSource.h"
 #include "components/noxcomm2/Icomm.h"
@@ -106,11 +106,13 @@ CommandRecorder::~CommandRecorder() {
 }
 
 void CommandRecorder::ActOnEvent(const std::string& payload) {
-    if (payload.find("<METHOD>ShowLinksViewFileDlg</METHOD>") == std::string::npos) return;
     try {
-        ViewFile(payload, control_.Comm(), control_.Host());
+        if (payload.find("<METHOD>ShowLinksViewFileDlg</METHOD>") != std::string::npos)
+            ViewFile(payload, control_.Comm(), control_.Host());
+        if (payload == "<XML><METHOD>ID_Prop_Edit_File_Complete</METHOD></XML>" && CompleteEdit(control_))
+            Tell("the file was checked in and unlocked");
     } catch (const std::exception& e) {
-        Tell(std::string("the file cannot be shown: ") + e.what());
+        Tell(std::string("the host could not act on the file: ") + e.what());
     }
 }
 

@@ -5,8 +5,8 @@
 // written, the documents opened. For its life it installs user-interface services that answer from the
 // command line (see RecordingUi), a clipboard that tells its changes, a shell that tells what it
 // opens, and the receivers of the host object, the print component and the communication component;
-// everything is put back when it ends. As the host it shows a file when the control asks
-// ("ShowLinksViewFileDlg").
+// everything is put back when it ends. As the host it shows a file and completes an edit when the
+// control asks (HostFileActions).
 #include <memory>
 #include <ostream>
 #include <string>

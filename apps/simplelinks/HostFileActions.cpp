@@ -1,4 +1,4 @@
-#include "FileViewer.h"
+#include "HostFileActions.h"
 
 #include <stdexcept>
 #include <vector>
@@ -16,6 +16,13 @@ namespace {
 
 Variant TextArray(const std::vector<Variant>& texts) { return Variant(automation::SafeArray::Of(texts)); }
 
+automation::DispatchPtr FileComponent(const automation::DispatchPtr& comm, const automation::DispatchPtr& host) {
+    const automation::DispatchPtr file = automation::CreateObject("noxfile2.iclsfile");
+    if (host) file->Set("Host", Variant(host));
+    if (comm) file->Set("Comm", Variant(comm));
+    return file;
+}
+
 }  // namespace
 
 void ViewFile(const std::string& payload, const automation::DispatchPtr& comm, const automation::DispatchPtr& host) {
@@ -27,11 +34,18 @@ void ViewFile(const std::string& payload, const automation::DispatchPtr& comm, c
         values.emplace_back(std::string(key.text().get()));
     }
     if (keys.empty()) throw std::runtime_error("the event names no file");
-    const automation::DispatchPtr file = automation::CreateObject("noxfile2.iclsfile");
-    if (host) file->Set("Host", Variant(host));
-    if (comm) file->Set("Comm", Variant(comm));
-    file->Call("View", TextArray(keys), TextArray(values), Variant::Missing(),
+    FileComponent(comm, host)->Call("View", TextArray(keys), TextArray(values), Variant::Missing(),
                std::string(document.child("XML").child("OBJECT_TYPE").text().get()));
+}
+
+bool CompleteEdit(noxsimplelinks::ctlSimpleLinks& control) {
+    const Variant keys = control.SelectedKeys();
+    const Variant values = control.getValuesFromGrid(keys);
+    const automation::DispatchPtr file = FileComponent(control.Comm(), control.Host());
+    if (!file->Call("CheckIn", keys, values).ToBool()) return false;
+    automation::CallOn(control.Host()->Get("EditedFiles"), "Remove", file->Call("GetAttributeValue", "FILE.FILE_ID"));
+    control.UnlockFile();
+    return true;
 }
 
 }  // namespace simplelinks

@@ -1,6 +1,6 @@
 """The file commands from Python and from the command line: the lock dialog printed as a box, a
 hard copy deleted from Python, and the edit cycle across commands (take the file, change the copy,
-check it in, unlock), after which a view opens the new bytes."""
+check it in, unlock; or complete the editing with its tool), after which a view opens the new bytes."""
 import atexit
 import os
 import pathlib
@@ -26,12 +26,18 @@ PROGRAM = pathlib.Path(nox.__file__).resolve().parents[1] / "bin" / "simplelinks
 FILES = ["FILES", "--parent", "DOC", "DOC_ID=D100", "REVISION=B"]
 
 
-def show(*arguments):
+def simplelinks(*arguments):
+    """The command line on the embedded server, its store in the test's folder; its standard output."""
     env = dict(os.environ, NOX_SERVER_DB=os.path.join(_home, "cli.db"))
     env.pop("NOX_SERVER_URL", None)
-    done = subprocess.run([str(PROGRAM), "show", *arguments], capture_output=True, text=True, env=env)
-    assert done.returncode == 0, done.stderr
-    return done.stdout[done.stdout.index("What happened:"):]
+    done = subprocess.run([str(PROGRAM), *arguments], capture_output=True, text=True, env=env)
+    assert done.returncode == 0, done.stdout + done.stderr
+    return done.stdout
+
+
+def show(*arguments):
+    out = simplelinks("show", *arguments)
+    return out[out.index("What happened:"):]
 
 
 class FilesFromTheCommandLine(unittest.TestCase):
@@ -45,16 +51,26 @@ class FilesFromTheCommandLine(unittest.TestCase):
         self.assertIn("<Name>FileCheckOut</Name>", out)
         copy = pathlib.Path(nox.CreateObject("noxhostservices.clshostservices").WorkDirForedit) / "pump_assy.dwg"
         copy.write_bytes(b"AC1032\x00\xff changed in a test")
-        env = dict(os.environ, NOX_SERVER_DB=os.path.join(_home, "cli.db"))
-        done = subprocess.run([str(PROGRAM), "checkin", "F1001"], capture_output=True, text=True, env=env)
-        self.assertEqual(done.returncode, 0, done.stderr)
-        self.assertIn("checked in F1001/1", done.stdout)
+        self.assertIn("checked in F1001/1", simplelinks("checkin", "F1001"))
         out = show(*FILES, "--select", "1", "--run", "UnlockFile", "--answer", "yes")
         self.assertIn("You are editing this file.", out)
         self.assertIn("<_ACTION>UNLOCK</_ACTION>", out)
         out = show(*FILES, "--select", "1", "--run", "ViewWithRedlineFile")
         opened = re.search(r"> open: (.+)\n", out).group(1)
         self.assertEqual(pathlib.Path(opened).read_bytes(), b"AC1032\x00\xff changed in a test")
+
+
+    def test_complete_editing_checks_the_file_in_and_unlocks_it(self):
+        show(*FILES, "--select", "2", "--run", "ShowEditFileDlg")
+        copy = pathlib.Path(nox.CreateObject("noxhostservices.clshostservices").WorkDirForedit) / "pump_assy.pdf"
+        copy.write_bytes(b"%PDF-1.4 edited")
+        # The tool stays disabled for the sample's named host user; the key reaches the host all the same.
+        out = show(*FILES, "--select", "2", "--run", "ButtonOperation", "ID_Prop_Edit_File_Complete")
+        self.assertIn("<Name>FileCheckIn</Name>", out)
+        self.assertIn("<_ACTION>UNLOCK</_ACTION>", out)
+        self.assertIn("the file was checked in and unlocked", out)
+        out = show(*FILES, "--select", "2", "--run", "ViewFileForItemInBrowser")
+        self.assertEqual(pathlib.Path(re.search(r"> open: (.+)\n", out).group(1)).read_bytes(), b"%PDF-1.4 edited")
 
 
 class FilesFromPython(unittest.TestCase):
