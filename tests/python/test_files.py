@@ -21,6 +21,7 @@ for desktop in ("DISPLAY", "WAYLAND_DISPLAY"):  # the command line then tells wh
 
 import noxsimplelinks as nox  # noqa: E402  (the profile must be chosen first)
 import plain_server  # noqa: E402
+import sample_pane  # noqa: E402
 
 PROGRAM = pathlib.Path(nox.__file__).resolve().parents[1] / "bin" / "simplelinks"
 FILES = ["FILES", "--parent", "DOC", "DOC_ID=D100", "REVISION=B"]
@@ -80,22 +81,8 @@ class FilesFromPython(unittest.TestCase):
 
     def test_a_hard_copy_is_deleted_after_one_question(self):
         nox.ui.reset()
-        comm = nox.CreateObject("noxrequestpars.XMLRequestPars")
-        self.assertTrue(comm.Open(self.url, 0, ""))
-        site = nox.CreateObject("Platform.ControlSite")
-        site.Comm = comm
-        pane = nox.CreateObject("noxsimplelinks.ctlSimpleLinks")
-        pane.Container = site
-        pane.ParentType = "DOC"
-        pane.ParentKeys = ["DOC.DOC_ID", "DOC.REVISION"]
-        pane.ParentValues = ["D100", "B"]
-        panes = nox.CreateObject("noxsimplelinks.clsXmlWrapper")
-        loaded, error = panes.loadXmlFile(str(SOURCE / "data/allusers/AppData/VARDEN/config/settings/panes.xml"), "")
-        self.assertTrue(loaded, error)
-        pane.Init(panes.selectNode("/PANES/HARD_COPIES"))
-        self.addCleanup(pane.CloseMe)
-        pane.Refresh()
-        grid = site.Control("fg_HARD_COPIES_HARD_COPY")
+        pane, grid = sample_pane.open_pane(nox, self, self.url, "HARD_COPIES", "fg_HARD_COPIES_HARD_COPY", "DOC",
+                                           ["DOC.DOC_ID", "DOC.REVISION"], ["D100", "B"])
         grid.Row = 2  # HC-2; HC-1 is released and would be refused
         nox.ui.answers([1])
         pane.UnlinkAndDeleteHardCopy()

@@ -19,6 +19,7 @@ os.environ["ALLUSERSPROFILE"] = str(SOURCE / "data" / "allusers")
 
 import noxsimplelinks as nox  # noqa: E402  (the profile must be chosen first)
 import plain_server  # noqa: E402
+import sample_pane  # noqa: E402
 
 PROGRAM = pathlib.Path(nox.__file__).resolve().parents[1] / "bin" / "simplelinks"
 
@@ -32,22 +33,7 @@ class LinksFromPython(unittest.TestCase):
         nox.ui.reset()
 
     def pane(self, name, grid_name, parent_type, keys, values):
-        comm = nox.CreateObject("noxrequestpars.XMLRequestPars")
-        self.assertTrue(comm.Open(self.url, 0, ""))
-        site = nox.CreateObject("Platform.ControlSite")
-        site.Comm = comm
-        pane = nox.CreateObject("noxsimplelinks.ctlSimpleLinks")
-        pane.Container = site
-        pane.ParentType = parent_type
-        pane.ParentKeys = keys
-        pane.ParentValues = values
-        panes = nox.CreateObject("noxsimplelinks.clsXmlWrapper")
-        loaded, error = panes.loadXmlFile(str(SOURCE / "data/allusers/AppData/VARDEN/config/settings/panes.xml"), "")
-        self.assertTrue(loaded, error)
-        pane.Init(panes.selectNode("/PANES/" + name))
-        self.addCleanup(pane.CloseMe)
-        pane.Refresh()
-        return pane, site.Control(grid_name)
+        return sample_pane.open_pane(nox, self, self.url, name, grid_name, parent_type, keys, values)
 
     def column(self, grid, key):
         column = grid.ColIndex(key)
