@@ -93,6 +93,18 @@ TEST(FileLock, AFailedLockEndsWithTheServersMessageAndKeepsTheRows) {
     EXPECT_EQ(pane.Rows(), 3);
 }
 
+TEST(FileLock, UnlockingWithoutAnEditFolderSaysSoAndSendsNothing) {
+    SamplePane pane = Files();
+    pane.Select("FILE.FILE_ID", {"F1001"});
+    pane.control->SetHost(Variant(DispatchPtr(std::make_shared<automation::Collection>())));  // a host without one
+    SentRequests sent;
+    pane.Call("UnlockFile");
+    ASSERT_EQ(pane.world.Ui().Messages().size(), 1u);
+    EXPECT_EQ(pane.world.Ui().Messages()[0].text, "The folder for edited files is not set. Set it in the options and try again.");
+    EXPECT_EQ(sent.Count("LockTree"), 0u);
+    EXPECT_EQ(pane.world.Ui().MousePointer(), 0) << "the hourglass is taken back";
+}
+
 TEST(FileLock, UnlockingAFileBeingEditedAsksAndNoKeepsEverything) {
     const struct {
         int answer;
