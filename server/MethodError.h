@@ -25,6 +25,7 @@ inline constexpr const char* kTimeLimit = "E-000115-TIME_LIMIT";
 inline constexpr const char* kInternal = "E-000199-INTERNAL";
 inline constexpr const char* kOwnerProject = "E-140003-ERR_UNAUTH_OWNER_PROJ";
 inline constexpr const char* kTopLock = "W-009180-TOP-LOCK-OBJ";
+inline constexpr const char* kNoTask = "E-009190-NO-USER-TASK";
 inline constexpr const char* kPartial = "W-000110-PARTIAL";
 }  // namespace codes
 

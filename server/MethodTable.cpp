@@ -9,6 +9,7 @@ const MethodTable& MethodTable::Instance() {
         AddHistoryMethods(t);
         AddLinkChangeMethods(t);
         AddEngineeringOrderMethods(t);
+        AddRouteStepMethods(t);
         AddObjectChangeMethods(t);
         AddFileMethods(t);
         return t;

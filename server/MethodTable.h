@@ -44,6 +44,7 @@ void AddQueryMethods(MethodTable& table);
 void AddHistoryMethods(MethodTable& table);
 void AddLinkChangeMethods(MethodTable& table);
 void AddEngineeringOrderMethods(MethodTable& table);
+void AddRouteStepMethods(MethodTable& table);
 void AddObjectChangeMethods(MethodTable& table);
 void AddFileMethods(MethodTable& table);
 

@@ -23,14 +23,15 @@ namespace {
 const std::string kQuery = QueryLinks("DOC", kD100B, {"FILE.FILE_ID"}, "DOC_FILE");
 const KeyList kA100C = {{"ITEM.ITEM_KEY", "A100"}, {"ITEM.REVISION", "C"}};
 
-// The sample server over HTTP(S) on a free loopback port, with the users jdoe (DESIGNER) and
-// anna (APPROVER), whose passwords are their names twice.
+// The sample server over HTTP(S) on a free loopback port, with the users jdoe (DESIGNER), anna and
+// jsmith (APPROVER; jsmith holds tasks), whose passwords are their names twice.
 class ServedSample {
 public:
     explicit ServedSample(server::HttpSettings settings = {}) : http_(sample_.Plm(), settings) {
         server::Accounts accounts(sample_.Plm().GetStore());
         accounts.Add("jdoe", "DESIGNER", "jdoejdoe");
         accounts.Add("anna", "APPROVER", "annaanna");
+        accounts.Add("jsmith", "APPROVER", "jsmithjsmith");
         port_ = http_.Bind("127.0.0.1", 0);
         thread_ = std::thread([this] { http_.Run(); });
         while (!http_.Running()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -125,7 +126,12 @@ TEST(Login, TheSessionsUserMakesTheChangesWithTheRightsOfItsType) {
                                   "<PARAMS><RESPONSE>APPROVE</RESPONSE></PARAMS>");
     ExpectRefused(Post(served.Client(), jdoe, approve), 403, "E-000113-NO_RIGHT",
                   "The user jdoe (DESIGNER) has no right to APPROVE on ITEM A100/B in the status RELEASED");
-    httplib::Result approved = Post(served.Client(), Login(served.Client(), "anna", "annaanna"), approve);
+    // The right alone is not enough: the step's task is jsmith's.
+    httplib::Result refused = Post(served.Client(), Login(served.Client(), "anna", "annaanna"), approve);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(ReadAnswer(refused->body).code, "ERROR");
+    EXPECT_NE(refused->body.find("E-009190-NO-USER-TASK: the user anna holds no task on step"), std::string::npos);
+    httplib::Result approved = Post(served.Client(), Login(served.Client(), "jsmith", "jsmithjsmith"), approve);
     ASSERT_TRUE(approved);
     EXPECT_EQ(ReadAnswer(approved->body).code, "OK");
 }
