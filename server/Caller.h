@@ -2,6 +2,7 @@
 // Who sends a request to the server, and how long it may take.
 #include <chrono>
 #include <optional>
+#include <string>
 
 #include "Account.h"
 
@@ -14,6 +15,8 @@ struct Caller {
     // The time the request may take from its arrival, waiting for the requests before it included;
     // none: no limit.
     std::optional<std::chrono::milliseconds> timeLimit;
+    // The user of a trusted caller's request that names none; empty: "anonymous".
+    std::string user = {};
 };
 
 }  // namespace server

@@ -89,7 +89,7 @@ void HttpServer::Route() {
         return httplib::Server::HandlerResponse::Handled;
     });
     http_->Post(settings_.path, [this](const httplib::Request& request, httplib::Response& response) {
-        Caller caller{nullptr, settings_.timeLimit};
+        Caller caller{nullptr, settings_.timeLimit, settings_.user};
         Account account;
         if (sessions_) {
             std::optional<std::string> token = Authorization(request, "Bearer");

@@ -18,6 +18,8 @@ struct HttpSettings {
     size_t maxConnections = 32;
     // The time a request may take from its arrival to its answer.
     std::chrono::milliseconds timeLimit{30000};
+    // Without login: the user of a request whose connection text names none ("anonymous" when empty).
+    std::string user;
     // A certificate (chain) and its private key, PEM files: HTTPS instead of HTTP.
     std::string tlsCertificate, tlsKey;
 };

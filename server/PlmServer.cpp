@@ -70,7 +70,7 @@ PlmServer::Reply PlmServer::Serve(std::string_view request, const Caller& caller
 }
 
 PlmServer::Reply PlmServer::HandleLocked(std::string_view text, const Caller& caller) {
-    RequestDocument request(text, caller.account ? &caller.account->name : nullptr);
+    RequestDocument request(text, caller.account ? &caller.account->name : nullptr, caller.user);
     AnswerWriter answer;
     if (!request.IsMultiMethod()) {
         Outcome outcome = Execute(request.Call(), false, caller);

@@ -61,14 +61,15 @@ std::string RequestDocument::UserOf(pugi::xml_node request, const std::string& f
     return account_ ? *account_ : user.empty() ? fallback : user;
 }
 
-RequestDocument::RequestDocument(std::string_view text, const std::string* account) : account_(account) {
+RequestDocument::RequestDocument(std::string_view text, const std::string* account, const std::string& defaultUser)
+    : account_(account) {
     Parse(document_, text, "The request");
     pugi::xml_node request = document_.document_element();
     if (std::string_view(request.name()) != "Request")
         BadRequest(std::string("The request's root element is <") + request.name() + ">, not <Request>");
     pugi::xml_node method = request.child("Method");
     if (!method) BadRequest("The request holds no <Method>");
-    call_ = std::make_unique<MethodCall>(method, UserOf(request, kDefaultUser));
+    call_ = std::make_unique<MethodCall>(method, UserOf(request, defaultUser.empty() ? kDefaultUser : defaultUser));
     if (call_->Name().empty()) BadRequest("The request's method has no <Name>");
 }
 

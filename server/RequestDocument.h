@@ -20,7 +20,8 @@ public:
 
     // Raises MethodError (bad request) for text that is not a request document, and (other user)
     // for a connection text naming another user than `account`, the authenticated one when not null.
-    explicit RequestDocument(std::string_view text, const std::string* account = nullptr);
+    // A request that names no user is `defaultUser`'s (kDefaultUser when empty).
+    explicit RequestDocument(std::string_view text, const std::string* account = nullptr, const std::string& defaultUser = {});
 
     const MethodCall& Call() const { return *call_; }
     bool IsMultiMethod() const;

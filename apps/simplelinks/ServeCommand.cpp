@@ -76,6 +76,7 @@ void AddServeCommand(CLI::App& app) {
     serve->add_option("--objdefs", options->store.definitions, "The object-definitions file");
     serve->add_option("--rights", options->rights, "The rights file whose rights every change needs (default: the sample's)");
     serve->add_flag("--no-auth", options->noLogin, "Serve without login, taking the user from each request (loopback only)");
+    serve->add_option("--user", options->http.user, "With --no-auth: the user of requests that name none (default anonymous)");
     serve->add_option("--session-hours", options->sessionHours, "How long a login lasts")->capture_default_str();
     serve->add_option("--tls-cert", options->http.tlsCertificate, "HTTPS: the server's certificate (chain), a PEM file");
     serve->add_option("--tls-key", options->http.tlsKey, "HTTPS: the certificate's private key, a PEM file");

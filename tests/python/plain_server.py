@@ -4,10 +4,12 @@ import os
 import subprocess
 
 
-def serve_for(test_class, program, home):
-    """Starts the server for `test_class` and answers its URL; the class's cleanups stop it."""
+def serve_for(test_class, program, home, user=None):
+    """Starts the server for `test_class` and answers its URL; the class's cleanups stop it. A request
+    that names no user is `user`'s (anonymous when None)."""
     server = subprocess.Popen(
-        [str(program), "serve", "--db", os.path.join(home, "plm.db"), "--port", "0", "--no-auth"],
+        [str(program), "serve", "--db", os.path.join(home, "plm.db"), "--port", "0", "--no-auth"]
+        + (["--user", user] if user else []),
         stdout=subprocess.PIPE, text=True)
     test_class.addClassCleanup(server.__exit__, None, None, None)  # waits for it and closes its output
     test_class.addClassCleanup(server.terminate)
