@@ -13,6 +13,7 @@
 #include "hosting/Registration.h"
 #include "noxsimplelinks/env/modEnvironment.h"
 #include "platform/ConsoleUi.h"
+#include "platform/Environment.h"
 #include "platform/grid/FlexGrid.h"
 #include "platform/grid/GridText.h"
 #include "platform/grid/GridUser.h"
@@ -99,6 +100,8 @@ void PaneHost::ConnectServer() {
     } catch (const automation::AutomationError& e) {
         throw Failure("cannot reach the server " + options_.server + ": " + e.Description());
     }
+    // The components that open their own communication (the step dialogs) reach the same server.
+    platform::Environment::Set(components::ConnectionSettings::kUrlVariable, options_.server);
 }
 
 DispatchPtr PaneHost::CommObject() const {

@@ -17,6 +17,7 @@
 #include "components/noxres/IRes.h"
 #include "components/noxrequest/IRequest.h"
 #include "components/noxrequestpars/XMLRequestPars.h"
+#include "components/noxwfattached/Iclswfattached.h"
 #include "components/noxxmlutil/IXmlUtil.h"
 
 namespace components {
@@ -40,6 +41,7 @@ void RegisterComponents() {
     RegisterClass<XMLRequestPars>(XMLRequestPars::kProgId);
     RegisterClass<iclsfile>(iclsfile::kProgId);
     RegisterClass<iclsfunctoolkit>(iclsfunctoolkit::kProgId);
+    RegisterClass<Iclswfattached>(Iclswfattached::kProgId);
 }
 
 }  // namespace components

@@ -64,7 +64,7 @@ TEST_F(CommandBarsTest, EveryPaneKindHasItsBarWithItsPopupMenus) {
     for (const char* pane : {"FILE", "HARD_COPY", "FOLDER", "ITEM", "FORMULA", "MATERIAL", "PROJECT", "ITEM_AFFECTED",
                              "DOC_DATASET", "DOC", "CHILD", "PARENT", "REFERENCE", "WHEREUSED", "KEYWORD", "CUSTOMERS",
                              "HISTORY", "ROLLUP_HISTORY", "SEND_HISTORY", "ATTACHED_ITEM", "ATTACHED_STEP_ITEM",
-                             "ATTACHED_FORMULA", "ATTACHED_MATERIAL"}) {
+                             "ATTACHED_FORMULA", "ATTACHED_MATERIAL", "ATTACHED_STEP_FORMULA", "ATTACHED_STEP_MATERIAL"}) {
         SCOPED_TRACE(pane);
         toolbar->Reset();
         Build(pane);

@@ -28,10 +28,6 @@ TEST(ControlInterface, EveryMemberIsReachableByNameAndACommandNotInThisBuildRais
     }
     for (const char* event : {"ExecuteEvent", "ViewFile", "ShowCustFields"})
         EXPECT_TRUE(w.control->Events()->Declares(event)) << event;
-    const automation::AutomationError error = testsupport::ErrorOf([&] { w.control->Call("ApproveItem"); });
-    EXPECT_EQ(error.Number(), automation::errors::kNotImplemented);
-    EXPECT_NE(error.Description().find("ApproveItem"), std::string::npos);
-    EXPECT_EQ(error.Source(), "ctlSimpleLinks");
     EXPECT_TRUE(w.control->Get("SelectedKeys").IsEmpty()) << "a query before Init answers empty";
 }
 

@@ -5,9 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "SamplePane.h"
-#include "SentRequests.h"
+#include "ScriptedServer.h"
 #include "components/noxcomm2/EmbeddedServer.h"
-#include "components/noxcomm2/Icomm.h"
 #include "platform/Clipboard.h"
 #include "support/ScopedProgId.h"
 
@@ -16,45 +15,6 @@ namespace {
 
 constexpr int kYes = platform::kAnswerYes;
 constexpr int kNo = platform::kAnswerNo;
-
-// Answers the multi-method and change requests with a given answer; queries still reach the sample.
-class ScriptedChanges {
-public:
-    explicit ScriptedChanges(std::string answer) : sample_(components::EmbeddedServer::Current()) {
-        components::EmbeddedServer::Register([this, answer](const std::string& request) {
-            const bool query = request.find("<Name>Zerak") != std::string::npos;
-            return query ? sample_(request) : answer;
-        });
-    }
-    ~ScriptedChanges() { components::EmbeddedServer::Register(sample_); }
-
-private:
-    components::EmbeddedServer::Handler sample_;
-};
-
-std::string Method(const std::string& code, const std::string& message = {}) {
-    return "<MethodResponse Name='DeleteLinkWithoutConnection' ResultCode='" + code + "'><Messages>" +
-           (message.empty() ? "" : "<Message Code='E-1'><Description>" + message + "</Description></Message>") +
-           "</Messages></MethodResponse>";
-}
-
-std::string Answer(const std::string& code, const std::string& methods, const std::string& message = "x") {
-    return "<Answer ResultCode='" + code + "'><Messages><Message Code='W'><Description>" + message +
-           "</Description></Message></Messages><MethodResponses>" + methods + "</MethodResponses></Answer>";
-}
-
-std::string Escaped(std::string text) {
-    std::string out;
-    for (char c : text)
-        out += c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '"' ? "&quot;" : c == '\'' ? "&apos;" : c == '&' ? "&amp;" : std::string(1, c);
-    return out;
-}
-
-size_t Occurrences(const std::string& text, const std::string& part) {
-    size_t count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
-    return count;
-}
 
 SamplePane Files() { return SamplePane("FILES", "DOC", {"DOC.DOC_ID", "DOC.REVISION"}, {"D100", "B"}); }
 SamplePane UnderA100(const std::string& pane) { return SamplePane(pane, "ITEM", {"ITEM.ITEM_KEY", "ITEM.REVISION"}, {"A100", "B"}); }

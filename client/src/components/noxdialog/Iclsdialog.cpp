@@ -7,6 +7,7 @@
 #include "automation/ObjectFactory.h"
 #include "automation/SafeArray.h"
 #include "automation/Text.h"
+#include "components/VariantTexts.h"
 #include "platform/ProductFolders.h"
 #include "platform/xml/XmlEscape.h"
 
@@ -47,14 +48,6 @@ std::string ShortName(const std::string& field) { return field.substr(field.find
 
 std::string Element(const std::string& name, const std::string& text) {
     return "<" + name + ">" + platform::EscapeXml(text) + "</" + name + ">";
-}
-
-std::vector<std::string> Texts(const Variant& array) {
-    std::vector<std::string> texts;
-    if (!array.IsArray()) return texts;
-    const automation::SafeArray& list = array.ToArray();
-    for (int32_t i = list.LBound(1); i <= list.UBound(1); ++i) texts.push_back(list.At(i).TextOr(""));
-    return texts;
 }
 
 }  // namespace

@@ -177,6 +177,23 @@ public:
     void DisplayStorage();
     // The grid whose rows are files, read by the lock information of a dataset view: the pane's grid.
     DispatchPtr FilesGrid() const { return grid_; }
+    // Engineering-order steps and approvals (ctlSimpleLinksSteps.cpp). The step dialogs belong to the
+    // workflow component; approvals and the all-steps attachment are server requests.
+    void EoAttachObjTOSteps() { ShowStepDialog(kStepsAttach); }
+    void EoDitachObjTOSteps() { ShowStepDialog(kStepsDetach); }
+    void EoViewDitachObjTOSteps() { ShowStepDialog(kStepsViewDetached); }
+    void EoDetachObjFromSingleStep();
+    void EoAttachObjAllSteps();
+    // Approves or rejects every selected row in the user task's step, in one multi-method request.
+    void ObjectStepOperation(const std::string& strObjectType, const std::string& strAction);
+    // The same for the current row alone, as a single request.
+    void ObjectStepOperationOld(const std::string& strObjectType, const std::string& strAction);
+    void ApproveItem() { ObjectStepOperation("ITEM", "APPROVE"); }
+    void RejectItem() { ObjectStepOperation("ITEM", "REJECT"); }
+    void ApproveFormula() { ObjectStepOperation("FORMULA", "APPROVE"); }
+    void RejectFormula() { ObjectStepOperation("FORMULA", "REJECT"); }
+    void ApproveMaterial() { ObjectStepOperation("MATERIAL", "APPROVE"); }
+    void RejectMaterial() { ObjectStepOperation("MATERIAL", "REJECT"); }
 
     // The child controls and the state a host or a test looks at.
     DispatchPtr Grid() const { return grid_; }
@@ -307,14 +324,17 @@ private:
     // "OK" when the answer is OK or WARNING or any method failed (and was shown), else "FAILED". Nothing
     // is sent, and "" answered, when requests is empty.
     std::string SendMultiMethodRequest(const std::string& requests, const std::string& envelope = "MultiMethodsRequest");
-    // The overall result code of a multi-method answer (upper case) and whether a method failed.
+    // The overall result code of a multi-method answer (upper case), whether a method failed and how
+    // many did not.
     struct MultiMethodAnswer {
         std::string resultCode;
         bool anyFailed = false;
+        int32_t succeeded = 0;
         bool Succeeded() const { return resultCode == "OK" || resultCode == "WARNING"; }
     };
-    // Sends the requests wrapped in the envelope and shows one box per failed method.
-    MultiMethodAnswer SendMethods(const std::string& requests, const std::string& envelope);
+    // Sends the requests wrapped in the envelope (escaped in the RequestBody frame) and shows one box
+    // per failed method with its first message's description, framed as "ERROR = [...]" when framed.
+    MultiMethodAnswer SendMethods(const std::string& requests, const std::string& envelope, bool framed = true);
     // After a change whose status is "OK": Refresh(false), then "SimpleLinkUpdate".
     void AfterLinkChange(const std::string& status);
     // Asks (ConfirmUnlink), then one request per selected row (requestOfRow; "" for none) sent as one
@@ -349,6 +369,16 @@ private:
     void OnFileProgress(std::string_view event, automation::Arguments& args);
     // The function toolkit's operation on the current row, with its originating application.
     void OpenInIntegration(const char* operation, bool withoutRow);
+    // Engineering-order steps (ctlSimpleLinksSteps.cpp).
+    enum StepDialogMode : int32_t { kStepsAttach = 0, kStepsDetach = 1, kStepsViewDetached = 2 };
+    // The parent's value for the key name (ignoring case); "" when the parent has no such key.
+    std::string GetParentValueByKey(const std::string& key);
+    // The order's id and route: the order's own (route from Params), else the user task's.
+    std::pair<std::string, std::string> OrderAndRoute();
+    void ShowStepDialog(StepDialogMode mode);
+    // One step operation's request for the object of the keys and values, in the user task's step.
+    std::string StepOperationRequest(const std::string& method, const std::string& objectType, const std::string& action,
+                                     const Variant& keys, const Variant& values);
 
     // Grid events (ctlSimpleLinksGridEvents.cpp).
     void OnGridEvent(std::string_view event, automation::Arguments& args);

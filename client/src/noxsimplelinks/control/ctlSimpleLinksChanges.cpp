@@ -86,21 +86,26 @@ std::string ctlSimpleLinks::SendSingleRequest(const std::string& request) {
     throw automation::AutomationError(automation::errors::kUserError, text);
 }
 
-ctlSimpleLinks::MultiMethodAnswer ctlSimpleLinks::SendMethods(const std::string& requests, const std::string& envelope) {
+ctlSimpleLinks::MultiMethodAnswer ctlSimpleLinks::SendMethods(const std::string& requests, const std::string& envelope,
+                                                              bool framed) {
     const std::string params = clsUtils().GetParamsXMLForMultiMethodRequest(requests);
-    std::string resultCode;
+    MultiMethodAnswer answer;
     Variant messages;
-    SendRequest(BuildMethodRequest(envelope, "", params), resultCode, messages);
+    SendRequest(BuildMethodRequest(envelope, "", params), answer.resultCode, messages);
+    answer.resultCode = automation::Upper(answer.resultCode);
     const Variant responses = automation::CallOn(automation::CallOn(Variant(Comm()), "Response"), "MethodResponses");
-    bool anyFailed = false;
     for (int32_t i = 1, count = automation::CallOn(responses, "Count").ToLong(); i <= count; ++i) {
         const Variant response = automation::CallOn(responses, "Item", i);
-        if (automation::CallOn(response, "ResultCode").TextOr("") != "FAILED") continue;
-        platform::Ui().MsgBox("ERROR = [" + FirstDescription(response) + "]",
+        if (automation::CallOn(response, "ResultCode").TextOr("") != "FAILED") {
+            ++answer.succeeded;
+            continue;
+        }
+        const std::string description = FirstDescription(response);
+        platform::Ui().MsgBox(framed ? "ERROR = [" + description + "]" : description,
                               ModGeneral::kOkOnly + ModGeneral::kIconExclamation, ModGeneral::kApplicationName);
-        anyFailed = true;
+        answer.anyFailed = true;
     }
-    return {automation::Upper(resultCode), anyFailed};
+    return answer;
 }
 
 std::string ctlSimpleLinks::SendMultiMethodRequest(const std::string& requests, const std::string& envelope) {

@@ -1,5 +1,4 @@
-// The control's automation interface: every property, method and event hosts know it by. The
-// commands that are still being written answer with a "not implemented" automation error.
+// The control's automation interface: every property, method and event hosts know it by.
 #include "noxsimplelinks/control/ctlSimpleLinks.h"
 
 namespace noxsimplelinks {
@@ -8,21 +7,6 @@ using automation::Arguments;
 using automation::Variant;
 
 namespace {
-
-// Public commands not yet available in this build: calling one raises E_NOTIMPL naming it.
-constexpr const char* kPendingMethods[] = {
-    // Engineering-order steps and approvals.
-    "EoViewDitachObjTOSteps", "EoAttachObjTOSteps", "EoDetachObjFromSingleStep", "EoDitachObjTOSteps",
-    "EoAttachObjAllSteps", "ApproveItem", "RejectItem", "ApproveFormula", "RejectFormula", "ApproveMaterial",
-    "RejectMaterial", "ObjectStepOperation", "ObjectStepOperationOld",
-};
-
-auto NotImplemented(std::string name) {
-    return [name](ctlSimpleLinks&, Arguments&) -> Variant {
-        throw automation::AutomationError(automation::errors::kNotImplemented,
-                                          "\"" + name + "\" is not implemented in this build", ctlSimpleLinks::kTypeName);
-    };
-}
 
 // getValueFromGridByKey as hosts call it (AttrName, Retval), or with a grid first: that grid's text of
 // the field in its current row ("" when it has no such column).
@@ -49,7 +33,6 @@ const automation::MemberTable<ctlSimpleLinks>& ctlSimpleLinks::Members() {
     static const auto table = [] {
         using Self = ctlSimpleLinks;
         automation::MemberTable<Self> t;
-        for (const char* name : kPendingMethods) t.Method(name, NotImplemented(name));
         t.ObjectProperty("Container", &Self::Container, &Self::SetContainer)
             .ObjectProperty("Params", &Self::Params, &Self::SetParams)
             .Property("ObjectType", &Self::ObjectType, &Self::SetObjectType)
@@ -140,7 +123,20 @@ const automation::MemberTable<ctlSimpleLinks>& ctlSimpleLinks::Members() {
             .Method("LockFile", &Self::LockFile)
             .Method("UnlockFile", &Self::UnlockFile)
             .Method("DisplayLockInfo", &Self::DisplayLockInfo)
-            .Method("DisplayStorage", &Self::DisplayStorage);
+            .Method("DisplayStorage", &Self::DisplayStorage)
+            .Method("EoAttachObjTOSteps", &Self::EoAttachObjTOSteps)
+            .Method("EoDitachObjTOSteps", &Self::EoDitachObjTOSteps)
+            .Method("EoViewDitachObjTOSteps", &Self::EoViewDitachObjTOSteps)
+            .Method("EoDetachObjFromSingleStep", &Self::EoDetachObjFromSingleStep)
+            .Method("EoAttachObjAllSteps", &Self::EoAttachObjAllSteps)
+            .Method("ObjectStepOperation", &Self::ObjectStepOperation)
+            .Method("ObjectStepOperationOld", &Self::ObjectStepOperationOld)
+            .Method("ApproveItem", &Self::ApproveItem)
+            .Method("RejectItem", &Self::RejectItem)
+            .Method("ApproveFormula", &Self::ApproveFormula)
+            .Method("RejectFormula", &Self::RejectFormula)
+            .Method("ApproveMaterial", &Self::ApproveMaterial)
+            .Method("RejectMaterial", &Self::RejectMaterial);
         return t;
     }();
     return table;

@@ -1,5 +1,9 @@
 #include "noxsimplelinks/request/RequestFragments.h"
 
+#include <optional>
+
+#include "automation/SafeArray.h"
+
 #include "noxsimplelinks/common/clsXmlWrapper.h"
 #include "noxsimplelinks/request/clsUtils.h"
 
@@ -45,5 +49,33 @@ std::string ProjectObjects(const std::string& objectType, const std::string& key
     }
     return objects + "</OBJECTS>";
 }
+
+namespace {
+
+std::string Element(const std::string& name, const std::string& value) { return "<" + name + ">" + value + "</" + name + ">"; }
+
+// Entry i of a one-dimensional array counted from its lower bound, as text; none past its end.
+std::optional<std::string> EntryText(const Variant& array, int32_t i) {
+    if (!array.IsArray()) return std::nullopt;
+    const automation::SafeArray& a = array.ToArray();
+    if (a.Dimensions() != 1 || a.LBound(1) + i > a.UBound(1)) return std::nullopt;
+    return a.At(a.LBound(1) + i).TextOr("");
+}
+
+}  // namespace
+
+std::string OrderObjects(const OrderIds& order, const std::string& objectType, const Variant& keys, const Variant& values) {
+    std::string objects = "<OBJECTS><IN_OBJECT ID='" + order.type + "'>";
+    for (const auto& [name, value] : order.keys) objects += Element(name, value);
+    objects += "</IN_OBJECT><IN_OBJECT1 ID='" + objectType + "'>";
+    for (int32_t i = 0; i < 2; ++i) {
+        const auto key = EntryText(keys, i);
+        if (!key) break;
+        objects += Element(*key, EntryText(values, i).value_or(""));
+    }
+    return objects + "</IN_OBJECT1></OBJECTS>";
+}
+
+std::string ResponseParams(const std::string& action) { return "<PARAMS><RESPONSE>" + action + "</RESPONSE></PARAMS>"; }
 
 }  // namespace noxsimplelinks::RequestFragments

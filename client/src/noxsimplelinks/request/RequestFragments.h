@@ -2,8 +2,10 @@
 // The fragments of request documents the library writes beyond clsUtils's builders, each text in one
 // place: the fixed parameters of a history query, the link criteria of a query, the objects of an
 // affected-objects query, and those of the link commands (two objects side by side, the lock of an
-// attached object, the projects whose access is withdrawn).
+// attached object, the projects whose access is withdrawn) and of the engineering-order steps (an
+// order's object, an approval's response).
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "automation/Variant.h"
@@ -40,6 +42,18 @@ std::string RecursiveParams();
 // "Object" + i (from 0) of ID 'PROJECT' and TYPE 'PARAM_ARRAY'.
 std::string ProjectObjects(const std::string& objectType, const std::string& key, const std::string& value,
                            const std::vector<std::string>& projects);
+
+// The objects of an engineering-order step operation: the order's identifiers as IN_OBJECT of the
+// order's type (each an element named by its key), then the object as IN_OBJECT1 with its first two
+// keys; texts as given.
+struct OrderIds {
+    std::string type;
+    std::vector<std::pair<std::string, std::string>> keys;  // element name, value
+};
+std::string OrderObjects(const OrderIds& order, const std::string& objectType, const automation::Variant& keys,
+                         const automation::Variant& values);
+// "<PARAMS><RESPONSE>" + action + "</RESPONSE></PARAMS>".
+std::string ResponseParams(const std::string& action);
 
 }  // namespace RequestFragments
 }  // namespace noxsimplelinks
