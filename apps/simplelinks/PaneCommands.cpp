@@ -20,6 +20,7 @@ struct ShowOptions {
     PaneActions actions;
     std::vector<std::string> answers;
     std::vector<std::string> edits;  // FIELD=VALUE, entered in the link dialog, which is then confirmed
+    std::vector<std::string> steps;  // step ids ticked in the step dialog, which is then confirmed
 };
 
 // "1,3" → {1, 3}; anything else is a bad command line.
@@ -45,6 +46,14 @@ std::vector<std::string> LinkDialogSteps(const std::vector<std::string>& edits) 
         if (edit.find('=') == std::string::npos) throw std::runtime_error("--edit takes FIELD=VALUE, not \"" + edit + "\"");
         steps.push_back(edit);
     }
+    steps.push_back("cmdOK");
+    return steps;
+}
+
+// --choose STEP... as the steps of the workflow component's step dialog: the steps ticked, then OK.
+std::vector<std::string> StepDialogSteps(const std::vector<std::string>& stepIds) {
+    std::vector<std::string> steps{"noxwfattached"};
+    for (const std::string& id : stepIds) steps.push_back("chkStep" + id + "=1");
     steps.push_back("cmdOK");
     return steps;
 }
@@ -86,6 +95,7 @@ void Show(const ShowOptions& options) {
     PaneActions actions = options.actions;
     for (const std::string& answer : options.answers) actions.script.answers.push_back(AnswerNamed(answer));
     if (!options.edits.empty()) actions.script.dialogs.push_back(LinkDialogSteps(options.edits));
+    if (!options.steps.empty()) actions.script.dialogs.push_back(StepDialogSteps(options.steps));
     PerformActions(host, actions, std::cout);
 }
 
@@ -123,6 +133,9 @@ void AddPaneCommands(CLI::App& app) {
         ->expected(1, -1);
     showCommand->add_option("--edit", show->edits,
                             "Change a field in the link dialog and press OK: FIELD=VALUE (repeatable)");
+    showCommand->add_option("--choose", show->steps,
+                            "Tick steps in the step dialog and press OK: STEP... (the step ids of the route)")
+        ->expected(1, -1);
     showCommand->add_flag("--paste", actions.paste, "Link the objects on the clipboard to the parent (PasteLinks)");
     showCommand->add_option("--export", actions.exportFile, "Write the grid to a .csv or .xlsx file at the end");
     showCommand->callback([show] { Reporting([&] { Show(*show); }); });
