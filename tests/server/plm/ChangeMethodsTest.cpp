@@ -71,7 +71,7 @@ std::vector<ChangeCase> Cases() {
         {"detach of an unlocked object", {attach, unlock, OnOrder("ZerakEoDetachObjectWithoutInObject", kA300)}, attached,
          "ITEM.ITEM_KEY", "A100,P110"},
         {"approval is recorded on the step link", {StepResponse("10", kA100B, "REJECT")}, StepItems("10", "STEP_ATTACHED.APPROVAL"),
-         "STEP_ATTACHED.APPROVAL", "REJECTED,APPROVED,NONE"},
+         "STEP_ATTACHED.APPROVAL", "REJECTED,APPROVED,NONE,NONE"},
         {"create link adds a keyword", {createKeyword},
          QueryLinks("ITEM", kA100B, {"KEY_GLOSS.KEYWORD"}, "RELATED_KEYWORD"), "KEY_GLOSS.KEYWORD", "PUMP,STAINLESS"},
         {"create link with a find number, seen as a parent", {LinkRequest("CreateLink", "ITEM", {{"ITEM.ITEM_KEY", "P130"}, {"ITEM.REVISION", "B"}},

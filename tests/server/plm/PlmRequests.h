@@ -55,11 +55,13 @@ inline std::string LinkRequest(const std::string& method, const std::string& par
                                Link(link, linkAttributes) + "</OBJECTS>", "", user);
 }
 
-// A method of the order EO-1001's route R1 on one item.
-inline std::string OnOrder(const std::string& method, const KeyList& item, const std::string& lock = {}) {
+// A method of the order EO-1001's route R1 on one item, with a lock or the steps it names.
+inline std::string OnOrder(const std::string& method, const KeyList& item, const std::string& lock = {},
+                           const std::string& steps = {}) {
+    const std::string params = lock.empty() ? "" : "<LOCK>" + lock + "</LOCK>";
     return Request(method, "<OBJECTS><IN_OBJECT ID='EO'><EO.EO_ID>EO-1001</EO.EO_ID><EO.ROUTE_ID>R1</EO.ROUTE_ID></IN_OBJECT>" +
                                Obj("IN_OBJECT1", "ITEM", item) + "</OBJECTS>",
-                   lock.empty() ? "" : "<PARAMS><LOCK>" + lock + "</LOCK></PARAMS>");
+                   params.empty() && steps.empty() ? "" : "<PARAMS>" + params + (steps.empty() ? "" : "<STEPS>" + steps + "</STEPS>") + "</PARAMS>");
 }
 
 // An approver's response to the item on one step.

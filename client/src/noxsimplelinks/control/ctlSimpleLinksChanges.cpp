@@ -57,11 +57,14 @@ bool ctlSimpleLinks::ConfirmUnlink(const std::string& objectType) {
 std::string ctlSimpleLinks::BuildMethodRequest(const std::string& method, const std::string& objects,
                                                const std::string& params) {
     const Variant builder(Request());
-    // Hidden edge: a builder merges parameters into those it holds, so they are emptied first.
+    // Hidden edge: a builder merges parameters into those it holds, so they are emptied first — and
+    // afterwards, so that the refresh a change ends with does not carry this method's parameters.
     automation::CallOn(builder, "setparams", std::string());
     if (!params.empty()) automation::CallOn(builder, "setparams", params);
     automation::CallOn(builder, "setobjects", objects);
-    return automation::CallOn(builder, "buildrequest", method).TextOr("");
+    std::string request = automation::CallOn(builder, "buildrequest", method).TextOr("");
+    automation::CallOn(builder, "setparams", std::string());
+    return request;
 }
 
 std::string ctlSimpleLinks::SendRequest(const std::string& request, std::string& resultCode, Variant& messages) {
