@@ -1,7 +1,9 @@
 """A pane of the sample panes file as a Python host places it: in a site whose communication object
-loads synchronously from a served reference server, initialised, its parent given, refreshed."""
+loads synchronously from a served reference server, initialised, its parent given, refreshed; and the
+same pane shown by `simplelinks show` against the embedded sample."""
 import os
 import pathlib
+import subprocess
 
 SOURCE = pathlib.Path(os.environ.get("NOX_SOURCE_DIR", pathlib.Path(__file__).parents[2]))
 
@@ -24,3 +26,12 @@ def open_pane(nox, test, url, name, grid_name, parent_type, keys, values):
     test.addCleanup(pane.CloseMe)
     pane.Refresh()
     return pane, site.Control(grid_name)
+
+
+def show(test, program, home, *arguments):
+    """What `simplelinks show` printed after "What happened:", its embedded store in `home`."""
+    env = dict(os.environ, NOX_SERVER_DB=os.path.join(home, "cli.db"))
+    env.pop("NOX_SERVER_URL", None)
+    done = subprocess.run([str(program), "show", *arguments], capture_output=True, text=True, env=env)
+    test.assertEqual(done.returncode, 0, done.stderr)
+    return done.stdout[done.stdout.index("What happened:"):]

@@ -6,7 +6,6 @@ import atexit
 import os
 import pathlib
 import shutil
-import subprocess
 import tempfile
 import unittest
 
@@ -60,11 +59,7 @@ class LinksFromPython(unittest.TestCase):
 
 class LinksFromTheCommandLine(unittest.TestCase):
     def show(self, *arguments):
-        env = dict(os.environ, NOX_SERVER_DB=os.path.join(_home, "cli.db"))
-        env.pop("NOX_SERVER_URL", None)
-        done = subprocess.run([str(PROGRAM), "show", *arguments], capture_output=True, text=True, env=env)
-        self.assertEqual(done.returncode, 0, done.stderr)
-        return done.stdout[done.stdout.index("What happened:"):]
+        return sample_pane.show(self, PROGRAM, _home, *arguments)
 
     def test_pick_in_one_command_and_paste_in_the_next(self):
         self.show("KEYWORDS", "--parent", "ITEM", "ITEM_KEY=P120", "REVISION=A", "--select", "1", "--run", "SelectKeywordSource")

@@ -5,7 +5,6 @@ import atexit
 import os
 import pathlib
 import shutil
-import subprocess
 import tempfile
 import unittest
 
@@ -18,6 +17,7 @@ os.environ["ALLUSERSPROFILE"] = str(SOURCE / "data" / "allusers")
 
 import noxsimplelinks as nox  # noqa: E402  (the profile must be chosen first)
 import plain_server  # noqa: E402
+import sample_pane  # noqa: E402
 
 PROGRAM = pathlib.Path(nox.__file__).resolve().parents[1] / "bin" / "simplelinks"
 TASK_30 = ("EO_USER_TASK", ["EO_USER_TASK.EO_ID", "EO_USER_TASK.ROUTE_ID", "EO_USER_TASK.STEP_ID"], ["EO-1001", "R1", "30"])
@@ -37,22 +37,7 @@ class StepsFromPython(unittest.TestCase):
                         else os.environ.__setitem__("NOX_SERVER_URL", previous))
 
     def pane(self, name, grid_name, parent_type, keys, values):
-        comm = nox.CreateObject("noxrequestpars.XMLRequestPars")
-        self.assertTrue(comm.Open(self.url, 0, ""))
-        site = nox.CreateObject("Platform.ControlSite")
-        site.Comm = comm
-        pane = nox.CreateObject("noxsimplelinks.ctlSimpleLinks")
-        pane.Container = site
-        pane.ParentType = parent_type
-        pane.ParentKeys = keys
-        pane.ParentValues = values
-        panes = nox.CreateObject("noxsimplelinks.clsXmlWrapper")
-        loaded, error = panes.loadXmlFile(str(SOURCE / "data/allusers/AppData/VARDEN/config/settings/panes.xml"), "")
-        self.assertTrue(loaded, error)
-        pane.Init(panes.selectNode("/PANES/" + name))
-        self.addCleanup(pane.CloseMe)
-        pane.Refresh()
-        return pane, site.Control(grid_name)
+        return sample_pane.open_pane(nox, self, self.url, name, grid_name, parent_type, keys, values)
 
     def test_an_item_is_approved_and_the_host_is_told(self):
         pane, grid = self.pane("TASK_ITEMS", "fg_TASK_ITEMS_ITEM", *TASK_30)
@@ -77,11 +62,7 @@ class StepsFromPython(unittest.TestCase):
 
 class StepsFromTheCommandLine(unittest.TestCase):
     def show(self, *arguments):
-        env = dict(os.environ, NOX_SERVER_DB=os.path.join(_home, "cli.db"))
-        env.pop("NOX_SERVER_URL", None)
-        done = subprocess.run([str(PROGRAM), "show", *arguments], capture_output=True, text=True, env=env)
-        self.assertEqual(done.returncode, 0, done.stderr)
-        return done.stdout[done.stdout.index("What happened:"):]
+        return sample_pane.show(self, PROGRAM, _home, *arguments)
 
     def test_run_rejects_a_material_and_choose_ticks_the_step_dialog(self):
         out = self.show("TASK_MATERIALS", "--parent", "EO_USER_TASK", "EO_ID=EO-1001", "ROUTE_ID=R1", "STEP_ID=30",
