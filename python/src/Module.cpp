@@ -57,15 +57,7 @@ std::vector<std::string> ProgIds() {
     return ids;
 }
 
-automation::EventSource& EventsOf(py::handle object) {
-    automation::DispatchPtr source = ToObject(object);
-    if (!source) automation::Raise(automation::errors::kObjectVariableNotSet);
-    automation::EventSource* events = source->Events();
-    if (!events)
-        throw AutomationError(automation::errors::kObjectDoesNotSupportMember, "The object raises no events",
-                              source->TypeName());
-    return *events;
-}
+automation::EventSource& EventsOf(py::handle object) { return automation::EventsOf(ToObject(object)); }
 
 // The handler's method named after each event (in any case) is called with the event's arguments.
 int Connect(py::handle object, const py::object& handler) {

@@ -42,4 +42,6 @@ AutomationError AutomationError::From(const std::exception& e) {
 
 void Raise(int32_t number, std::string source) { throw AutomationError::Standard(number, std::move(source)); }
 
+void RaiseObjectNotSet() { Raise(errors::kObjectVariableNotSet); }
+
 }  // namespace automation

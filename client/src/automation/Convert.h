@@ -72,17 +72,26 @@ struct VariantConvert<SafeArray> {
     static SafeArray From(const Variant& v) { RequirePresent(v); return v.ToArray(); }
     static Variant To(SafeArray v) { return Variant(std::move(v)); }
 };
+// An object parameter of a class of this runtime: Nothing stays Nothing, an object of another
+// class raises 13.
+template <class T>
+ObjectRef<T> TypedObject(const Variant& v) {
+    RequirePresent(v);
+    DispatchPtr object = v.ToObject();
+    if (!object) return nullptr;
+    auto typed = std::dynamic_pointer_cast<T>(object);
+    if (!typed) Raise(errors::kTypeMismatch);
+    return typed;
+}
 template <class T>
 struct VariantConvert<std::shared_ptr<T>> {
-    static std::shared_ptr<T> From(const Variant& v) {
-        RequirePresent(v);
-        DispatchPtr object = v.ToObject();
-        if (!object) return nullptr;
-        auto typed = std::dynamic_pointer_cast<T>(object);
-        if (!typed) Raise(errors::kTypeMismatch);
-        return typed;
-    }
+    static std::shared_ptr<T> From(const Variant& v) { return TypedObject<T>(v); }
     static Variant To(std::shared_ptr<T> v) { return Variant(DispatchPtr(std::move(v))); }
+};
+template <class T>
+struct VariantConvert<ObjectRef<T>> {
+    static ObjectRef<T> From(const Variant& v) { return TypedObject<T>(v); }
+    static Variant To(ObjectRef<T> v) { return Variant(DispatchPtr(std::move(v))); }
 };
 template <class T>
 struct VariantConvert<std::optional<T>> {

@@ -27,6 +27,13 @@ DispatchPtr RequireObject(const Variant& value) {
     return object;
 }
 
+EventSource& EventsOf(const DispatchPtr& object) {
+    EventSource* events = object->Events();
+    if (!events)
+        throw AutomationError(errors::kObjectDoesNotSupportMember, "The object raises no events", object->TypeName());
+    return *events;
+}
+
 std::string FoldName(std::string_view name) {
     std::string folded(name);
     for (char& c : folded)

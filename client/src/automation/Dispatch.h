@@ -62,6 +62,8 @@ Variant CallOn(const Variant& target, std::string_view name, A&&... args) {
 
 // The object a value holds; Nothing raises 91 and a value that is no object 13.
 DispatchPtr RequireObject(const Variant& value);
+// The events an object raises; Nothing raises 91 and an object that raises none 438.
+EventSource& EventsOf(const DispatchPtr& object);
 
 // Member names compare without regard to ASCII case.
 std::string FoldName(std::string_view name);

@@ -7,11 +7,14 @@
 #include <string_view>
 #include <variant>
 
+#include "automation/ObjectRef.h"
+
 namespace automation {
 
 class Dispatch;
 class SafeArray;
-using DispatchPtr = std::shared_ptr<Dispatch>;
+// A reference to an automation object; Nothing when null, and any use of Nothing raises 91.
+using DispatchPtr = ObjectRef<Dispatch>;
 
 enum class VarType { Empty, Null, Missing, Boolean, Integer, Long, Single, Double, Date, String, Object, Array, Error };
 

@@ -129,7 +129,9 @@ Variant Answer::MethodResponses(const Variant& index) const { return CollectionO
 std::string Answer::FirstMessage() const {
     if (std::string first = FirstDescription(*messages_); !first.empty()) return first;
     for (int32_t i = 1; i <= methodResponses_->Count(); ++i) {
+        // A host may have added anything to the collection: what is no method response has no messages.
         auto response = std::dynamic_pointer_cast<MethodResponse>(methodResponses_->Item(Variant(i)).ToObject());
+        if (!response) continue;
         if (std::string first = FirstDescription(*response->MessageList()); !first.empty()) return first;
     }
     return {};

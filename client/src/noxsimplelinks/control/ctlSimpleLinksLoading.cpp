@@ -100,7 +100,7 @@ DispatchPtr ctlSimpleLinks::AsyncComm() {
         throw AutomationError(failure->Get("Number").ToLong(), failure->Get("Description").TextOr(""),
                               failure->Get("Source").TextOr(""));
     }
-    asyncCommCookie_ = wrapper->Events()->On("RequestResult",
+    asyncCommCookie_ = automation::EventsOf(wrapper).On("RequestResult",
                                              [this](int32_t id, int32_t hr, std::string errors, std::string response) {
                                                  OnRequestResult(id, hr, errors, response);
                                              });
