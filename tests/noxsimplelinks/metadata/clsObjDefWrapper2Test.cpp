@@ -151,7 +151,7 @@ TEST_F(ObjDefWrapperTest, OmittedOptionalArgumentsTravelAsMissingAndFailuresReac
     EXPECT_TRUE(testsupport::Raises([&] { facade.Call("getAttrDependencies", "ITEM", "STATUS"); },
                                     static_cast<int32_t>(0x80040501), "not available"));
     fake->failure.reset();
-    fake->answerObject = Variant(fake);  // an object that is not a collection
+    fake->answerObject = Variant(std::make_shared<RecordingMetaData>());  // an object that is not a collection
     EXPECT_TRUE(testsupport::Raises([&] { facade.Call("getLinkAttrs", "ITEM", "RELATED_CUSTOMER"); }, errors::kTypeMismatch));
 }
 

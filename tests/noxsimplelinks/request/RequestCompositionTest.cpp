@@ -74,38 +74,113 @@ TEST_F(RequestComposition, CollectionUpdatesAreFilledAndTravelNestedInBuildOrder
         body += filled;
     }
     EXPECT_EQ(Text(Parse(MultiMethod(body)), "/Request/Method/Name"), "MultiMethodsRequest");
-    auto nested = Nested(body)->select_nodes("/ROOT/Method/METHOD_ID");
+    auto nestedRequests = Nested(body);  // the node set reads this document: it stays alive
+    auto nested = nestedRequests->select_nodes("/ROOT/Method/METHOD_ID");
     ASSERT_EQ(nested.size(), 5u);
     for (size_t i = 0; i < nested.size(); ++i) EXPECT_EQ(Text(nested[i].node(), "."), cases[i].second);
 }
 
-// Any key value, markup characters included, comes back out of every request built from escaped
-// parts, and out of the request nested in a multi-method request.
-TEST_F(RequestComposition, RandomKeyValuesRoundTrip) {
-    const std::string alphabet = "aZ09 <>&\"';%]-_.\t\xC3\xA9\xE2\x82\xAC";
-    std::mt19937 random(20240131);
-    auto randomText = [&] {
-        std::string text;
-        for (int n = random() % 12; n > 0; --n) text += alphabet[random() % alphabet.size()];
-        if (!text.empty() && static_cast<unsigned char>(text.back()) >= 0xC0) text.pop_back();  // no broken character
-        return text;
-    };
-    for (int round = 0; round < 200; ++round) {
-        const std::string key = randomText(), condition = randomText();
-        Variant keys = List({"ITEM.ITEM_KEY"}), values = List({key});
-        std::string objects =
-            utils.getObjectsXmlForRequestWithCondition("ITEM", Variant(), keys, values, "L", List({"L.X"}), List({condition}))
-                .ToString();
-        std::string request = Build("ZerakQueryLinkWithCondition", objects,
-                                    utils.GetParamsXmlForPartlistRequest("WIP", "", ""));
-        auto doc = Parse(request);
-        EXPECT_EQ(Text(doc, "//IN_OBJECT/ITEM.ITEM_KEY"), key);
-        EXPECT_EQ(Text(doc, "//CONDITION0/Value"), condition);
+// Random parts built into requests: key names and counts, arrays with any lower bound, values
+// holding every character XML treats specially (and references, CDATA ends, line ends, text beyond
+// ASCII), empty texts, Empty, Null, numbers, Booleans and dates. Every request parses, alone and
+// nested in a multi-method request, and every key and condition value reads back as its text.
+class RandomParts {
+public:
+    explicit RandomParts(uint32_t seed) : random_(seed) {}
 
-        std::string query = Build("ZerakQuery", utils.getObjectsXmlForQueryByKeys("ITEM", Variant(), keys, values, ""));
-        auto inner = Nested(request + query);
-        EXPECT_EQ(Text(inner, "//IN_OBJECT/ITEM.ITEM_KEY"), key);
-        EXPECT_EQ(Text(inner, "//Method[Name='ZerakQuery']//Value"), key);
+    unsigned Below(unsigned bound) { return std::uniform_int_distribution<unsigned>(0, bound - 1)(random_); }
+
+    Variant Value() {
+        switch (Below(10)) {
+            case 0: return Variant(std::string());
+            case 1: return Variant();
+            case 2: return Variant::Null();
+            case 3: return Variant(static_cast<int32_t>(random_()));
+            case 4: return Variant(Below(2) == 0);
+            case 5: return Variant(-1234.5);
+            case 6: return Variant(automation::MakeDate(2004, 3, 5, 14, 30, 0));
+            default: return Variant(Text());
+        }
+    }
+    std::string Text() {
+        static const char* const kPieces[] = {"<", ">", "&", "\"", "'", "]]>", "&amp;", "&#10;", "&lt;x&gt;", "<![CDATA[",
+                                              "\t", "\n", "\r", "\r\n", " ", "%", ";", "a", "Z", "0", "\xC3\xA9",
+                                              "\xE2\x82\xAC", "\xF0\x9D\x84\x9E"};
+        std::string text;
+        for (unsigned n = Below(10); n > 0; --n) text += kPieces[Below(std::size(kPieces))];
+        return text;
+    }
+    // Key names "<type>.K<i>" and as many random values, both as arrays from the same random bound.
+    std::pair<Variant, Variant> Keys(const std::string& type) {
+        const int32_t lower = static_cast<int32_t>(Below(4)) - 1, count = 1 + static_cast<int32_t>(Below(4));
+        automation::SafeArray names(automation::Bounds{lower, lower + count - 1}), values = names;
+        for (int32_t i = lower; i < lower + count; ++i) {
+            names.At(i) = Variant(type + ".K" + std::to_string(i - lower));
+            values.At(i) = Value();
+        }
+        return {Variant(std::move(names)), Variant(std::move(values))};
+    }
+
+private:
+    std::mt19937 random_;
+};
+
+// The values of an array as the request must carry them.
+std::vector<std::string> Texts(const Variant& values) {
+    std::vector<std::string> texts;
+    for (const Variant& value : values.ToArray().Cells()) texts.push_back(value.TextOr(""));
+    return texts;
+}
+
+std::vector<std::string> ReadBack(const pugi::xml_node& from, const std::string& xpath) {
+    std::vector<std::string> texts;
+    for (const pugi::xpath_node& found : from.select_nodes(xpath.c_str())) texts.push_back(found.node().text().as_string());
+    return texts;
+}
+
+TEST_F(RequestComposition, RandomPartsAlwaysParseAndEveryValueReadsBackUnchanged) {
+    RandomParts random(20240131);
+    for (int round = 0; round < 300; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        auto [parentKeys, parentValues] = random.Keys("ITEM");
+        auto [childKeys, childValues] = random.Keys("DOC");
+        auto [conditionFields, conditionValues] = random.Keys("L");
+        const Variant fields = List({"ITEM.ITEM_KEY", "ITEM.REVISION"});
+        struct Built {
+            std::string request;
+            std::vector<std::pair<std::string, Variant>> expected;  // XPath of the values -> the values
+        };
+        const Built built[] = {
+            {Build("ZerakQueryLinks", utils.getObjectsXmlForQueryLinksByKeys("ITEM", fields, parentKeys, parentValues, "L")),
+             {{"//IN_OBJECT/*", parentValues}}},
+            {Build("ZerakQueryLinkWithCondition",
+                   utils.getObjectsXmlForRequestWithCondition("ITEM", fields, parentKeys, parentValues, "L", conditionFields,
+                                                              conditionValues)
+                       .ToString(),
+                   utils.GetParamsXmlForPartlistRequest("WIP", "", "")),
+             {{"//IN_OBJECT/*", parentValues}, {"//Value", conditionValues}}},
+            {Build("ZerakQuery", utils.getObjectsXmlForQueryByKeys("ITEM", fields, parentKeys, parentValues, Variant("L"))),
+             {{"//Value", parentValues}}},
+            {Build("QueryHistory", utils.getObjectsXmlForQueryHistory("ITEM", fields, parentKeys, parentValues)),
+             {{"//IN_OBJECT/*", parentValues}}},
+            {Build("ZerakCreateLink", utils.getObjectsXmlForCreateLink("ITEM", "DOC", parentKeys, parentValues, childKeys,
+                                                                       childValues, "L", Variant())),
+             {{"//PARENT_OBJECT/*", parentValues}, {"//CHILD_OBJECT/*", childValues}}},
+        };
+        std::string body;
+        for (const Built& one : built) {
+            auto doc = Parse(one.request);
+            for (const auto& [xpath, values] : one.expected) EXPECT_EQ(ReadBack(*doc, xpath), Texts(values)) << one.request;
+            body += one.request;
+        }
+        auto nested = Nested(body);
+        auto requests = nested->document_element().children("Request");
+        size_t i = 0;
+        for (pugi::xml_node request : requests) {
+            for (const auto& [xpath, values] : built[i].expected) EXPECT_EQ(ReadBack(request, "." + xpath), Texts(values));
+            ++i;
+        }
+        EXPECT_EQ(i, std::size(built));
     }
 }
 

@@ -62,6 +62,7 @@ std::string EscapeXml(std::string_view text) {
             case '>': entity = "&gt;"; break;
             case '"': entity = "&quot;"; break;
             case '\'': entity = "&apos;"; break;
+            case '\r': entity = "&#13;"; break;  // a reader would turn a bare carriage return into a line feed
             default: continue;
         }
         out.append(text, plain, i - plain);

@@ -6,7 +6,8 @@
 
 namespace platform {
 
-// Replaces & < > " ' by their predefined entities; nothing else changes.
+// Replaces & < > " ' by their predefined entities and a carriage return by "&#13;" (which a reader
+// keeps, where it turns a bare one into a line feed); nothing else changes.
 std::string EscapeXml(std::string_view text);
 // Turns the predefined entities and numeric character references back into characters; anything
 // that is not a well-formed reference stays as it is.
