@@ -2,23 +2,19 @@
 // strings and mutations of real requests, seeded (NOX_FUZZ_SEED chooses another seed), each
 // answer parsed and its shape checked.
 #include <gtest/gtest.h>
-#include <pugixml.hpp>
 
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <random>
-#include <set>
 #include <sstream>
 
+#include "AnswerShape.h"
 #include "PlmTestSupport.h"
-#include "XmlText.h"
 
 using namespace plmtest;
 
 namespace {
-
-const std::set<std::string> kOverallCodes = {"OK", "WARNING", "FAILED", "ERROR"};
 
 // Pieces of markup that random text is made of, beside random bytes: tags of a request, references
 // (to characters XML does not allow too), bytes that begin or break UTF-8 sequences.
@@ -110,66 +106,6 @@ std::vector<std::string> RealRequests() {
     return requests;
 }
 
-// The ways the answer can be wrong, each as a short text; empty when it is a well-formed answer.
-class ShapeCheck {
-public:
-    std::string operator()(const std::string& answer) {
-        faults_.clear();
-        if (size_t bad = server::FirstBadCharacter(answer); bad != std::string::npos)
-            return "a byte that is not an allowed UTF-8 character at " + std::to_string(bad);
-        pugi::xml_document document;
-        if (pugi::xml_parse_result parsed = document.load_string(answer.c_str()); !parsed)
-            return std::string("not well-formed: ") + parsed.description();
-        pugi::xml_node root = document.document_element();
-        Require(std::string_view(root.name()) == "Answer", "the root is not <Answer>");
-        Require(kOverallCodes.count(root.attribute("ResultCode").value()) == 1, "an unknown overall code");
-        Require(root.child("MethodResponses"), "no <MethodResponses>");
-        size_t messages = Messages(root), responses = 0;
-        for (pugi::xml_node response : root.child("MethodResponses").children()) {
-            ++responses;
-            std::string_view code = response.attribute("ResultCode").value();
-            Require(std::string_view(response.name()) == "MethodResponse" && response.attribute("Name"), "a bad method response");
-            Require(code == "OK" || code == "FAILED", "an unknown method code");
-            Require(code == "OK" || Messages(response) > 0, "a failed method without a message");
-            if (pugi::xml_node result = response.child("Result"))
-                Require(result.child("xml").child("s:Schema") && result.child("xml").child("rs:data"), "a result that is no row set");
-        }
-        Require(std::string_view(root.attribute("ResultCode").value()) != "ERROR" || (messages > 0 && responses <= 1),
-                "an error without its message");
-        document.traverse(attributeCheck_);
-        if (!attributeCheck_.fault.empty()) faults_ += attributeCheck_.fault;
-        return faults_;
-    }
-
-private:
-    // XML allows an attribute once per element; pugixml reads a second one without complaint.
-    struct UniqueAttributes : pugi::xml_tree_walker {
-        std::string fault;
-        bool for_each(pugi::xml_node& node) override {
-            std::set<std::string_view> names;
-            for (pugi::xml_attribute a : node.attributes())
-                if (!names.insert(a.name()).second) fault = std::string("the attribute ") + a.name() + " twice";
-            return fault.empty();
-        }
-    };
-
-    void Require(bool condition, const char* fault) {
-        if (!condition) faults_ += std::string(fault) + "; ";
-    }
-    size_t Messages(pugi::xml_node owner) {
-        size_t count = 0;
-        for (pugi::xml_node m : owner.child("Messages").children()) {
-            Require(std::string_view(m.name()) == "Message" && *m.attribute("Code").value() && m.child("Description"),
-                    "a message without code or description");
-            ++count;
-        }
-        return count;
-    }
-
-    std::string faults_;
-    UniqueAttributes attributeCheck_;
-};
-
 uint32_t Seed() {
     const char* configured = std::getenv("NOX_FUZZ_SEED");
     return configured && *configured ? static_cast<uint32_t>(std::strtoul(configured, nullptr, 10)) : 20240614u;
@@ -191,7 +127,7 @@ TEST(AnswerFuzz, EveryAnswerIsAWellFormedAnswerDocument) {
     for (int i = 0; i < 1500; ++i) requests.push_back(generate.Mutated(real[generate.Below(real.size())]));
 
     SampleServer server;
-    ShapeCheck check;
+    AnswerShape check;
     size_t faults = 0;
     for (size_t i = 0; i < requests.size() && faults < 10; ++i) {
         std::string fault = check(server.Handle(requests[i]));
