@@ -102,7 +102,8 @@ const automation::MemberTable<FlexGrid>& FlexGrid::Members() {
             .Property("MouseCol", &FlexGrid::MouseCol)
             .Property("Font", [](FlexGrid& g, Arguments&) { return Variant(g.Font()); })
             .Property("Object", [](FlexGrid& g, Arguments&) { return Variant(g.shared_from_this()); });
-        for (const auto& [name, value] : GridLookDefaults()) {
+        for (const auto& look : GridLookDefaults()) {
+            const auto name = look.first;  // a copy to capture: clang 14 captures no structured binding
             t.Property(
                 name, [name](FlexGrid& g, Arguments&) { return g.GetLook(name); },
                 [name](FlexGrid& g, Arguments& args) {
