@@ -26,7 +26,8 @@ const automation::MemberTable<ToolbarControl>& ToolbarControl::Members() {
             .Property("LastPopupMenu", &ToolbarControl::LastPopupMenu)
             .Method("Reset", &ToolbarControl::Reset)
             .Property("Object", [](ToolbarControl& c, Arguments&) { return Variant(c.shared_from_this()); });
-        for (const auto& [name, value] : ToolbarLookDefaults()) {
+        for (const auto& look : ToolbarLookDefaults()) {
+            const auto name = look.first;  // a copy to capture: clang 14 captures no structured binding
             t.Property(
                 name, [name](ToolbarControl& c, Arguments&) { return c.look_.Get(name); },
                 [name](ToolbarControl& c, Arguments& args) {
