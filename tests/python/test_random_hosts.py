@@ -62,7 +62,7 @@ class RandomHosts(unittest.TestCase):
     def setUpClass(cls):
         program = pathlib.Path(nox.__file__).resolve().parents[1] / "bin" / "simplelinks"
         cls.server = subprocess.Popen(
-            [str(program), "serve", "--db", os.path.join(_home, "plm.db"), "--port", "0"],
+            [str(program), "serve", "--db", os.path.join(_home, "plm.db"), "--port", "0", "--no-auth"],
             stdout=subprocess.PIPE, text=True)
         cls.url = cls.server.stdout.readline().strip()
         os.environ["NOX_SERVER_URL"] = cls.url
