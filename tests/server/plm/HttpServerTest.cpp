@@ -29,7 +29,9 @@ TEST(HttpServer, AnswersClientsOnSeveralThreadsInFullAndLosesNoChange) {
     const std::string store = NewStore(folder);
     SeedSample(store);
     server::PlmServer plm(SampleDefinitions(), store);
-    server::HttpServer http(plm, server::HttpServer::kDefaultPath);
+    server::HttpSettings settings;
+    settings.requireLogin = false;
+    server::HttpServer http(plm, settings);
     const int port = http.Bind("127.0.0.1", 0);
     std::thread serving([&] { http.Run(); });
 
