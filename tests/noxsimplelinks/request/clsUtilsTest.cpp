@@ -179,7 +179,8 @@ TEST_F(clsUtilsTest, CollectionFillNeedsKeyValuesIndexedFromZero) {
         {Variant(), kTypeMismatch},
     };
     for (const auto& [keys, number] : cases) {
-        const AutomationError error = testsupport::ErrorOf([&] { utils.fillCollectionMethodRequest(request, "M", keys); });
+        const AutomationError error =
+            testsupport::ErrorOf([&, &keys = keys] { utils.fillCollectionMethodRequest(request, "M", keys); });
         EXPECT_EQ(error.Number(), number);
         EXPECT_EQ(error.Description().find("clsUtils"), std::string::npos) << "passed on unchanged";
     }
