@@ -1,6 +1,6 @@
 """Python hosts that lack members: a host object with a random part of the host's members (the
 others missing, answering Nothing or a text where an object belongs, or raising), with or without a
-communication object, drives Init, Refresh, every tool of every sample pane and CloseMe. Whatever
+communication object, drives Init, Refresh, every tool of every sample pane, a paste and CloseMe. Whatever
 is missing is reported as an automation error or a message; the process never crashes. Seeded and
 repeatable: NOX_RANDOM_HOST_SEED chooses another seed."""
 import atexit
@@ -95,6 +95,11 @@ class RandomHosts(unittest.TestCase):
             except nox.AutomationError:
                 pass  # a command may refuse; it never crashes
             nox.Pump()
+        try:
+            control.PasteLinks()  # no tool of its own: a host calls it after a pick or a copy
+        except nox.AutomationError:
+            pass
+        nox.Pump()
         control.CloseMe()
 
     def test_every_pane_under_hosts_that_lack_members(self):

@@ -1,7 +1,7 @@
 // Hosts that lack members: a host object answering a random part of the host's members (the others
 // unknown, or answering Nothing or a text where an object belongs), with or without a
-// communication object, drives Init, Refresh, every tool of every sample pane, the grid's events and
-// CloseMe. Whatever is missing is reported; nothing escapes through an event and nothing crashes.
+// communication object, drives Init, Refresh, every tool of every sample pane, a paste, the grid's events
+// and CloseMe. Whatever is missing is reported; nothing escapes through an event and nothing crashes.
 // Seeded and repeatable (NOX_RANDOM_HOST_SEED chooses another seed, NOX_RANDOM_HOSTS how many hosts
 // per pane).
 #include <gtest/gtest.h>
@@ -119,6 +119,11 @@ public:
             const std::string key = ButtonKey(*tool);
             if (!key.empty()) CommandStep(key);
         }
+        // A paste has no tool of its own: the host calls it, after a pick or a copy above filled the clipboard.
+        Step("PasteLinks", [&] {
+            control->PasteLinks();
+            Settle();
+        });
         Step("CloseMe", [&] { control->CloseMe(); });
     }
 
