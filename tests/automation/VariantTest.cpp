@@ -41,7 +41,7 @@ TEST(Variant, ToLongRoundsToEvenAndChecksRange) {
     };
     for (const auto& [input, expected, error] : cases) {
         SCOPED_TRACE(input.TypeName() + " " + input.TextOr("(none)"));
-        if (error) EXPECT_EQ(ErrorOf([&] { input.ToLong(); }).Number(), error);
+        if (error) EXPECT_EQ(ErrorOf([&input = input] { input.ToLong(); }).Number(), error);
         else EXPECT_EQ(input.ToLong(), expected);
     }
 }

@@ -7,6 +7,7 @@ import unittest
 import noxsimplelinks as nox
 
 CALLS = 100_000
+UNDER_ASAN = "libclang_rt.asan" in os.environ.get("LD_PRELOAD", "")
 
 
 def resident_bytes():
@@ -38,7 +39,8 @@ class Leaks(unittest.TestCase):
         finally:
             nox.UnregisterObject("noxsimplelinks.Testing.Leak")
         self.assertEqual(live(), before)
-        self.assertLess(grown, 8 * 1024 * 1024, f"resident memory grew by {grown // 1024} KiB over {CALLS} calls")
+        if not UNDER_ASAN:  # its quarantine keeps freed memory resident on purpose
+            self.assertLess(grown, 8 * 1024 * 1024, f"resident memory grew by {grown // 1024} KiB over {CALLS} calls")
 
     @staticmethod
     def run_calls(probe, mirror, payload, count):

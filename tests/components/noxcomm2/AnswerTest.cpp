@@ -66,7 +66,7 @@ TEST(Answer, TextThatIsNotAnAnswerRaisesAReadableError) {
         {"<html><body>proxy error</body></html>", "its root element is <html>"},
     };
     for (const auto& [text, says] : cases) {
-        EXPECT_TRUE(Raises([&] { Answer::Parse(text); }, components::commerrors::kBadAnswer, says)) << text;
+        EXPECT_TRUE(Raises([text = text] { Answer::Parse(text); }, components::commerrors::kBadAnswer, says)) << text;
     }
 }
 

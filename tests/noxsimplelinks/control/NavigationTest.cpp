@@ -207,7 +207,7 @@ TEST(Find, TheDialogSelectsTheRowsThatHoldTheText) {
     platform::Ui().ScriptDialog("noxFind", platform::DialogScript({"txtFind=PUMP_ASSY.PDF", "chkWholeCell=1", "cmdFind"}));
     pane.Call("ShowFind");
     ASSERT_EQ(pane.world.Ui().Dialogs().size(), 1u);
-    const platform::DialogRecord& found = pane.world.Ui().Dialogs()[0];
+    const platform::DialogRecord found = pane.world.Ui().Dialogs()[0];
     EXPECT_EQ(found.caption, "Files");
     EXPECT_FALSE(found.modal);
     EXPECT_EQ(found.steps, (std::vector<std::string>{"txtFind=PUMP_ASSY.PDF", "chkWholeCell=1", "cmdFind", "cmdClose"}));
