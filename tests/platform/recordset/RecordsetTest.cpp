@@ -110,6 +110,33 @@ TEST(Recordset, NotARowSet) {
         EXPECT_TRUE(testsupport::Raises([&] { Recordset::FromXml(text); }, platform::RecordsetReader::kNotReadable, "row set")) << text;
 }
 
+// A row's attribute is tried against the field that follows the last one read before the others:
+// a name of any length that differs from that field's in one character only is not taken for it.
+TEST(Recordset, NamesDifferingInOneCharacterKeepTheirOwnCells) {
+    std::string schema, row;
+    std::vector<std::pair<std::string, std::string>> pairs;  // the field left out, the field written
+    for (size_t length = 1; length <= 20; ++length)
+        for (size_t differs : {size_t{0}, length / 2, length - 1}) {
+            std::string left(length, 'a'), written = left;
+            left[0] = written[0] = static_cast<char>('A' + pairs.size() % 26);
+            left += std::to_string(pairs.size());  // every pair its own names
+            written += std::to_string(pairs.size());
+            written[differs] = '_';
+            if (left == written) continue;
+            pairs.emplace_back(left, written);
+            schema += "<s:AttributeType name='" + left + "'/><s:AttributeType name='" + written + "'/>";
+            row += " " + written + "='" + written + "'";
+        }
+    auto data = platform::RecordsetReader::Read("<xml><s:Schema>" + schema + "</s:Schema><rs:data><z:row" + row +
+                                                "/></rs:data></xml>");
+    ASSERT_TRUE(data);
+    ASSERT_EQ(data->ColumnCount(), 2 * pairs.size());
+    for (const auto& [left, written] : pairs) {
+        EXPECT_EQ(data->Value(0, static_cast<size_t>(data->ColumnIndex(left))).Type(), VarType::Null) << left;
+        EXPECT_EQ(data->Value(0, static_cast<size_t>(data->ColumnIndex(written))), Variant(written)) << written;
+    }
+}
+
 TEST(Recordset, DateAndTimeForms) {
     using platform::FieldKind;
     using platform::RecordsetData;

@@ -31,17 +31,28 @@ constexpr TypeRule kTypeRules[] = {
 constexpr std::pair<std::string_view, int32_t> kDbTypes[] = {
     {"str", 200}, {"currency", 6}, {"numeric", 131}, {"decimal", 14}, {"timestamp", 135}, {"variantdate", 7}};
 
-// Equal texts, compared as two overlapping 8-byte words when they are 8 to 16 bytes long (the usual
-// length of a field name): a row's attribute names are compared with the fields' names once each.
+// Whether a and b (equally long, at least one Word) hold the same bytes, compared a Word at a
+// time, the last Word overlapping the one before it.
+template <class Word>
+bool SameWords(const char* a, const char* b, size_t size) {
+    Word x, y;
+    for (size_t at = 0; at + sizeof(Word) < size; at += sizeof(Word)) {
+        std::memcpy(&x, a + at, sizeof(Word));
+        std::memcpy(&y, b + at, sizeof(Word));
+        if (x != y) return false;
+    }
+    std::memcpy(&x, a + size - sizeof(Word), sizeof(Word));
+    std::memcpy(&y, b + size - sizeof(Word), sizeof(Word));
+    return x == y;
+}
+
+// Equal texts, compared a word at a time without a library call: a row's attribute names are
+// compared with the fields' names once each.
 bool SameText(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
-    if (a.size() < 8 || a.size() > 16) return a == b;
-    uint64_t a1, a2, b1, b2;
-    std::memcpy(&a1, a.data(), 8);
-    std::memcpy(&b1, b.data(), 8);
-    std::memcpy(&a2, a.data() + a.size() - 8, 8);
-    std::memcpy(&b2, b.data() + b.size() - 8, 8);
-    return a1 == b1 && a2 == b2;
+    if (a.size() >= 8) return SameWords<uint64_t>(a.data(), b.data(), a.size());
+    if (a.size() >= 4) return SameWords<uint32_t>(a.data(), b.data(), a.size());
+    return a == b;
 }
 
 bool Prefixed(std::string_view name) { return !PrefixOf(name).empty(); }
@@ -92,17 +103,8 @@ public:
     }
 
     void Attribute(std::string_view name, std::string_view value) {
-        switch (where_) {
-            case Where::Row: return Cell(name, value);
-            case Where::AttributeType:
-                if (LocalName(name) == "name") (Prefixed(name) ? field_.fieldName : field_.xmlName) = value;
-                [[fallthrough]];
-            case Where::DataType:
-                if (Prefixed(name) && LocalName(name) == "type") field_.dataType = value;
-                if (Prefixed(name) && LocalName(name) == "dbtype") field_.dbType = value;
-                return;
-            case Where::Elsewhere: return;
-        }
+        if (where_ == Where::Row) return Cell(name, value);
+        if (where_ != Where::Elsewhere) SchemaAttribute(name, value);
     }
 
     void EndElement(std::string_view name, int depth) {
@@ -114,6 +116,14 @@ public:
 
 private:
     enum class Where { Elsewhere, AttributeType, DataType, Row };
+
+    // Out of the row loop's way: the schema's attributes come once per field.
+    [[gnu::noinline]] void SchemaAttribute(std::string_view name, std::string_view value) {
+        if (where_ == Where::AttributeType && LocalName(name) == "name")
+            (Prefixed(name) ? field_.fieldName : field_.xmlName) = value;
+        if (Prefixed(name) && LocalName(name) == "type") field_.dataType = value;
+        if (Prefixed(name) && LocalName(name) == "dbtype") field_.dbType = value;
+    }
 
     // Row attributes come in field order as a rule: the next field is tried first.
     void Cell(std::string_view name, std::string_view value) {
