@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 
 #include <pugixml.hpp>
@@ -212,6 +213,42 @@ TEST_F(GridLayout, AGridAndARowSetOfAnotherMakeAreFilledToTheSameTexts) {
     ASSERT_TRUE(grid.LoadGridLayout(foreignGrid, world.Definition(), Variant::Nothing()));
     ASSERT_TRUE(grid.FillGrid(foreignGrid, Answer()));
     EXPECT_EQ(texts(*other), expected);
+}
+
+// The fill converts each distinct written date and number once and reuses the text for the others:
+// over thousands of rows, repeated and distinct texts (more than its table holds, so that entries
+// are replaced) show as a row set of another make, read value by value, shows them.
+TEST_F(GridLayout, ConvertedTextsAreReusedOnlyForTheSameWrittenText) {
+    world.world.UseSeparators(",", ".");
+    std::vector<std::vector<std::string>> rows;
+    for (int i = 0; i < 5000; ++i) {
+        const int day = 1 + i * 7 % 28, month = 1 + i % 12, year = 1990 + i * 13 % 60;
+        char created[32], linked[32];
+        std::snprintf(created, sizeof created, "%04d-%02d-%02dT%02d:%02d:00", year, month, day, i % 24, i % 60);
+        std::snprintf(linked, sizeof linked, "%04d-%02d-%02dT08:00:00", 2000 + i % 3, 1 + i % 2, 1 + i % 5);
+        const std::string pages = i % 5 == 0 ? "1.50" : i % 7 == 0 ? "x" : std::to_string(i * 37 % 2000) + ".25";
+        rows.push_back({"D-" + std::to_string(100000 + i), "", pages, i % 11 == 0 ? "not a date" : created, linked});
+    }
+    const std::string answer = testsupport::RowSetText(kAnswerColumns, rows);
+    auto texts = [](const platform::FlexGrid& g) {
+        std::vector<std::string> all;
+        for (int32_t r = 0; r < g.Rows(); ++r)
+            for (int32_t c = 0; c < g.Cols(); ++c) all.push_back(g.TextMatrix(r, c));
+        return all;
+    };
+    ASSERT_TRUE(LayOut());
+    world.grid->SetColFormat(4, "Short time");
+    ASSERT_TRUE(grid.FillGrid(world.Grid(), answer));
+    ASSERT_EQ(world.grid->Rows(), 5001);
+    const std::vector<std::string> filled = texts(*world.grid);
+
+    testsupport::ScopedProgId foreignXml("noxxmlutil.IXmlUtil", [] {
+        return testsupport::LateBoundProxy::Of(std::make_shared<components::IXmlUtil>());
+    });
+    ASSERT_TRUE(LayOut());
+    world.grid->SetColFormat(4, "Short time");
+    ASSERT_TRUE(grid.FillGrid(world.Grid(), answer));
+    EXPECT_EQ(texts(*world.grid), filled);
 }
 
 // Numbers the server writes plainly and those it does not show alike: as their value's text, in its

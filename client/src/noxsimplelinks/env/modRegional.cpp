@@ -53,14 +53,12 @@ std::string ServerDigits(double value) {
     return digits == "-0" ? "0" : digits;
 }
 
-// Appends the integer digits grouped in threes with the thousands separator.
+// Appends the integer digits grouped in threes with the thousands separator, a group at a time.
 void AppendGrouped(std::string& out, std::string_view integer, const std::string& thousands) {
-    size_t sign = integer.front() == '-' ? 1 : 0;
-    out.append(integer.substr(0, sign));
-    for (size_t i = sign; i < integer.size(); ++i) {
-        if (i > sign && (integer.size() - i) % 3 == 0) out += thousands;
-        out += integer[i];
-    }
+    const size_t sign = integer.front() == '-' ? 1 : 0;
+    const size_t digits = integer.size() - sign, first = sign + (digits % 3 == 0 ? 3 : digits % 3);
+    out.append(integer.data(), std::min(first, integer.size()));
+    for (size_t group = first; group < integer.size(); group += 3) out.append(thousands).append(integer.data() + group, 3);
 }
 
 std::string DisplayForm(double value, const std::string& decimal, const std::string& thousands) {

@@ -19,11 +19,12 @@ public:
     // The field's index by name, ignoring case; -1 when the row set has no such field.
     int32_t FieldIndex(const std::string& name) const;
     automation::Variant Value(int32_t record, int32_t field) const;
-    // The text a cell was written with and how its field reads it, for a row set that offers its
-    // columns; null data (and Text) for a missing cell or any other row set, which Value reads.
-    std::string_view WrittenText(int32_t record, int32_t field) const {
-        return data_ ? data_->Column(static_cast<size_t>(field)).cells[static_cast<size_t>(record)] : std::string_view();
+    // The texts a field's cells were written with (one per record, null data for a missing cell),
+    // for a row set that offers its columns; null for any other row set, which Value reads.
+    const std::string_view* WrittenTexts(int32_t field) const {
+        return data_ ? data_->Column(static_cast<size_t>(field)).cells.data() : nullptr;
     }
+    // How the field's written texts read as values (Text for a row set that does not offer its columns).
     platform::FieldKind Kind(int32_t field) const;
 
 private:

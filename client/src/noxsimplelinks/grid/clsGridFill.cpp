@@ -1,9 +1,11 @@
 // clsGrid: filling the grid from a server answer. Each cell's text is made by its column's data type
 // and goes straight into the grid (a grid that takes texts in bulk), or into one array for one
 // LoadArray.
-#include <cmath>
-#include <functional>
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstring>
+#include <functional>
 #include <limits>
 
 #include "automation/SafeArray.h"
@@ -24,6 +26,14 @@ using automation::Variant;
 
 namespace {
 
+// How the texts of one grid column are made from the text the server wrote.
+enum class Way {
+    AsWritten,    // a text column: the written text
+    PlainNumber,  // a number read as a number and shown as a text: the written text when plain
+    Number,       // a number column: the written plain number in the user's form
+    Converted,    // through the value, once per distinct written text
+};
+
 // How the values of one grid column are read and shown.
 struct ColumnRule {
     int32_t field = -1;  // the row set's field, -1 when it has none of that name
@@ -31,12 +41,19 @@ struct ColumnRule {
     bool dateOnly = false;  // a date column: the user's short date of the day
     bool timeOnly = false;  // a date column formatted "Short time": the user's time
     bool number = false;
+    Way way = Way::Converted;
 };
 
 // Kinds under which a plain number ("-1234.5") reads as its own text or as a number whose text it is.
 bool ReadsBackAsWritten(platform::FieldKind kind) {
     using platform::FieldKind;
     return kind == FieldKind::Text || kind == FieldKind::Integer || kind == FieldKind::Long || kind == FieldKind::Double;
+}
+
+Way WayOf(const ColumnRule& rule) {
+    if (!ReadsBackAsWritten(rule.kind)) return Way::Converted;
+    if (rule.number) return Way::Number;
+    return rule.kind == platform::FieldKind::Text ? Way::AsWritten : Way::PlainNumber;
 }
 
 // The texts of the days one date column shows (the user's short dates), in a small cache indexed by
@@ -60,36 +77,78 @@ private:
     std::array<std::string, kSlots> texts_;
 };
 
+// The texts shown for the written texts of one column, in a table indexed by a hash of the written
+// text: the dates and numbers of an answer repeat, so most of them are converted once.
+class ShownTexts {
+public:
+    // The text shown for `written` (which lives as long as this table), made by make() when the
+    // table does not hold it.
+    template <class Make>
+    const std::string& Of(std::string_view written, Make&& make) {
+        Entry& entry = entries_[Slot(written)];
+        if (!entry.written.data() || entry.written != written) {
+            entry.shown = make();
+            entry.written = written;
+        }
+        return entry.shown;
+    }
+
+private:
+    static constexpr unsigned kSlotBits = 10;
+
+    static size_t Slot(std::string_view text) {
+        uint64_t hash = text.size();
+        for (size_t at = 0; at < text.size(); at += 8) {
+            uint64_t word = 0;
+            std::memcpy(&word, text.data() + at, std::min<size_t>(8, text.size() - at));
+            hash = (hash ^ word) * 0x9E3779B97F4A7C15u;
+        }
+        return static_cast<size_t>(hash >> (64 - kSlotBits));
+    }
+
+    struct Entry {
+        std::string_view written;
+        std::string shown;
+    };
+    std::vector<Entry> entries_ = std::vector<Entry>(size_t{1} << kSlotBits);
+};
+
 // The texts the cells of one answer show, by the rules of their columns. Texts and plain numbers are
 // taken from the text the server wrote, without making a value first; they come out as the value
 // would show.
 class CellTexts {
 public:
     CellTexts(const RowSetTable& rows, const std::vector<ColumnRule>& rules)
-        : rows_(rows), rules_(rules), days_(rules.size()), decimal_(modRegional::GetDecimalSeparator()),
-          thousands_(modRegional::GetThousandSeparator()) {}
+        : rows_(rows), rules_(rules), days_(rules.size()), shown_(rules.size()),
+          decimal_(modRegional::GetDecimalSeparator()), thousands_(modRegional::GetThousandSeparator()) {
+        for (const ColumnRule& rule : rules) written_.push_back(rule.field < 0 ? nullptr : rows.WrittenTexts(rule.field));
+    }
 
-    // Writes the text of one cell into `cell` (empty).
-    void operator()(int32_t record, int32_t column, std::string& cell) {
-        const ColumnRule& rule = rules_[static_cast<size_t>(column)];
-        if (rule.field < 0) return;
-        if (!FromWritten(rows_.WrittenText(record, rule.field), rule, cell))
-            cell = Shown(rows_.Value(record, rule.field), static_cast<size_t>(column));
+    // Writes the texts of one record's cells into `cells` (one per column, empty).
+    void operator()(int32_t record, std::string* cells) {
+        for (size_t c = 0; c < rules_.size(); ++c)
+            if (rules_[c].field >= 0) Write(record, c, cells[c]);
     }
 
 private:
-    // The cell's text straight from the text the server wrote, where that is what the value would
-    // show; false when the value must be made first.
-    bool FromWritten(std::string_view written, const ColumnRule& rule, std::string& cell) const {
-        if (!written.data()) return false;
-        bool asWritten = rule.kind == platform::FieldKind::Text ||
-                         (ReadsBackAsWritten(rule.kind) && modRegional::IsPlainNumber(written));
-        if (!rule.number && asWritten) {
-            cell.assign(written);
-            return true;
+    void Write(int32_t record, size_t column, std::string& cell) {
+        const std::string_view written = written_[column] ? written_[column][record] : std::string_view();
+        auto shown = [&] { return Shown(rows_.Value(record, rules_[column].field), column); };
+        if (!written.data()) {
+            cell = shown();
+            return;
         }
-        return rule.number && ReadsBackAsWritten(rule.kind) &&
-               modRegional::AppendPlainNumberForDisplay(cell, written, decimal_, thousands_);
+        switch (rules_[column].way) {
+            case Way::PlainNumber:
+                if (!modRegional::IsPlainNumber(written)) break;
+                [[fallthrough]];
+            case Way::AsWritten: cell.assign(written); return;
+            case Way::Number:
+                if (modRegional::AppendPlainNumberForDisplay(cell, written, decimal_, thousands_)) return;
+                break;
+            case Way::Converted: break;
+        }
+        cell = shown_[column].Of(written, shown);
     }
 
     std::string Shown(const Variant& value, size_t column) {
@@ -104,7 +163,9 @@ private:
 
     const RowSetTable& rows_;
     const std::vector<ColumnRule>& rules_;
-    std::vector<DayTexts> days_;  // per column
+    std::vector<const std::string_view*> written_;  // per column: the written texts, null when not offered
+    std::vector<DayTexts> days_;                     // per column
+    std::vector<ShownTexts> shown_;                  // per column
     std::string decimal_, thousands_;
 };
 
@@ -148,6 +209,7 @@ bool clsGrid::Fill(const Variant& grid, std::string xml) {
         rule.dateOnly = dataType == kDateType && !shortTime;
         rule.timeOnly = dataType == kDateType && shortTime;
         rule.number = dataType == kDoubleType || dataType == kLongType;
+        rule.way = WayOf(rule);
     }
 
     int32_t records = rows->RecordCount();
@@ -156,12 +218,12 @@ bool clsGrid::Fill(const Variant& grid, std::string xml) {
         bulk->LoadTexts(records, columns, std::ref(text));
     } else {
         SafeArray cells(Bounds{0, records - 1}, Bounds{0, columns - 1});
-        for (int32_t c = 0; c < columns; ++c)
-            for (int32_t r = 0; r < records; ++r) {
-                std::string cell;
-                text(r, c, cell);
-                cells.At(r, c) = Variant(std::move(cell));
-            }
+        std::vector<std::string> row(static_cast<size_t>(columns));
+        for (int32_t r = 0; r < records; ++r) {
+            text(r, row.data());
+            for (int32_t c = 0; c < columns; ++c) cells.At(r, c) = Variant(std::move(row[static_cast<size_t>(c)]));
+            std::fill(row.begin(), row.end(), std::string());
+        }
         target.Call("LoadArray", Variant(std::move(cells)));
     }
     rows.reset();

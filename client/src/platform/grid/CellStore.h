@@ -17,16 +17,19 @@ public:
 
     // New size; the cells both sizes share keep their text, new cells are empty.
     void Resize(int32_t rows, int32_t cols);
-    // Keeps the first `keep` rows (cut or padded to `cols` columns) and makes `rows` new rows after
-    // them in one pass, text(r, c, cell) writing each new cell (r counted from the first new row).
+    // Keeps the first `keep` rows (cut or padded to `cols` columns) and makes `rows` new rows of empty
+    // cells after them in one pass, text(r, cells) writing the `cols` cells of each new row (r counted
+    // from the first new row).
     template <class Source>
     void Rebuild(int32_t keep, int32_t rows, int32_t cols, Source&& text) {
         std::vector<std::string> rebuilt;
         rebuilt.reserve(static_cast<size_t>(keep + rows) * static_cast<size_t>(cols));
         for (int32_t r = 0; r < keep; ++r)
             for (int32_t c = 0; c < cols; ++c) rebuilt.push_back(c < cols_ ? std::move(At(r, c)) : std::string());
-        for (int32_t r = 0; r < rows; ++r)
-            for (int32_t c = 0; c < cols; ++c) text(r, c, rebuilt.emplace_back());
+        for (int32_t r = 0; r < rows; ++r) {  // a row at a time, while its cells are in the cache
+            rebuilt.resize(rebuilt.size() + static_cast<size_t>(cols));
+            text(r, rebuilt.data() + rebuilt.size() - static_cast<size_t>(cols));
+        }
         cells_ = std::move(rebuilt);
         rows_ = keep + rows;
         cols_ = cols;

@@ -336,15 +336,15 @@ void FlexGrid::LoadArray(const Variant& array) {
     texts.reserve(source.Cells().size());
     for (const Variant& cell : source.Cells()) texts.push_back(cell.TextOr(""));
     // Storage order runs down the rows first: cell (r, c) is texts[r + c * rows].
-    LoadTexts(rows, cols, [&](int32_t r, int32_t c, std::string& cell) { cell = std::move(texts[static_cast<size_t>(r + c * rows)]); });
+    LoadTexts(rows, cols, [&](int32_t r, std::string* cells) {
+        for (int32_t c = 0; c < cols; ++c) cells[c] = std::move(texts[static_cast<size_t>(r + c * rows)]);
+    });
 }
 
-void FlexGrid::LoadTexts(int32_t rows, int32_t cols, const CellTextSource& text) {
-    int32_t loadedEnd = fixedCols_ + cols;
+void FlexGrid::LoadTexts(int32_t rows, int32_t cols, const RowTextSource& text) {
     // The data rows' cells outside the loaded ones are left empty.
-    cells_.Rebuild(fixedRows_, rows, std::max(Cols(), loadedEnd), [&](int32_t r, int32_t c, std::string& cell) {
-        if (c >= fixedCols_ && c < loadedEnd) text(r, c - fixedCols_, cell);
-    });
+    cells_.Rebuild(fixedRows_, rows, std::max(Cols(), fixedCols_ + cols),
+                   [&](int32_t r, std::string* row) { text(r, row + fixedCols_); });
     Resize(cells_.Rows(), cells_.Cols());
     selection_.Reset();
 }

@@ -103,7 +103,7 @@ public:
     // row count, Cols grows when it has more columns. A one-dimensional array fills one column.
     void LoadArray(const automation::Variant& array);
     // The typed form of LoadArray for callers in this process (BulkTextLoad).
-    void LoadTexts(int32_t rows, int32_t cols, const CellTextSource& text) override;
+    void LoadTexts(int32_t rows, int32_t cols, const RowTextSource& text) override;
     void AutoSize(int32_t col1, std::optional<int32_t> col2, std::optional<bool> equal, std::optional<int32_t> extra);
     // where: 0 everywhere, 1 the data cells, 2 the selection; what: 0 and 1 clear texts.
     void Clear(std::optional<int32_t> where, std::optional<int32_t> what);
