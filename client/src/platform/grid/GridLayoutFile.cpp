@@ -20,6 +20,7 @@ constexpr const char* kMagic = "NOX-GRID-LAYOUT";
 constexpr const char* kVersion = "1";
 constexpr int32_t kPathFileAccessError = 75;
 const char* const kContentNames[] = {"all", "data", "format"};
+constexpr size_t kLongestRecord = 10;  // the fields of a COLUMN record
 
 std::string Escape(const std::string& text) {
     std::string out;
@@ -37,6 +38,7 @@ std::string Escape(const std::string& text) {
 }
 
 std::string Unescape(std::string_view field) {
+    if (field.find('\\') == std::string_view::npos) return std::string(field);
     std::string out;
     out.reserve(field.size());
     for (size_t i = 0; i < field.size(); ++i) {
@@ -86,6 +88,7 @@ public:
 private:
     std::vector<std::string> Fields(const std::string& line) const {
         std::vector<std::string> fields;
+        fields.reserve(kLongestRecord);
         size_t start = 0;
         for (size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
             fields.push_back(Unescape(std::string_view(line).substr(start, tab - start)));
