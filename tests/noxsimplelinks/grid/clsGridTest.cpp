@@ -56,6 +56,14 @@ std::string Answer() {
                                                     {"D-2", "", "", "not a date", "2024-01-02T08:00:00"}});
 }
 
+// Every cell's text, row after row.
+std::vector<std::string> AllTexts(const platform::FlexGrid& g) {
+    std::vector<std::string> all;
+    for (int32_t r = 0; r < g.Rows(); ++r)
+        for (int32_t c = 0; c < g.Cols(); ++c) all.push_back(g.TextMatrix(r, c));
+    return all;
+}
+
 }  // namespace
 
 TEST_F(GridLayout, ColumnsComeFromTheDefinitionAndTheUiDefinitions) {
@@ -195,15 +203,9 @@ TEST_F(GridLayout, FailuresAnswerFalseWithoutAMessage) {
 // A grid and a row set of another make are reached by member name alone: the grid is filled with one
 // LoadArray and the row set read through its Fields, to the same texts as this platform's give.
 TEST_F(GridLayout, AGridAndARowSetOfAnotherMakeAreFilledToTheSameTexts) {
-    auto texts = [](const platform::FlexGrid& g) {
-        std::vector<std::string> all;
-        for (int32_t r = 0; r < g.Rows(); ++r)
-            for (int32_t c = 0; c < g.Cols(); ++c) all.push_back(g.TextMatrix(r, c));
-        return all;
-    };
     ASSERT_TRUE(LayOut());
     ASSERT_TRUE(grid.FillGrid(world.Grid(), Answer()));
-    const std::vector<std::string> expected = texts(*world.grid);
+    const std::vector<std::string> expected = AllTexts(*world.grid);
 
     testsupport::ScopedProgId foreignXml("noxxmlutil.IXmlUtil", [] {
         return testsupport::LateBoundProxy::Of(std::make_shared<components::IXmlUtil>());
@@ -212,7 +214,7 @@ TEST_F(GridLayout, AGridAndARowSetOfAnotherMakeAreFilledToTheSameTexts) {
     const Variant foreignGrid(testsupport::LateBoundProxy::Of(other));
     ASSERT_TRUE(grid.LoadGridLayout(foreignGrid, world.Definition(), Variant::Nothing()));
     ASSERT_TRUE(grid.FillGrid(foreignGrid, Answer()));
-    EXPECT_EQ(texts(*other), expected);
+    EXPECT_EQ(AllTexts(*other), expected);
 }
 
 // The fill converts each distinct written date and number once and reuses the text for the others:
@@ -230,17 +232,11 @@ TEST_F(GridLayout, ConvertedTextsAreReusedOnlyForTheSameWrittenText) {
         rows.push_back({"D-" + std::to_string(100000 + i), "", pages, i % 11 == 0 ? "not a date" : created, linked});
     }
     const std::string answer = testsupport::RowSetText(kAnswerColumns, rows);
-    auto texts = [](const platform::FlexGrid& g) {
-        std::vector<std::string> all;
-        for (int32_t r = 0; r < g.Rows(); ++r)
-            for (int32_t c = 0; c < g.Cols(); ++c) all.push_back(g.TextMatrix(r, c));
-        return all;
-    };
     ASSERT_TRUE(LayOut());
     world.grid->SetColFormat(4, "Short time");
     ASSERT_TRUE(grid.FillGrid(world.Grid(), answer));
     ASSERT_EQ(world.grid->Rows(), 5001);
-    const std::vector<std::string> filled = texts(*world.grid);
+    const std::vector<std::string> filled = AllTexts(*world.grid);
 
     testsupport::ScopedProgId foreignXml("noxxmlutil.IXmlUtil", [] {
         return testsupport::LateBoundProxy::Of(std::make_shared<components::IXmlUtil>());
@@ -248,7 +244,7 @@ TEST_F(GridLayout, ConvertedTextsAreReusedOnlyForTheSameWrittenText) {
     ASSERT_TRUE(LayOut());
     world.grid->SetColFormat(4, "Short time");
     ASSERT_TRUE(grid.FillGrid(world.Grid(), answer));
-    EXPECT_EQ(texts(*world.grid), filled);
+    EXPECT_EQ(AllTexts(*world.grid), filled);
 }
 
 // Numbers the server writes plainly and those it does not show alike: as their value's text, in its

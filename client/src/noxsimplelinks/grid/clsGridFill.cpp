@@ -85,6 +85,7 @@ public:
     // table does not hold it.
     template <class Make>
     const std::string& Of(std::string_view written, Make&& make) {
+        if (entries_.empty()) entries_.resize(size_t{1} << kSlotBits);  // only for a column that converts
         Entry& entry = entries_[Slot(written)];
         if (!entry.written.data() || entry.written != written) {
             entry.shown = make();
@@ -110,7 +111,7 @@ private:
         std::string_view written;
         std::string shown;
     };
-    std::vector<Entry> entries_ = std::vector<Entry>(size_t{1} << kSlotBits);
+    std::vector<Entry> entries_;
 };
 
 // The texts the cells of one answer show, by the rules of their columns. Texts and plain numbers are
