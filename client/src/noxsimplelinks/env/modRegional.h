@@ -15,15 +15,8 @@ std::string FormatNumberForDisplay(const std::string& text);
 // The display form of a number written the way a number reads back as text ("-1234.5": no sign but a
 // leading "-", no leading or trailing zeros, at most 15 significant digits, no exponent), which is
 // FormatNumberForDisplay's answer for it, found without converting to a double and back; nullopt for
-// any other text.
+// any other text. PlainNumberDisplay shows many such numbers under separators read once.
 std::optional<std::string> FormatPlainNumberForDisplay(std::string_view text);
-// The same under the given separators, appended to `out` (for a caller that formats many numbers
-// at once); false, with `out` as it was, for any other text.
-bool AppendPlainNumberForDisplay(std::string& out, std::string_view text, const std::string& decimal,
-                                 const std::string& thousands);
-// Whether the text is such a plain number: one that a double (or a whole number) reading it gives back
-// as its text.
-bool IsPlainNumber(std::string_view text);
 // "1.234,5" -> "1234.5" under the same settings; a text that is not a number comes back as it is.
 std::string NumberToServer(const std::string& text);
 

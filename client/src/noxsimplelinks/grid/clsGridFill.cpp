@@ -11,6 +11,7 @@
 #include "automation/SafeArray.h"
 #include "noxsimplelinks/common/Quietly.h"
 #include "noxsimplelinks/common/clsXmlWrapper.h"
+#include "noxsimplelinks/env/PlainNumberDisplay.h"
 #include "noxsimplelinks/env/modRegional.h"
 #include "noxsimplelinks/grid/RowSetTable.h"
 #include "noxsimplelinks/grid/clsGrid.h"
@@ -121,7 +122,7 @@ class CellTexts {
 public:
     CellTexts(const RowSetTable& rows, const std::vector<ColumnRule>& rules)
         : rows_(rows), rules_(rules), days_(rules.size()), shown_(rules.size()),
-          decimal_(modRegional::GetDecimalSeparator()), thousands_(modRegional::GetThousandSeparator()) {
+          numbers_(modRegional::GetDecimalSeparator(), modRegional::GetThousandSeparator()) {
         for (const ColumnRule& rule : rules) written_.push_back(rule.field < 0 ? nullptr : rows.WrittenTexts(rule.field));
     }
 
@@ -141,11 +142,11 @@ private:
         }
         switch (rules_[column].way) {
             case Way::PlainNumber:
-                if (!modRegional::IsPlainNumber(written)) break;
+                if (!PlainNumberDisplay::PlainExponent(written)) break;
                 [[fallthrough]];
             case Way::AsWritten: cell.assign(written); return;
             case Way::Number:
-                if (modRegional::AppendPlainNumberForDisplay(cell, written, decimal_, thousands_)) return;
+                if (numbers_.Append(cell, written)) return;
                 break;
             case Way::Converted: break;
         }
@@ -167,7 +168,7 @@ private:
     std::vector<const std::string_view*> written_;  // per column: the written texts, null when not offered
     std::vector<DayTexts> days_;                     // per column
     std::vector<ShownTexts> shown_;                  // per column
-    std::string decimal_, thousands_;
+    PlainNumberDisplay numbers_;
 };
 
 // The row set of the answer, or null when the text holds none (or is not XML at all).
