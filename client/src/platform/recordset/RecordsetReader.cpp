@@ -31,30 +31,6 @@ constexpr TypeRule kTypeRules[] = {
 constexpr std::pair<std::string_view, int32_t> kDbTypes[] = {
     {"str", 200}, {"currency", 6}, {"numeric", 131}, {"decimal", 14}, {"timestamp", 135}, {"variantdate", 7}};
 
-// Whether a and b (equally long, at least one Word) hold the same bytes, compared a Word at a
-// time, the last Word overlapping the one before it.
-template <class Word>
-bool SameWords(const char* a, const char* b, size_t size) {
-    Word x, y;
-    for (size_t at = 0; at + sizeof(Word) < size; at += sizeof(Word)) {
-        std::memcpy(&x, a + at, sizeof(Word));
-        std::memcpy(&y, b + at, sizeof(Word));
-        if (x != y) return false;
-    }
-    std::memcpy(&x, a + size - sizeof(Word), sizeof(Word));
-    std::memcpy(&y, b + size - sizeof(Word), sizeof(Word));
-    return x == y;
-}
-
-// Equal texts, compared a word at a time without a library call: a row's attribute names are
-// compared with the fields' names once each.
-bool SameText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    if (a.size() >= 8) return SameWords<uint64_t>(a.data(), b.data(), a.size());
-    if (a.size() >= 4) return SameWords<uint32_t>(a.data(), b.data(), a.size());
-    return a == b;
-}
-
 bool Prefixed(std::string_view name) { return !PrefixOf(name).empty(); }
 
 // A field as the schema describes it, collected while its element is read.
@@ -107,6 +83,13 @@ public:
         if (where_ != Where::Elsewhere) SchemaAttribute(name, value);
     }
 
+    // Row attributes come in field order as a rule: the next field's name is tried first.
+    std::string_view NextAttribute() const {
+        return where_ == Where::Row && expected_ < data_.ColumnCount() ? data_.Column(expected_).xmlName : std::string_view();
+    }
+
+    void ExpectedAttribute(std::string_view value) { data_.Column(expected_++).cells[record_] = value; }
+
     void EndElement(std::string_view name, int depth) {
         where_ = Where::Elsewhere;
         if (depth == schemaDepth_) schemaDepth_ = -1;
@@ -125,10 +108,9 @@ private:
         if (Prefixed(name) && LocalName(name) == "dbtype") field_.dbType = value;
     }
 
-    // Row attributes come in field order as a rule: the next field is tried first.
+    // A row attribute out of field order (or of a field the schema does not name).
     void Cell(std::string_view name, std::string_view value) {
-        size_t column =
-            expected_ < data_.ColumnCount() && SameText(data_.Column(expected_).xmlName, name) ? expected_ : ColumnOf(name);
+        size_t column = ColumnOf(name);
         data_.Column(column).cells[record_] = value;
         expected_ = column + 1;
     }

@@ -18,6 +18,11 @@ public:
     //   void Attribute(std::string_view name, std::string_view value);
     //   // Also reported for an empty element.
     //   void EndElement(std::string_view name, int depth);
+    // and may have these, for attributes that mostly come in a known order:
+    //   // The name the current element's next attribute likely has (empty: none).
+    //   std::string_view NextAttribute();
+    //   // Reported instead of Attribute for an attribute of that name.
+    //   void ExpectedAttribute(std::string_view value);
     //
     // errorNumber and subject make the error: "<subject> cannot be read: XML error at offset N: ...".
     // text[size] must be a '\0' (as after a std::string's characters): the scans stop on it.

@@ -40,6 +40,31 @@ inline constexpr size_t kLongestReference = 12;
 
 inline bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
+// Whether a and b (equally long, at least one Word) hold the same bytes, compared a Word at a
+// time, the last Word overlapping the one before it.
+template <class Word>
+bool SameWords(const char* a, const char* b, size_t size) {
+    Word x, y;
+    for (size_t at = 0; at + sizeof(Word) < size; at += sizeof(Word)) {
+        std::memcpy(&x, a + at, sizeof(Word));
+        std::memcpy(&y, b + at, sizeof(Word));
+        if (x != y) return false;
+    }
+    std::memcpy(&x, a + size - sizeof(Word), sizeof(Word));
+    std::memcpy(&y, b + size - sizeof(Word), sizeof(Word));
+    return x == y;
+}
+
+// Whether the `size` bytes at a and b are the same, compared a word at a time without a library call
+// (names are short and compared often).
+inline bool SameBytes(const char* a, const char* b, size_t size) {
+    if (size >= 8) return SameWords<uint64_t>(a, b, size);
+    if (size >= 4) return SameWords<uint32_t>(a, b, size);
+    for (size_t i = 0; i < size; ++i)
+        if (a[i] != b[i]) return false;
+    return true;
+}
+
 // The first character from p on that the table stops at, four at a time; a stop ends every text.
 inline char* ScanTo(char* p, const StopTable& stops) {
     while (true) {
@@ -168,13 +193,39 @@ private:
                 return;
             }
             if (!spaced) Fail("white space expected before an attribute");
+            if (TakeExpectedName()) {
+                handler_.ExpectedAttribute(AfterName());
+                continue;
+            }
             std::string_view attribute = Name();
-            SkipSpace();
-            Expect('=');
-            SkipSpace();
-            if (p_ >= end_ || (*p_ != '"' && *p_ != '\'')) Fail("a quoted attribute value expected");
-            handler_.Attribute(attribute, Value());
+            handler_.Attribute(attribute, AfterName());
         }
+    }
+
+    // Steps over the attribute's name when it is the one the handler expects next (a handler with
+    // NextAttribute), compared at once instead of scanned.
+    bool TakeExpectedName() {
+        if constexpr (requires { handler_.NextAttribute(); }) {
+            const std::string_view expected = handler_.NextAttribute();
+            const size_t size = expected.size();
+            // The '\0' after the text stops a name, so p_[size] may be read when the name fits.
+            if (size == 0 || static_cast<size_t>(end_ - p_) < size || !kNameStops[static_cast<unsigned char>(p_[size])] ||
+                !SameBytes(p_, expected.data(), size))
+                return false;
+            p_ += size;
+            return true;
+        } else {
+            return false;
+        }
+    }
+
+    // The value after an attribute's name: "=" and the quoted value, with white space around "=".
+    std::string_view AfterName() {
+        SkipSpace();
+        Expect('=');
+        SkipSpace();
+        if (p_ >= end_ || (*p_ != '"' && *p_ != '\'')) Fail("a quoted attribute value expected");
+        return Value();
     }
 
     // Decodes the value in place, shrinking it, and terminates it where its closing quote was.
