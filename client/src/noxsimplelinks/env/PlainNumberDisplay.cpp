@@ -19,10 +19,11 @@ const char* SkipDigits(const char* p, const char* end) {
     return p;
 }
 
-// A plain number's power of ten and where its point is (its size when it has none).
+// A plain number's power of ten, where its point is (its size when it has none) and where its first
+// significant digit is.
 struct PlainNumber {
     int exponent;
-    size_t point;
+    size_t point, first;
 };
 
 std::optional<PlainNumber> ReadPlain(std::string_view text) {
@@ -42,42 +43,39 @@ std::optional<PlainNumber> ReadPlain(std::string_view text) {
     if (integerDigits == 0) return std::nullopt;
     if (*integer != '0') {
         if (integerDigits + decimals > kSignificantDigits) return std::nullopt;
-        return PlainNumber{static_cast<int>(integerDigits) - 1, point};
+        return PlainNumber{static_cast<int>(integerDigits) - 1, point, static_cast<size_t>(integer - begin)};
     }
     if (integerDigits > 1) return std::nullopt;
-    if (decimals == 0) return integer == begin ? std::optional<PlainNumber>(PlainNumber{0, point}) : std::nullopt;
+    if (decimals == 0) return integer == begin ? std::optional<PlainNumber>(PlainNumber{0, point, 0}) : std::nullopt;
     size_t zeros = 0;
     while (integer[2 + zeros] == '0') ++zeros;  // the fraction ends in another digit
     if (zeros > kMostZerosAfterPoint || decimals > kMaxDecimals) return std::nullopt;
-    return PlainNumber{-static_cast<int>(zeros) - 1, point};
+    return PlainNumber{-static_cast<int>(zeros) - 1, point, point + 1 + zeros};
 }
 
 // Whether a plain number's first significant digits ("1000", "9999" or a lone 1 after zeros) lie so
 // close to a power of ten that the power computed from its value may not be the one its digits say.
-bool NearPowerOfTen(std::string_view text) {
-    char lead = 0;
-    int seen = 0;
+bool NearPowerOfTen(std::string_view text, size_t first) {
+    const char lead = text[first];
+    if (lead != '1' && lead != '9') return false;
+    int seen = 1;
     bool zeros = true, nines = true;  // the significant digits after the first
-    for (size_t i = 0; i < text.size() && seen < 4; ++i) {
-        char c = text[i];
-        if (!IsDigit(c) || (seen == 0 && c == '0')) continue;
-        if (seen++ == 0) {
-            lead = c;
-            continue;
-        }
-        zeros = zeros && c == '0';
-        nines = nines && c == '9';
+    for (size_t i = first + 1; i < text.size() && seen < 4; ++i) {
+        if (text[i] == '.') continue;
+        ++seen;
+        zeros = zeros && text[i] == '0';
+        nines = nines && text[i] == '9';
     }
-    return (lead == '1' && zeros) || (lead == '9' && nines && seen == 4);
+    return lead == '1' ? zeros : nines && seen == 4;
 }
 
 // Whether the power of ten a double computes from the number is the one its digits say.
-bool ValueAgrees(std::string_view text, int exponent) {
-    if (text == "0" || !NearPowerOfTen(text)) return true;
+bool ValueAgrees(std::string_view text, const PlainNumber& plain) {
+    if (!NearPowerOfTen(text, plain.first)) return true;
     std::string_view body = text.substr(text.starts_with('-') ? 1 : 0);
     double value = 0;
     std::from_chars(body.data(), body.data() + body.size(), value);
-    return static_cast<int>(std::floor(std::log10(value))) == exponent;
+    return static_cast<int>(std::floor(std::log10(value))) == plain.exponent;
 }
 
 // Separators that cannot be mistaken for a digit or a sign, nor for each other: under them a plain
@@ -109,7 +107,7 @@ std::optional<int> PlainNumberDisplay::PlainExponent(std::string_view text) {
 
 bool PlainNumberDisplay::Append(std::string& out, std::string_view text) const {
     std::optional<PlainNumber> plain = keepsDigits_ ? ReadPlain(text) : std::nullopt;
-    if (!plain || !ValueAgrees(text, plain->exponent)) return false;
+    if (!plain || !ValueAgrees(text, *plain)) return false;
     const size_t sign = text.front() == '-' ? 1 : 0, digits = plain->point - sign;
     const size_t groups = (digits - 1) / 3, first = digits - 3 * groups;
     const bool fraction = plain->point < text.size();

@@ -57,6 +57,9 @@ public:
     bool FoundData() const { return dataSeen_; }
 
     void StartElement(std::string_view name, int depth) {
+        if (depth == dataDepth_ + 1 && dataDepth_ >= 0 && name.size() == rowName_.size() &&
+            xmlstream::SameBytes(name.data(), rowName_.data(), name.size()))
+            return StartRow(name);
         std::string_view local = LocalName(name);
         where_ = Where::Elsewhere;
         if (!schemaSeen_ && local == "Schema") {
@@ -71,10 +74,8 @@ public:
             dataSeen_ = true;
             dataDepth_ = depth;
         } else if (dataDepth_ >= 0 && depth == dataDepth_ + 1 && local == "row") {
-            where_ = Where::Row;
-            ReserveAtSecondRow(name.data());
-            record_ = data_.AddRecord();
-            expected_ = 0;
+            rowName_ = name;
+            StartRow(name);
         }
     }
 
@@ -108,6 +109,14 @@ private:
         if (Prefixed(name) && LocalName(name) == "dbtype") field_.dbType = value;
     }
 
+    // The rows are named alike: a row's name is compared as a whole once the first has been seen.
+    void StartRow(std::string_view name) {
+        where_ = Where::Row;
+        ReserveAtSecondRow(name.data());
+        record_ = data_.AddRecord();
+        expected_ = 0;
+    }
+
     // A row attribute out of field order (or of a field the schema does not name).
     void Cell(std::string_view name, std::string_view value) {
         size_t column = ColumnOf(name);
@@ -136,6 +145,7 @@ private:
     int schemaDepth_ = -1, dataDepth_ = -1;
     SchemaField field_;
     size_t record_ = 0, expected_ = 0;
+    std::string rowName_;  // the first row's element name with its prefix
     const char* textEnd_;
     const char* firstRow_ = nullptr;
 };

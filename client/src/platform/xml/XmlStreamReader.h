@@ -38,7 +38,14 @@ inline constexpr StopTable kNameStops = [] {
 }();
 inline constexpr size_t kLongestReference = 12;
 
-inline bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+// White space, looked up rather than compared: it is tested around every attribute.
+inline constexpr StopTable kSpaces = [] {
+    StopTable table{};
+    for (char c : {' ', '\t', '\n', '\r'}) table[static_cast<unsigned char>(c)] = true;
+    return table;
+}();
+
+inline bool IsSpace(char c) { return kSpaces[static_cast<unsigned char>(c)]; }
 
 // Whether a and b (equally long, at least one Word) hold the same bytes, compared a Word at a
 // time, the last Word overlapping the one before it.
@@ -220,16 +227,20 @@ private:
     }
 
     // The value after an attribute's name: "=" and the quoted value, with white space around "=".
-    std::string_view AfterName() {
-        SkipSpace();
-        Expect('=');
+    [[gnu::always_inline]] std::string_view AfterName() {
+        if (*p_ == '=') {  // as a rule; the '\0' after the text is read at its end
+            ++p_;
+        } else {
+            SkipSpace();
+            Expect('=');
+        }
         SkipSpace();
         if (p_ >= end_ || (*p_ != '"' && *p_ != '\'')) Fail("a quoted attribute value expected");
         return Value();
     }
 
     // Decodes the value in place, shrinking it, and terminates it where its closing quote was.
-    std::string_view Value() {
+    [[gnu::always_inline]] std::string_view Value() {
         char quote = *p_++;
         const StopTable& stops = quote == '"' ? kDoubleQuoted : kSingleQuoted;
         char* value = p_;
