@@ -129,4 +129,14 @@ TEST_F(GridLayoutFileTest, RecordsOfALaterVersionAreSkipped) {
     EXPECT_EQ(g.TextMatrix(0, 0), "x");
 }
 
+// Lines may end in "\r\n", blank lines are skipped but counted, and the last line needs no line end.
+TEST_F(GridLayoutFileTest, LineEndsAndBlankLinesAreReadOver) {
+    FlexGrid g;
+    g.LoadGrid(Write("crlf.grd", "NOX-GRID-LAYOUT\t1\r\nCONTENT\tall\t1\r\n\r\nSIZE\t1\t1\t0\t0\n\nROW\t0\ta\\tb\\\\"),
+               std::nullopt);
+    EXPECT_EQ(g.TextMatrix(0, 0), "a\tb\\");
+    EXPECT_TRUE(Raises([&] { g.LoadGrid(Write("blank.grd", "NOX-GRID-LAYOUT\t1\n\nCONTENT\tall\t1\n\nSIZE\tx\t1\t0\t0"), std::nullopt); },
+                       kInvalidFileFormat, "line 5"));
+}
+
 }  // namespace

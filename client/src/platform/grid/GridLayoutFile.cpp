@@ -1,8 +1,9 @@
 #include "platform/grid/GridLayoutFile.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <fstream>
-#include <sstream>
 
 #include "automation/AutomationError.h"
 #include "automation/VariantText.h"
@@ -20,7 +21,6 @@ constexpr const char* kMagic = "NOX-GRID-LAYOUT";
 constexpr const char* kVersion = "1";
 constexpr int32_t kPathFileAccessError = 75;
 const char* const kContentNames[] = {"all", "data", "format"};
-constexpr size_t kLongestRecord = 10;  // the fields of a COLUMN record
 
 std::string Escape(const std::string& text) {
     std::string out;
@@ -37,19 +37,19 @@ std::string Escape(const std::string& text) {
     return out;
 }
 
-std::string Unescape(std::string_view field) {
-    if (field.find('\\') == std::string_view::npos) return std::string(field);
-    std::string out;
-    out.reserve(field.size());
-    for (size_t i = 0; i < field.size(); ++i) {
-        if (field[i] != '\\' || i + 1 == field.size()) {
-            out += field[i];
+// Decodes the field's escapes where it stands (the text only shrinks) and returns what it holds.
+std::string_view UnescapeInPlace(char* field, size_t size) {
+    char* out = static_cast<char*>(std::memchr(field, '\\', size));
+    if (!out) return {field, size};
+    for (const char* in = out; in < field + size; ++in) {
+        if (*in != '\\' || in + 1 == field + size) {
+            *out++ = *in;
             continue;
         }
-        char next = field[++i];
-        out += next == 't' ? '\t' : next == 'n' ? '\n' : next == 'r' ? '\r' : next;
+        char next = *++in;
+        *out++ = next == 't' ? '\t' : next == 'n' ? '\n' : next == 'r' ? '\r' : next;
     }
-    return out;
+    return {field, static_cast<size_t>(out - field)};
 }
 
 // A value as its type letter, a colon and its text; what has no text form (objects, arrays) is Empty.
@@ -71,55 +71,68 @@ class Reader {
 public:
     explicit Reader(const std::string& path) : path_(path) {}
 
-    GridLayout Read(std::istream& in) {
-        std::string line;
-        if (std::getline(in, line) && !line.empty() && line.back() == '\r') line.pop_back();
-        if (!in || Fields(line) != std::vector<std::string>{kMagic, kVersion})
+    // The whole file's text, read at once; its lines are split and decoded where they stand.
+    GridLayout Read(std::string text) {
+        std::string_view rest = text;
+        if (text.empty() || Fields(text.data(), NextLine(rest)) != 2 || fields_[0] != kMagic || fields_[1] != kVersion)
             Fail("the first line is not \"" + std::string(kMagic) + "<tab>" + kVersion + "\"");
-        while (std::getline(in, line)) {
+        while (!rest.empty()) {
             ++lineNumber_;
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            if (!line.empty()) Record(Fields(line));
+            char* line = text.data() + (rest.data() - text.data());
+            if (Fields(line, NextLine(rest)) > 0) Record(fields_);
         }
         if (!sized_) Fail("no SIZE record");
         return std::move(layout_);
     }
 
 private:
-    std::vector<std::string> Fields(const std::string& line) const {
-        std::vector<std::string> fields;
-        fields.reserve(kLongestRecord);
-        size_t start = 0;
-        for (size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
-            fields.push_back(Unescape(std::string_view(line).substr(start, tab - start)));
-        fields.push_back(Unescape(std::string_view(line).substr(start)));
-        return fields;
+    using Fields_ = std::vector<std::string_view>;
+
+    // The size of the first line of `rest` (without its '\n'), which is taken off `rest`.
+    static size_t NextLine(std::string_view& rest) {
+        size_t size = std::min(rest.find('\n'), rest.size());
+        rest.remove_prefix(std::min(size + 1, rest.size()));
+        return size;
     }
 
-    void Record(const std::vector<std::string>& f) {
-        const std::string& kind = f[0];
+    // Splits the line of `size` characters (without a final '\r') at its tabs into fields_; none for
+    // an empty line.
+    size_t Fields(char* line, size_t size) {
+        fields_.clear();
+        if (size > 0 && line[size - 1] == '\r') --size;
+        if (size == 0) return 0;
+        for (size_t start = 0;;) {
+            const size_t tab = std::min(std::string_view(line + start, size - start).find('\t'), size - start) + start;
+            fields_.push_back(UnescapeInPlace(line + start, tab - start));
+            if (tab == size) return fields_.size();
+            start = tab + 1;
+        }
+    }
+
+    void Record(const Fields_& f) {
+        const std::string_view kind = f[0];
         if (kind == "CONTENT") return Content(f);
         if (kind == "SIZE") return Size(f);
         if (kind != "LOOK" && kind != "COLUMN" && kind != "ROW") return;  // records of later versions
-        if (!sized_) Fail(kind + " before SIZE");
+        if (!sized_) Fail(std::string(kind) + " before SIZE");
         if (kind == "LOOK") return Look(f);
         if (kind == "COLUMN") return Column(f);
         RowCells(f);
     }
 
-    void Content(const std::vector<std::string>& f) {
+    void Content(const Fields_& f) {
         Expect(f, 3);
         int32_t content = -1;
         for (int32_t i = 0; i < 3; ++i)
             if (f[1] == kContentNames[i]) content = i;
-        if (content < 0) Fail("unknown content \"" + f[1] + "\"");
+        if (content < 0) Fail("unknown content \"" + std::string(f[1]) + "\"");
         layout_.hasFormat = content != kGridFileData;
         layout_.hasData = content != kGridFileFormat;
         layout_.fixedCells = Number(f[2], 0, 1) == 1;
         contentSeen_ = true;
     }
 
-    void Size(const std::vector<std::string>& f) {
+    void Size(const Fields_& f) {
         Expect(f, 5);
         if (!contentSeen_) Fail("SIZE before CONTENT");
         layout_.rows = Number(f[1], 0, kMaxCount);
@@ -131,12 +144,12 @@ private:
         sized_ = true;
     }
 
-    void Look(const std::vector<std::string>& f) {
+    void Look(const Fields_& f) {
         Expect(f, 3);
         layout_.look.emplace_back(f[1], Value(f[2]));
     }
 
-    void Column(const std::vector<std::string>& f) {
+    void Column(const Fields_& f) {
         Expect(f, 10);
         GridColumn& column = layout_.columns[static_cast<size_t>(Number(f[1], 0, layout_.cols - 1))];
         column.key = f[2];
@@ -149,16 +162,16 @@ private:
         column.data = Value(f[9]);
     }
 
-    void RowCells(const std::vector<std::string>& f) {
+    void RowCells(const Fields_& f) {
         if (!layout_.hasData) Fail("ROW in a file without data");
         if (f.size() < 2 || f.size() - 2 > static_cast<size_t>(layout_.cols)) Fail("ROW with more cells than columns");
         int32_t row = Number(f[1], 0, layout_.rows - 1);
         for (size_t c = 2; c < f.size(); ++c) layout_.cells.At(row, static_cast<int32_t>(c - 2)) = f[c];
     }
 
-    Variant Value(const std::string& text) {
-        if (text.size() < 2 || text[1] != ':') Fail("value \"" + text + "\" has no type letter");
-        std::string body = text.substr(2);
+    Variant Value(std::string_view text) {
+        if (text.size() < 2 || text[1] != ':') Fail("value \"" + std::string(text) + "\" has no type letter");
+        std::string body(text.substr(2));
         try {
             switch (text[0]) {
                 case 'E': return Variant();
@@ -172,21 +185,21 @@ private:
                 case 'S': return Variant(body);
             }
         } catch (const AutomationError&) {
-            Fail("value \"" + text + "\" does not read as its type");
+            Fail("value \"" + std::string(text) + "\" does not read as its type");
         }
-        Fail("value \"" + text + "\" has an unknown type letter");
+        Fail("value \"" + std::string(text) + "\" has an unknown type letter");
     }
 
-    int32_t Number(const std::string& text, int32_t low, int32_t high) {
+    int32_t Number(std::string_view text, int32_t low, int32_t high) {
         int32_t value = 0;
         auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
         if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high)
-            Fail("\"" + text + "\" is not a number from " + std::to_string(low) + " to " + std::to_string(high));
+            Fail("\"" + std::string(text) + "\" is not a number from " + std::to_string(low) + " to " + std::to_string(high));
         return value;
     }
 
-    void Expect(const std::vector<std::string>& f, size_t count) {
-        if (f.size() != count) Fail(f[0] + " has " + std::to_string(f.size()) + " fields, not " + std::to_string(count));
+    void Expect(const Fields_& f, size_t count) {
+        if (f.size() != count) Fail(std::string(f[0]) + " has " + std::to_string(f.size()) + " fields, not " + std::to_string(count));
     }
 
     [[noreturn]] void Fail(const std::string& what) const {
@@ -200,6 +213,7 @@ private:
     bool contentSeen_ = false;
     bool sized_ = false;
     int lineNumber_ = 1;
+    Fields_ fields_;  // the current record's, pointing into the text
 };
 
 void WriteRecords(std::ostream& out, const GridLayout& layout) {
@@ -235,7 +249,10 @@ void WriteGridLayout(const std::string& path, const GridLayout& layout) {
 GridLayout ReadGridLayout(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw AutomationError(automation::errors::kFileNotFound, "Grid layout file not found: " + path);
-    return Reader(path).Read(in);
+    std::string text;
+    char buffer[8192];
+    while (std::streamsize got = in.rdbuf()->sgetn(buffer, sizeof buffer)) text.append(buffer, static_cast<size_t>(got));
+    return Reader(path).Read(std::move(text));
 }
 
 }  // namespace platform
