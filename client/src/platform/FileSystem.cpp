@@ -1,5 +1,7 @@
 #include "platform/FileSystem.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
@@ -23,14 +25,16 @@ constexpr int32_t kPathFileAccessError = 75;
 }
 }  // namespace
 
+// The two checks ask the system directly: a path object costs more than the question (a layout
+// cache's folder and file are checked on every load).
 bool FileSystem::FolderExists(const std::string& path) noexcept {
-    std::error_code error;
-    return !path.empty() && fs::is_directory(path, error);
+    struct stat status {};
+    return !path.empty() && ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
 bool FileSystem::FileExists(const std::string& path) noexcept {
-    std::error_code error;
-    return !path.empty() && fs::is_regular_file(path, error);
+    struct stat status {};
+    return !path.empty() && ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
 void FileSystem::CreateFolder(const std::string& path) {

@@ -1,6 +1,10 @@
 #include "platform/grid/GridLayoutFile.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cstring>
 #include <fstream>
@@ -95,17 +99,25 @@ private:
         return size;
     }
 
-    // Splits the line of `size` characters (without a final '\r') at its tabs into fields_; none for
-    // an empty line.
+    // Splits the line of `size` characters (without a final '\r') at its tabs into fields_, in one
+    // pass that also notes which fields hold escapes; none for an empty line.
     size_t Fields(char* line, size_t size) {
         fields_.clear();
         if (size > 0 && line[size - 1] == '\r') --size;
         if (size == 0) return 0;
-        for (size_t start = 0;;) {
-            const size_t tab = std::min(std::string_view(line + start, size - start).find('\t'), size - start) + start;
-            fields_.push_back(UnescapeInPlace(line + start, tab - start));
-            if (tab == size) return fields_.size();
-            start = tab + 1;
+        char* const end = line + size;
+        char* start = line;
+        bool escaped = false;
+        for (char* p = line;; ++p) {
+            if (p != end && *p != '\t') {
+                escaped = escaped || *p == '\\';
+                continue;
+            }
+            const size_t length = static_cast<size_t>(p - start);
+            fields_.push_back(escaped ? UnescapeInPlace(start, length) : std::string_view(start, length));
+            if (p == end) return fields_.size();
+            start = p + 1;
+            escaped = false;
         }
     }
 
@@ -247,11 +259,17 @@ void WriteGridLayout(const std::string& path, const GridLayout& layout) {
 }
 
 GridLayout ReadGridLayout(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw AutomationError(automation::errors::kFileNotFound, "Grid layout file not found: " + path);
+    // Read with the system's calls: a stream's set-up costs a cached layout a tenth of its time.
+    const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file < 0) throw AutomationError(automation::errors::kFileNotFound, "Grid layout file not found: " + path);
     std::string text;
     char buffer[8192];
-    while (std::streamsize got = in.rdbuf()->sgetn(buffer, sizeof buffer)) text.append(buffer, static_cast<size_t>(got));
+    // As a stream would, a read that fails ends the text (a folder reads as an empty file).
+    for (ssize_t got; (got = ::read(file, buffer, sizeof buffer)) != 0;) {
+        if (got > 0) text.append(buffer, static_cast<size_t>(got));
+        else if (errno != EINTR) break;
+    }
+    ::close(file);
     return Reader(path).Read(std::move(text));
 }
 
