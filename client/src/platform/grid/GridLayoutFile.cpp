@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cstring>
 #include <fstream>
+#include <optional>
 
 #include "automation/AutomationError.h"
 #include "automation/VariantText.h"
@@ -54,6 +55,16 @@ std::string_view UnescapeInPlace(char* field, size_t size) {
         *out++ = next == 't' ? '\t' : next == 'n' ? '\n' : next == 'r' ? '\r' : next;
     }
     return {field, static_cast<size_t>(out - field)};
+}
+
+// A whole number written as plain digits (the way values are written), read at once; nullopt for any
+// other text, which goes through a value's conversion.
+template <class Whole>
+std::optional<Variant> PlainWhole(std::string_view text) {
+    Whole value{};
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return Variant(value);
 }
 
 // A value as its type letter, a colon and its text; what has no text form (objects, arrays) is Empty.
@@ -189,8 +200,12 @@ private:
                 case 'E': return Variant();
                 case 'N': return Variant::Null();
                 case 'B': return Variant(Variant(body).ToBool());
-                case 'I': return Variant(Variant(body).ToInteger());
-                case 'L': return Variant(Variant(body).ToLong());
+                case 'I':
+                    if (auto whole = PlainWhole<int16_t>(body)) return *whole;
+                    return Variant(Variant(body).ToInteger());
+                case 'L':
+                    if (auto whole = PlainWhole<int32_t>(body)) return *whole;
+                    return Variant(Variant(body).ToLong());
                 case 'F': return Variant(Variant(body).ToSingle());
                 case 'D': return Variant(Variant(body).ToDouble());
                 case 'T': return Variant(automation::Date{Variant(body).ToDouble()});
