@@ -139,4 +139,24 @@ TEST_F(GridLayoutFileTest, LineEndsAndBlankLinesAreReadOver) {
                        kInvalidFileFormat, "line 5"));
 }
 
+// Whole numbers keep their type whether written as plain digits or not; one out of its type's range
+// is an error of the file.
+TEST_F(GridLayoutFileTest, WholeNumbersKeepTheirTypeAndRange) {
+    const std::string head = "NOX-GRID-LAYOUT\t1\nCONTENT\tall\t1\nSIZE\t1\t2\t0\t0\n";
+    auto column = [](int c, const std::string& value) {
+        return "COLUMN\t" + std::to_string(c) + "\tK\t9\t0\t0\t0\t0\t\t" + value + "\n";
+    };
+    FlexGrid g;
+    g.LoadGrid(Write("whole.grd", head + column(0, "I:-12") + column(1, "L:+1500")), std::nullopt);
+    EXPECT_EQ(g.ColData(0).Type(), automation::VarType::Integer);
+    EXPECT_EQ(g.ColData(0).ToLong(), -12);
+    EXPECT_EQ(g.ColData(1).Type(), automation::VarType::Long);
+    EXPECT_EQ(g.ColData(1).ToLong(), 1500);
+    for (const char* value : {"I:40000", "L:99999999999"}) {
+        EXPECT_TRUE(Raises([&] { g.LoadGrid(Write("big.grd", head + column(0, value)), std::nullopt); }, kInvalidFileFormat,
+                           "does not read as its type"))
+            << value;
+    }
+}
+
 }  // namespace
