@@ -101,7 +101,7 @@ public:
     }
 
 private:
-    using Fields_ = std::vector<std::string_view>;
+    using FieldViews = std::vector<std::string_view>;
 
     // The size of the first line of `rest` (without its '\n'), which is taken off `rest`.
     static size_t NextLine(std::string_view& rest) {
@@ -132,7 +132,7 @@ private:
         }
     }
 
-    void Record(const Fields_& f) {
+    void Record(const FieldViews& f) {
         const std::string_view kind = f[0];
         if (kind == "CONTENT") return Content(f);
         if (kind == "SIZE") return Size(f);
@@ -143,7 +143,7 @@ private:
         RowCells(f);
     }
 
-    void Content(const Fields_& f) {
+    void Content(const FieldViews& f) {
         Expect(f, 3);
         int32_t content = -1;
         for (int32_t i = 0; i < 3; ++i)
@@ -155,7 +155,7 @@ private:
         contentSeen_ = true;
     }
 
-    void Size(const Fields_& f) {
+    void Size(const FieldViews& f) {
         Expect(f, 5);
         if (!contentSeen_) Fail("SIZE before CONTENT");
         layout_.rows = Number(f[1], 0, kMaxCount);
@@ -167,12 +167,12 @@ private:
         sized_ = true;
     }
 
-    void Look(const Fields_& f) {
+    void Look(const FieldViews& f) {
         Expect(f, 3);
         layout_.look.emplace_back(f[1], Value(f[2]));
     }
 
-    void Column(const Fields_& f) {
+    void Column(const FieldViews& f) {
         Expect(f, 10);
         GridColumn& column = layout_.columns[static_cast<size_t>(Number(f[1], 0, layout_.cols - 1))];
         column.key = f[2];
@@ -185,7 +185,7 @@ private:
         column.data = Value(f[9]);
     }
 
-    void RowCells(const Fields_& f) {
+    void RowCells(const FieldViews& f) {
         if (!layout_.hasData) Fail("ROW in a file without data");
         if (f.size() < 2 || f.size() - 2 > static_cast<size_t>(layout_.cols)) Fail("ROW with more cells than columns");
         int32_t row = Number(f[1], 0, layout_.rows - 1);
@@ -225,7 +225,7 @@ private:
         return value;
     }
 
-    void Expect(const Fields_& f, size_t count) {
+    void Expect(const FieldViews& f, size_t count) {
         if (f.size() != count) Fail(std::string(f[0]) + " has " + std::to_string(f.size()) + " fields, not " + std::to_string(count));
     }
 
@@ -240,7 +240,7 @@ private:
     bool contentSeen_ = false;
     bool sized_ = false;
     int lineNumber_ = 1;
-    Fields_ fields_;  // the current record's, pointing into the text
+    FieldViews fields_;  // the current record's, pointing into the text
 };
 
 void WriteRecords(std::ostream& out, const GridLayout& layout) {
