@@ -116,6 +116,16 @@ TEST_F(GridLayoutFileTest, AFileThatIsNotALayoutRaisesWithItsLineAndChangesNothi
     }
 }
 
+TEST_F(GridLayoutFileTest, ALookValueOutOfRangeRaisesAndChangesNeitherSizeNorLook) {
+    auto g = MakeGrid(2, 2);
+    const std::string text = "NOX-GRID-LAYOUT\t1\nCONTENT\tall\t1\nSIZE\t3\t5\t1\t1\n"
+                             "LOOK\tExplorerBar\tL:3\nLOOK\tSelectionMode\tL:6\n";
+    EXPECT_TRUE(Raises([&] { g->LoadGrid(Write("bad.grd", text), std::nullopt); }, kInvalidPropertyValue, "SelectionMode 6"));
+    EXPECT_EQ(g->Cols(), 2);
+    EXPECT_EQ(g->FixedCols(), 0);
+    EXPECT_EQ(g->GetLook("ExplorerBar").ToLong(), 0);
+}
+
 TEST_F(GridLayoutFileTest, MissingFilesAndUnwritablePathsRaise) {
     FlexGrid g;
     EXPECT_TRUE(Raises([&] { g.LoadGrid(PathOf("does_not_exist.grd"), std::nullopt); }, automation::errors::kFileNotFound));

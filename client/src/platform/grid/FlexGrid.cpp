@@ -417,12 +417,18 @@ GridLayout FlexGrid::Snapshot(int32_t what, bool fixedCells) const {
 
 void FlexGrid::Apply(const GridLayout& layout, int32_t what) {
     if (what != kGridFileData && layout.hasFormat) {
+        LookProperties look = look_;  // every value checked before the grid changes
+        for (const auto& [name, value] : layout.look) {
+            if (!look.Has(name)) continue;
+            CheckLookValue(name, value);
+            look.Let(name, value);
+        }
         Resize(std::max(Rows(), layout.fixedRows), layout.cols);
         columns_ = layout.columns;
         fixedRows_ = layout.fixedRows;
         fixedCols_ = layout.fixedCols;
-        for (const auto& [name, value] : layout.look)
-            if (look_.Has(name)) SetLook(name, value);
+        look_ = std::move(look);
+        ApplySelectionMode();
     }
     if (what != kGridFileFormat && layout.hasData) {
         Resize(layout.rows, std::max(Cols(), layout.cols));
@@ -453,10 +459,18 @@ std::pair<float, float> FlexGrid::CellCenter(int32_t row, int32_t col) const {
 }
 
 void FlexGrid::SetLook(const std::string& name, const Variant& value) {
-    bool selectionMode = automation::SameName(name, "SelectionMode");
-    if (selectionMode) CheckChoice(value.ToLong(), kSelectionFree, kSelectionListBox, "SelectionMode");
+    CheckLookValue(name, value);
     look_.Let(name, value);
-    if (selectionMode) selection_.SetListMode(look_.Long("SelectionMode") == kSelectionListBox, fixedRows_);
+    if (automation::SameName(name, "SelectionMode")) ApplySelectionMode();
+}
+
+void FlexGrid::CheckLookValue(const std::string& name, const Variant& value) {
+    if (automation::SameName(name, "SelectionMode"))
+        CheckChoice(value.ToLong(), kSelectionFree, kSelectionListBox, "SelectionMode");
+}
+
+void FlexGrid::ApplySelectionMode() {
+    selection_.SetListMode(look_.Long("SelectionMode") == kSelectionListBox, fixedRows_);
 }
 
 }  // namespace platform

@@ -128,6 +128,9 @@ public:
 
 private:
     void Resize(int32_t rows, int32_t cols);
+    // Raises as the property's setter does for a value out of its range; changes nothing.
+    static void CheckLookValue(const std::string& name, const automation::Variant& value);
+    void ApplySelectionMode();
     void CheckRow(int32_t row, const char* what = "Row") const;
     void CheckCol(int32_t col, const char* what = "Col") const;
     void CheckCursorRow(int32_t row, const char* what) const;
