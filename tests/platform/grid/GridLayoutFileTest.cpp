@@ -101,6 +101,8 @@ TEST_F(GridLayoutFileTest, AFileThatIsNotALayoutRaisesWithItsLineAndChangesNothi
         {"no header", "hello\n", "line 1"},
         {"no size", head, "no SIZE"},
         {"size before content", "NOX-GRID-LAYOUT\t1\nSIZE\t1\t1\t0\t0\n", "SIZE before CONTENT"},
+        {"content again", head + "SIZE\t1\t1\t0\t0\nCONTENT\tall\t1\n", "second CONTENT"},
+        {"size again", head + "SIZE\t1\t1\t0\t0\nSIZE\t2\t2\t0\t0\n", "second SIZE"},
         {"fixed rows past the rows", head + "SIZE\t1\t1\t2\t0\n", "line 3"},
         {"column past the end", head + "SIZE\t1\t1\t0\t0\nCOLUMN\t1\tK\t9\t0\t0\t0\t0\t\tE:\n", "line 4"},
         {"too many cells", head + "SIZE\t1\t1\t0\t0\nROW\t0\ta\tb\n", "more cells"},

@@ -145,6 +145,7 @@ private:
 
     void Content(const FieldViews& f) {
         Expect(f, 3);
+        if (contentSeen_) Fail("a second CONTENT record");
         int32_t content = -1;
         for (int32_t i = 0; i < 3; ++i)
             if (f[1] == kContentNames[i]) content = i;
@@ -158,6 +159,7 @@ private:
     void Size(const FieldViews& f) {
         Expect(f, 5);
         if (!contentSeen_) Fail("SIZE before CONTENT");
+        if (sized_) Fail("a second SIZE record");
         layout_.rows = Number(f[1], 0, kMaxCount);
         layout_.cols = Number(f[2], 0, kMaxCount);
         layout_.fixedRows = Number(f[3], 0, layout_.rows);
