@@ -155,7 +155,7 @@ TEST(FlexGridModel, LoadArrayFillsTheDataRowsUnderTheFixedRowAndClearsTheSelecti
     EXPECT_EQ(g->TextMatrix(1, 0), "v00");
 }
 
-TEST(FlexGridModel, LoadArrayFillsAHundredThousandRowsInOneCall) {
+TEST(FlexGridModel, LoadArrayFillsAHundredThousandRowsInOneCallAndTheyResizeAsAnyOther) {
     constexpr int32_t kRows = 100'000, kCols = 10;
     SafeArray data({0, kRows - 1}, {0, kCols - 1});
     for (int32_t r = 0; r < kRows; ++r)
@@ -164,6 +164,10 @@ TEST(FlexGridModel, LoadArrayFillsAHundredThousandRowsInOneCall) {
     g->LoadArray(Variant(std::move(data)));
     EXPECT_EQ(g->Rows(), kRows + 1);
     EXPECT_EQ(g->TextMatrix(kRows, kCols - 1), std::to_string(kRows * kCols - 1));
+    g->SetCols(kCols - 1);  // a large block again, then a small one: the texts move along
+    g->SetRows(11);
+    g->SetCols(2);
+    EXPECT_EQ(g->TextMatrix(10, 1), std::to_string(9 * kCols + 1));
 }
 
 TEST(FlexGridModel, AutoSizeMeasuresTheLongestTextInCharacters) {

@@ -11,7 +11,7 @@ void CellStore::Resize(int32_t rows, int32_t cols) {
         rows_ = rows;
         return;
     }
-    std::vector<std::string> resized(static_cast<size_t>(rows) * static_cast<size_t>(cols));
+    Cells resized(static_cast<size_t>(rows) * static_cast<size_t>(cols));
     int32_t keepRows = std::min(rows, rows_), keepCols = std::min(cols, cols_);
     for (int32_t r = 0; r < keepRows; ++r)
         for (int32_t c = 0; c < keepCols; ++c)
@@ -34,7 +34,7 @@ void CellStore::MoveColumn(int32_t from, int32_t to) {
 }
 
 void CellStore::PermuteRows(int32_t first, const std::vector<int32_t>& order) {
-    std::vector<std::string> reordered(order.size() * static_cast<size_t>(cols_));
+    Cells reordered(order.size() * static_cast<size_t>(cols_));
     auto target = reordered.begin();
     for (int32_t source : order)
         for (int32_t c = 0; c < cols_; ++c) *target++ = std::move(At(first + source, c));

@@ -5,10 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/grid/LargeBlockAllocator.h"
+
 namespace platform {
 
 class CellStore {
 public:
+    using Cells = std::vector<std::string, LargeBlockAllocator<std::string>>;
+
     int32_t Rows() const { return rows_; }
     int32_t Cols() const { return cols_; }
 
@@ -22,7 +26,7 @@ public:
     // from the first new row).
     template <class Source>
     void Rebuild(int32_t keep, int32_t rows, int32_t cols, Source&& text) {
-        std::vector<std::string> rebuilt;
+        Cells rebuilt;
         rebuilt.reserve(static_cast<size_t>(keep + rows) * static_cast<size_t>(cols));
         for (int32_t r = 0; r < keep; ++r)
             for (int32_t c = 0; c < cols; ++c) rebuilt.push_back(c < cols_ ? std::move(At(r, c)) : std::string());
@@ -47,7 +51,7 @@ private:
     }
     int32_t rows_ = 0;
     int32_t cols_ = 0;
-    std::vector<std::string> cells_;
+    Cells cells_;
 };
 
 }  // namespace platform
