@@ -415,16 +415,12 @@ GridLayout FlexGrid::Snapshot(int32_t what, bool fixedCells) const {
     return layout;
 }
 
-void FlexGrid::Apply(const GridLayout& layout, int32_t what) {
+void FlexGrid::Apply(GridLayout layout, int32_t what) {
     if (what != kGridFileData && layout.hasFormat) {
         LookProperties look = look_;  // every value checked before the grid changes
-        for (const auto& [name, value] : layout.look) {
-            if (!look.Has(name)) continue;
-            CheckLookValue(name, value);
-            look.Let(name, value);
-        }
+        look.LetKnown(layout.look, &CheckLookValue);
         Resize(std::max(Rows(), layout.fixedRows), layout.cols);
-        columns_ = layout.columns;
+        columns_ = std::move(layout.columns);
         fixedRows_ = layout.fixedRows;
         fixedCols_ = layout.fixedCols;
         look_ = std::move(look);
@@ -435,7 +431,7 @@ void FlexGrid::Apply(const GridLayout& layout, int32_t what) {
         for (int32_t r = 0; r < layout.rows; ++r)
             for (int32_t c = 0; c < layout.cols; ++c)
                 if (layout.fixedCells || (r >= layout.fixedRows && c >= layout.fixedCols))
-                    cells_.At(r, c) = layout.cells.At(r, c);
+                    cells_.At(r, c) = std::move(layout.cells.At(r, c));
         selection_.Reset();
     }
     selection_.Fit(Rows(), Cols(), fixedRows_);

@@ -112,7 +112,7 @@ public:
     void SaveGrid(const std::string& path, std::optional<int32_t> what, std::optional<bool> fixedCells) const;
     void LoadGrid(const std::string& path, std::optional<int32_t> what);
     GridLayout Snapshot(int32_t what, bool fixedCells) const;
-    void Apply(const GridLayout& layout, int32_t what);
+    void Apply(GridLayout layout, int32_t what);
 
     // The cell under the mouse, as the last mouse action left it (-1 outside the cells).
     int32_t MouseRow() const { return mouseRow_; }

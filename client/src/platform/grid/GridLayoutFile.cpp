@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -40,6 +42,20 @@ std::string Escape(const std::string& text) {
         }
     }
     return out;
+}
+
+// The first tab in [p, end), or end; eight bytes at a time (a byte of the word that equals the tab
+// becomes zero, and the lowest zero byte sets the lowest high bit of the test).
+char* FindTab(char* p, char* const end) {
+    constexpr uint64_t kOnes = 0x0101010101010101ull, kHighBits = 0x8080808080808080ull, kTabs = kOnes * '\t';
+    for (; end - p >= 8; p += 8) {
+        uint64_t word;
+        std::memcpy(&word, p, sizeof word);
+        word ^= kTabs;
+        if (const uint64_t zero = (word - kOnes) & ~word & kHighBits) return p + std::countr_zero(zero) / 8;
+    }
+    while (p != end && *p != '\t') ++p;
+    return p;
 }
 
 // Decodes the field's escapes where it stands (the text only shrinks) and returns what it holds.
@@ -110,25 +126,21 @@ private:
         return size;
     }
 
-    // Splits the line of `size` characters (without a final '\r') at its tabs into fields_, in one
-    // pass that also notes which fields hold escapes; none for an empty line.
+    // Splits the line of `size` characters (without a final '\r') at its tabs into fields_, decoding
+    // escapes in place; a line without a backslash, the usual one, is not looked at for them. None for
+    // an empty line.
     size_t Fields(char* line, size_t size) {
         fields_.clear();
         if (size > 0 && line[size - 1] == '\r') --size;
         if (size == 0) return 0;
+        const bool escaped = std::memchr(line, '\\', size) != nullptr;
         char* const end = line + size;
-        char* start = line;
-        bool escaped = false;
-        for (char* p = line;; ++p) {
-            if (p != end && *p != '\t') {
-                escaped = escaped || *p == '\\';
-                continue;
-            }
-            const size_t length = static_cast<size_t>(p - start);
+        for (char* start = line;;) {
+            char* const tab = FindTab(start, end);
+            const size_t length = static_cast<size_t>(tab - start);
             fields_.push_back(escaped ? UnescapeInPlace(start, length) : std::string_view(start, length));
-            if (p == end) return fields_.size();
-            start = p + 1;
-            escaped = false;
+            if (tab == end) return fields_.size();
+            start = tab + 1;
         }
     }
 
@@ -152,7 +164,7 @@ private:
         if (content < 0) Fail("unknown content \"" + std::string(f[1]) + "\"");
         layout_.hasFormat = content != kGridFileData;
         layout_.hasData = content != kGridFileFormat;
-        layout_.fixedCells = Number(f[2], 0, 1) == 1;
+        layout_.fixedCells = Number(f[2], 1) == 1;
         contentSeen_ = true;
     }
 
@@ -160,10 +172,10 @@ private:
         Expect(f, 5);
         if (!contentSeen_) Fail("SIZE before CONTENT");
         if (sized_) Fail("a second SIZE record");
-        layout_.rows = Number(f[1], 0, kMaxCount);
-        layout_.cols = Number(f[2], 0, kMaxCount);
-        layout_.fixedRows = Number(f[3], 0, layout_.rows);
-        layout_.fixedCols = Number(f[4], 0, layout_.cols);
+        layout_.rows = Number(f[1], kMaxCount);
+        layout_.cols = Number(f[2], kMaxCount);
+        layout_.fixedRows = Number(f[3], layout_.rows);
+        layout_.fixedCols = Number(f[4], layout_.cols);
         layout_.columns.assign(static_cast<size_t>(layout_.cols), GridColumn{});
         if (layout_.hasData) layout_.cells.Resize(layout_.rows, layout_.cols);
         sized_ = true;
@@ -176,13 +188,13 @@ private:
 
     void Column(const FieldViews& f) {
         Expect(f, 10);
-        GridColumn& column = layout_.columns[static_cast<size_t>(Number(f[1], 0, layout_.cols - 1))];
+        GridColumn& column = layout_.columns[static_cast<size_t>(Number(f[1], layout_.cols - 1))];
         column.key = f[2];
-        column.width = Number(f[3], 0, kMaxCount);
-        column.hidden = Number(f[4], 0, 1) == 1;
-        column.sort = Number(f[5], 0, 9);
-        column.dataType = Number(f[6], 0, kMaxCount);
-        column.alignment = Number(f[7], 0, kAlignGeneral);
+        column.width = Number(f[3], kMaxCount);
+        column.hidden = Number(f[4], 1) == 1;
+        column.sort = Number(f[5], 9);
+        column.dataType = Number(f[6], kMaxCount);
+        column.alignment = Number(f[7], kAlignGeneral);
         column.format = f[8];
         column.data = Value(f[9]);
     }
@@ -190,7 +202,7 @@ private:
     void RowCells(const FieldViews& f) {
         if (!layout_.hasData) Fail("ROW in a file without data");
         if (f.size() < 2 || f.size() - 2 > static_cast<size_t>(layout_.cols)) Fail("ROW with more cells than columns");
-        int32_t row = Number(f[1], 0, layout_.rows - 1);
+        int32_t row = Number(f[1], layout_.rows - 1);
         for (size_t c = 2; c < f.size(); ++c) layout_.cells.At(row, static_cast<int32_t>(c - 2)) = f[c];
     }
 
@@ -219,16 +231,29 @@ private:
         Fail("value \"" + std::string(text) + "\" has an unknown type letter");
     }
 
-    int32_t Number(std::string_view text, int32_t low, int32_t high) {
+    // A whole number from 0 to `high`, written as plain digits (at most kMaxCount's eight).
+    int32_t Number(std::string_view text, int32_t high) {
         int32_t value = 0;
-        auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high)
-            Fail("\"" + std::string(text) + "\" is not a number from " + std::to_string(low) + " to " + std::to_string(high));
+        bool plain = !text.empty() && text.size() <= 8;
+        for (size_t i = 0; plain && i < text.size(); ++i) {
+            plain = text[i] >= '0' && text[i] <= '9';
+            value = value * 10 + (text[i] - '0');
+        }
+        if (!plain || value > high) NotANumber(text, high);
         return value;
     }
 
     void Expect(const FieldViews& f, size_t count) {
-        if (f.size() != count) Fail(std::string(f[0]) + " has " + std::to_string(f.size()) + " fields, not " + std::to_string(count));
+        if (f.size() != count) WrongFieldCount(f, count);
+    }
+
+    // The failures of the checks above, out of their way: building the message would make every
+    // check, passed or not, set up room for it.
+    [[noreturn, gnu::cold, gnu::noinline]] void NotANumber(std::string_view text, int32_t high) const {
+        Fail("\"" + std::string(text) + "\" is not a number from 0 to " + std::to_string(high));
+    }
+    [[noreturn, gnu::cold, gnu::noinline]] void WrongFieldCount(const FieldViews& f, size_t count) const {
+        Fail(std::string(f[0]) + " has " + std::to_string(f.size()) + " fields, not " + std::to_string(count));
     }
 
     [[noreturn]] void Fail(const std::string& what) const {

@@ -26,8 +26,6 @@ Variant ConvertLike(const Variant& model, const Variant& value) {
 
 LookProperties::LookProperties(std::vector<Entry> defaults) : entries_(std::move(defaults)) {}
 
-bool LookProperties::Has(std::string_view name) const { return Find(name) != nullptr; }
-
 const Variant& LookProperties::Get(std::string_view name) const {
     const Entry* entry = Find(name);
     if (!entry) automation::Raise(automation::errors::kObjectDoesNotSupportMember);
@@ -38,6 +36,18 @@ void LookProperties::Let(std::string_view name, const Variant& value) {
     Entry* entry = Find(name);
     if (!entry) automation::Raise(automation::errors::kObjectDoesNotSupportMember);
     entry->second = ConvertLike(entry->second, value);
+}
+
+void LookProperties::LetKnown(const std::vector<Entry>& values,
+                              void (*check)(const std::string&, const Variant&)) {
+    size_t next = 0;
+    for (const auto& [name, value] : values) {
+        Entry* entry = next < entries_.size() && entries_[next].first == name ? &entries_[next] : Find(name);
+        if (!entry) continue;
+        check(name, value);
+        entry->second = ConvertLike(entry->second, value);
+        next = static_cast<size_t>(entry - entries_.data()) + 1;
+    }
 }
 
 LookProperties::Entry* LookProperties::Find(std::string_view name) {
