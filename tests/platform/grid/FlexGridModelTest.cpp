@@ -252,3 +252,23 @@ TEST(FlexGridModel, InvariantsHoldAfterEveryOperationOfARandomRun) {
 }
 
 }  // namespace
+
+TEST(FlexGridModel, LoadTextsReusesTheRoomOfTheLastLoadAndASourceThatRaisesLeavesTheFixedRows) {
+    auto g = MakeGrid(3, 2);
+    auto texts = [](int32_t r, std::string* cells) { cells[0] = "a" + std::to_string(r), cells[1] = "b"; };
+    g->LoadTexts(4, 2, texts);
+    g->SetRows(1);
+    g->LoadTexts(2, 2, texts);
+    EXPECT_EQ(g->Rows(), 3);
+    EXPECT_EQ(g->TextMatrix(2, 0), "a1");
+    EXPECT_EQ(g->TextMatrix(0, 1), "Head1");
+
+    auto raising = [](int32_t r, std::string* cells) {
+        if (r == 1) throw std::runtime_error("no text");
+        cells[0] = "x";
+    };
+    EXPECT_THROW(g->LoadTexts(3, 3, raising), std::runtime_error);
+    EXPECT_EQ(g->Rows(), 1);
+    EXPECT_EQ(g->Cols(), 3);
+    EXPECT_TRUE(GridInvariantsHold(*g));
+}

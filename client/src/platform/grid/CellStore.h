@@ -23,20 +23,23 @@ public:
     void Resize(int32_t rows, int32_t cols);
     // Keeps the first `keep` rows (cut or padded to `cols` columns) and makes `rows` new rows of empty
     // cells after them in one pass, text(r, cells) writing the `cols` cells of each new row (r counted
-    // from the first new row).
+    // from the first new row). The rows are made in the room the store already has when it is enough
+    // (a grid loaded again), so that a load meets memory already in use; if text() raises, the store
+    // keeps the first `keep` rows.
     template <class Source>
     void Rebuild(int32_t keep, int32_t rows, int32_t cols, Source&& text) {
-        Cells rebuilt;
-        rebuilt.reserve(static_cast<size_t>(keep + rows) * static_cast<size_t>(cols));
-        for (int32_t r = 0; r < keep; ++r)
-            for (int32_t c = 0; c < cols; ++c) rebuilt.push_back(c < cols_ ? std::move(At(r, c)) : std::string());
-        for (int32_t r = 0; r < rows; ++r) {  // a row at a time, while its cells are in the cache
-            rebuilt.resize(rebuilt.size() + static_cast<size_t>(cols));
-            text(r, rebuilt.data() + rebuilt.size() - static_cast<size_t>(cols));
+        Resize(keep, cols);
+        cells_.reserve(static_cast<size_t>(keep + rows) * static_cast<size_t>(cols));
+        try {
+            for (int32_t r = 0; r < rows; ++r) {  // a row at a time, while its cells are in the cache
+                cells_.resize(cells_.size() + static_cast<size_t>(cols));
+                text(r, cells_.data() + cells_.size() - static_cast<size_t>(cols));
+            }
+        } catch (...) {
+            cells_.resize(static_cast<size_t>(keep) * static_cast<size_t>(cols));
+            throw;
         }
-        cells_ = std::move(rebuilt);
         rows_ = keep + rows;
-        cols_ = cols;
     }
     // Moves a column to another index; the columns between shift by one.
     void MoveColumn(int32_t from, int32_t to);

@@ -343,8 +343,13 @@ void FlexGrid::LoadArray(const Variant& array) {
 
 void FlexGrid::LoadTexts(int32_t rows, int32_t cols, const RowTextSource& text) {
     // The data rows' cells outside the loaded ones are left empty.
-    cells_.Rebuild(fixedRows_, rows, std::max(Cols(), fixedCols_ + cols),
-                   [&](int32_t r, std::string* row) { text(r, row + fixedCols_); });
+    try {
+        cells_.Rebuild(fixedRows_, rows, std::max(Cols(), fixedCols_ + cols),
+                       [&](int32_t r, std::string* row) { text(r, row + fixedCols_); });
+    } catch (...) {  // the store kept the fixed rows: the rest of the grid follows it
+        Resize(cells_.Rows(), cells_.Cols());
+        throw;
+    }
     Resize(cells_.Rows(), cells_.Cols());
     selection_.Reset();
 }
