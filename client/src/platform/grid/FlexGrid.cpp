@@ -422,13 +422,11 @@ GridLayout FlexGrid::Snapshot(int32_t what, bool fixedCells) const {
 
 void FlexGrid::Apply(GridLayout layout, int32_t what) {
     if (what != kGridFileData && layout.hasFormat) {
-        LookProperties look = look_;  // every value checked before the grid changes
-        look.LetKnown(layout.look, &CheckLookValue);
+        look_.LetKnown(layout.look, &CheckLookValue);  // all or nothing, before the grid changes
         Resize(std::max(Rows(), layout.fixedRows), layout.cols);
         columns_ = std::move(layout.columns);
         fixedRows_ = layout.fixedRows;
         fixedCols_ = layout.fixedCols;
-        look_ = std::move(look);
         ApplySelectionMode();
     }
     if (what != kGridFileFormat && layout.hasData) {

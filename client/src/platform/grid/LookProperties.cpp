@@ -40,14 +40,17 @@ void LookProperties::Let(std::string_view name, const Variant& value) {
 
 void LookProperties::LetKnown(const std::vector<Entry>& values,
                               void (*check)(const std::string&, const Variant&)) {
+    std::vector<std::pair<Entry*, Variant>> converted;  // all checked and converted before any is set
+    converted.reserve(values.size());
     size_t next = 0;
     for (const auto& [name, value] : values) {
         Entry* entry = next < entries_.size() && entries_[next].first == name ? &entries_[next] : Find(name);
         if (!entry) continue;
         check(name, value);
-        entry->second = ConvertLike(entry->second, value);
+        converted.emplace_back(entry, ConvertLike(entry->second, value));
         next = static_cast<size_t>(entry - entries_.data()) + 1;
     }
+    for (auto& [entry, value] : converted) entry->second = std::move(value);
 }
 
 LookProperties::Entry* LookProperties::Find(std::string_view name) {
