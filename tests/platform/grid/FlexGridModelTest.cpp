@@ -256,9 +256,11 @@ TEST(FlexGridModel, InvariantsHoldAfterEveryOperationOfARandomRun) {
 TEST(FlexGridModel, LoadTextsReusesTheRoomOfTheLastLoadAndASourceThatRaisesLeavesTheFixedRows) {
     auto g = MakeGrid(3, 2);
     auto texts = [](int32_t r, std::string* cells) { cells[0] = "a" + std::to_string(r), cells[1] = "b"; };
-    g->LoadTexts(4, 2, texts);
+    g->LoadTexts(40, 2, texts);
     g->SetRows(1);
-    g->LoadTexts(2, 2, texts);
+    g->LoadTexts(30, 2, texts);  // in the room of the last load
+    g->SetRows(1);
+    g->LoadTexts(2, 2, texts);  // after giving most of it back
     EXPECT_EQ(g->Rows(), 3);
     EXPECT_EQ(g->TextMatrix(2, 0), "a1");
     EXPECT_EQ(g->TextMatrix(0, 1), "Head1");

@@ -24,12 +24,14 @@ public:
     // Keeps the first `keep` rows (cut or padded to `cols` columns) and makes `rows` new rows of empty
     // cells after them in one pass, text(r, cells) writing the `cols` cells of each new row (r counted
     // from the first new row). The rows are made in the room the store already has when it is enough
-    // (a grid loaded again), so that a load meets memory already in use; if text() raises, the store
-    // keeps the first `keep` rows.
+    // (a grid loaded again), so that a load meets memory already in use; the room of a load more than
+    // twice as large is given back first. If text() raises, the store keeps the first `keep` rows.
     template <class Source>
     void Rebuild(int32_t keep, int32_t rows, int32_t cols, Source&& text) {
         Resize(keep, cols);
-        cells_.reserve(static_cast<size_t>(keep + rows) * static_cast<size_t>(cols));
+        const size_t needed = static_cast<size_t>(keep + rows) * static_cast<size_t>(cols);
+        if (cells_.capacity() / 2 > needed) cells_.shrink_to_fit();
+        cells_.reserve(needed);
         try {
             for (int32_t r = 0; r < rows; ++r) {  // a row at a time, while its cells are in the cache
                 cells_.resize(cells_.size() + static_cast<size_t>(cols));

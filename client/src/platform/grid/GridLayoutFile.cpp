@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstdint>
 #include <cerrno>
 #include <charconv>
+#include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <optional>
