@@ -274,3 +274,26 @@ TEST(FlexGridModel, LoadTextsReusesTheRoomOfTheLastLoadAndASourceThatRaisesLeave
     EXPECT_EQ(g->Cols(), 3);
     EXPECT_TRUE(GridInvariantsHold(*g));
 }
+
+TEST(FlexGridModel, CellsCutOffComeBackEmptyAndKeptCellsKeepTheirTextsWhateverTheColumnCount) {
+    auto g = MakeGrid(3, 3);
+    g->SetCols(2);
+    g->SetCols(4);
+    for (int32_t r = 1; r <= 3; ++r) {
+        EXPECT_EQ(g->TextMatrix(r, 1), "r" + std::to_string(r) + "c1");
+        EXPECT_EQ(g->TextMatrix(r, 2), "");  // cut off with the third column, not brought back
+        EXPECT_EQ(g->TextMatrix(r, 3), "");
+    }
+    g->SetRows(2);
+    g->SetRows(4);
+    EXPECT_EQ(g->TextMatrix(1, 0), "r1c0");
+    EXPECT_EQ(g->TextMatrix(3, 1), "");
+
+    g->SetRows(1);
+    g->LoadTexts(3, 1, [](int32_t, std::string* cells) { cells[0] += "new"; });  // appends to what it is given
+    for (int32_t r = 1; r <= 3; ++r) {
+        EXPECT_EQ(g->TextMatrix(r, 0), "new");
+        EXPECT_EQ(g->TextMatrix(r, 1), "");
+    }
+    EXPECT_TRUE(GridInvariantsHold(*g));
+}

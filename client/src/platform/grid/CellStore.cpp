@@ -6,19 +6,34 @@
 namespace platform {
 
 void CellStore::Resize(int32_t rows, int32_t cols) {
-    if (cols == cols_) {
-        cells_.resize(static_cast<size_t>(rows) * static_cast<size_t>(cols));
-        rows_ = rows;
-        return;
+    const int32_t keepRows = std::min(rows, rows_);
+    if (cols < cols_) {  // the kept cells move towards the front: front to back
+        for (int32_t r = 1; r < keepRows; ++r)
+            for (int32_t c = 0; c < cols; ++c) cells_[Offset(r, c, cols)] = std::move(cells_[Offset(r, c)]);
+    } else if (cols > cols_) {  // towards the back: back to front, then the new columns are emptied
+        const size_t room = static_cast<size_t>(keepRows) * static_cast<size_t>(cols);
+        if (room > cells_.size()) cells_.resize(room);
+        for (int32_t r = keepRows - 1; r > 0; --r)
+            for (int32_t c = cols_ - 1; c >= 0; --c) cells_[Offset(r, c, cols)] = std::move(cells_[Offset(r, c)]);
+        for (int32_t r = 0; r < keepRows; ++r)
+            for (int32_t c = cols_; c < cols; ++c) cells_[Offset(r, c, cols)].clear();
     }
-    Cells resized(static_cast<size_t>(rows) * static_cast<size_t>(cols));
-    int32_t keepRows = std::min(rows, rows_), keepCols = std::min(cols, cols_);
-    for (int32_t r = 0; r < keepRows; ++r)
-        for (int32_t c = 0; c < keepCols; ++c)
-            resized[static_cast<size_t>(r) * static_cast<size_t>(cols) + static_cast<size_t>(c)] = std::move(At(r, c));
-    cells_ = std::move(resized);
-    rows_ = rows;
+    rows_ = keepRows;
     cols_ = cols;
+    if (rows > keepRows) AddEmptyCells(static_cast<size_t>(rows - keepRows) * static_cast<size_t>(cols));
+    rows_ = rows;
+}
+
+std::string* CellStore::AddEmptyCells(size_t count) {
+    const size_t first = Live(), end = first + count;
+    for (size_t at = first; at < std::min(end, cells_.size()); ++at) cells_[at].clear();
+    if (end > cells_.size()) cells_.resize(end);
+    return cells_.data() + first;
+}
+
+void CellStore::GiveBackRoom(size_t keep) {
+    cells_.resize(std::max(keep, Live()));
+    cells_.shrink_to_fit();
 }
 
 void CellStore::MoveColumn(int32_t from, int32_t to) {

@@ -1,6 +1,8 @@
 #pragma once
 // The texts of a grid's cells, row after row in one flat vector, so that a hundred thousand rows
-// load and sort without a separate allocation per row.
+// load and sort without a separate allocation per row. Cells cut off (fewer rows or columns) stay in
+// the vector out of sight and are emptied when cells are added again: a grid laid out again and
+// reloaded reuses them, and the room of their texts, instead of destroying them and making new ones.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -30,18 +32,17 @@ public:
     void Rebuild(int32_t keep, int32_t rows, int32_t cols, Source&& text) {
         Resize(keep, cols);
         const size_t needed = static_cast<size_t>(keep + rows) * static_cast<size_t>(cols);
-        if (cells_.capacity() / 2 > needed) cells_.shrink_to_fit();
+        if (cells_.capacity() / 2 > needed) GiveBackRoom(needed);
         cells_.reserve(needed);
         try {
             for (int32_t r = 0; r < rows; ++r) {  // a row at a time, while its cells are in the cache
-                cells_.resize(cells_.size() + static_cast<size_t>(cols));
-                text(r, cells_.data() + cells_.size() - static_cast<size_t>(cols));
+                text(r, AddEmptyCells(static_cast<size_t>(cols)));
+                ++rows_;
             }
         } catch (...) {
-            cells_.resize(static_cast<size_t>(keep) * static_cast<size_t>(cols));
+            rows_ = keep;
             throw;
         }
-        rows_ = keep + rows;
     }
     // Moves a column to another index; the columns between shift by one.
     void MoveColumn(int32_t from, int32_t to);
@@ -51,8 +52,15 @@ public:
     void ClearRange(int32_t row1, int32_t col1, int32_t row2, int32_t col2);
 
 private:
-    size_t Offset(int32_t row, int32_t col) const {
-        return static_cast<size_t>(row) * static_cast<size_t>(cols_) + static_cast<size_t>(col);
+    size_t Live() const { return static_cast<size_t>(rows_) * static_cast<size_t>(cols_); }
+    // Makes the `count` cells after the live ones empty (out of sight ones first) and returns the first.
+    std::string* AddEmptyCells(size_t count);
+    // Destroys the cells out of sight beyond `keep` cells and gives back the vector's spare room.
+    void GiveBackRoom(size_t keep);
+
+    size_t Offset(int32_t row, int32_t col) const { return Offset(row, col, cols_); }
+    static size_t Offset(int32_t row, int32_t col, int32_t cols) {
+        return static_cast<size_t>(row) * static_cast<size_t>(cols) + static_cast<size_t>(col);
     }
     int32_t rows_ = 0;
     int32_t cols_ = 0;
