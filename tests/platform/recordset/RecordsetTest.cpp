@@ -100,6 +100,22 @@ TEST(Recordset, OtherPrefixesAndNoSchemaStillReadAndValuesAreDecodedAndNormalise
     EXPECT_TRUE(rs->Bof());
 }
 
+// The room for the rows is guessed from the first row's length: rows much shorter than it make the
+// table grow while it reads, and a field first met in a late row has no cell in the rows before it.
+TEST(Recordset, RowsBeyondTheGuessAndALateFieldKeepEveryCell) {
+    std::string rows = "<z:row K='0' A='" + std::string(400, 'a') + "'/>";
+    for (int i = 1; i < 1000; ++i) rows += "<z:row K='" + std::to_string(i) + "'/>";
+    rows += "<z:row K='1000' LATE='x'/>";
+    auto data = platform::RecordsetReader::Read("<xml><rs:data>" + rows + "</rs:data></xml>");
+    ASSERT_TRUE(data);
+    ASSERT_EQ(data->RecordCount(), 1001u);
+    for (size_t c = 0; c < data->ColumnCount(); ++c) EXPECT_EQ(data->Column(c).cells.size(), 1001u);
+    EXPECT_EQ(data->Value(999, 0), Variant("999"));
+    EXPECT_EQ(data->Value(999, 1).Type(), VarType::Null);
+    EXPECT_EQ(data->Value(999, 2).Type(), VarType::Null);
+    EXPECT_EQ(data->Value(1000, 2), Variant("x"));
+}
+
 TEST(Recordset, NotARowSet) {
     EXPECT_EQ(Recordset::FromXml("<Response><ResultCode>OK</ResultCode></Response>"), nullptr);
     const std::string bad[] = {"", "<xml><rs:data>", "not xml", "<xml><rs:data></xml></rs:data>",

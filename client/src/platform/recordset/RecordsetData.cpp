@@ -84,17 +84,18 @@ std::optional<bool> BooleanText(std::string_view text) {
 size_t RecordsetData::AddColumn(std::string name, std::string xmlName, int32_t type, FieldKind kind) {
     byName_.emplace(automation::FoldName(name), columns_.size());
     columns_.push_back(RecordsetColumn{std::move(name), std::move(xmlName), type, kind,
-                                       std::vector<std::string_view>(records_)});
+                                       std::vector<std::string_view>(room_)});
     return columns_.size() - 1;
 }
 
-size_t RecordsetData::AddRecord() {
-    for (RecordsetColumn& column : columns_) column.cells.emplace_back();
-    return records_++;
+void RecordsetData::MakeRoom(size_t records) {
+    for (RecordsetColumn& column : columns_) column.cells.resize(records);
+    room_ = records;
 }
 
-void RecordsetData::ReserveRecords(size_t records) {
-    for (RecordsetColumn& column : columns_) column.cells.reserve(records);
+void RecordsetData::FinishRecords() {
+    for (RecordsetColumn& column : columns_) column.cells.resize(records_);
+    room_ = records_;
 }
 
 int32_t RecordsetData::ColumnIndex(std::string_view name) const {

@@ -2,6 +2,7 @@
 // The table of a row set: its fields (name, type) and, per field, one cell per record. Cells keep
 // the text as read and turn into typed values when they are read: dates as dates, numbers as
 // numbers, a missing cell as Null.
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -34,10 +35,18 @@ public:
 
     // Adds a field with every cell missing; returns its index.
     size_t AddColumn(std::string name, std::string xmlName, int32_t type, FieldKind kind);
-    // Adds a record with every cell missing; returns its index.
-    size_t AddRecord();
-    // Room for this many records in all, made ahead of adding them.
-    void ReserveRecords(size_t records);
+    // Adds a record with every cell missing; returns its index. The fields' cells are made ahead,
+    // a block of records at a time, and cut to the records added by FinishRecords.
+    size_t AddRecord() {
+        if (records_ == room_) MakeRoom(std::max<size_t>(64, room_ * 2));
+        return records_++;
+    }
+    // Cells for this many records in all, made ahead of adding them.
+    void ReserveRecords(size_t records) {
+        if (records > room_) MakeRoom(records);
+    }
+    // Cuts every field's cells to the records added.
+    void FinishRecords();
     RecordsetColumn& Column(size_t index) { return columns_[index]; }
     const RecordsetColumn& Column(size_t index) const { return columns_[index]; }
     size_t ColumnCount() const { return columns_.size(); }
@@ -51,8 +60,11 @@ public:
     static automation::Variant Convert(std::string_view text, FieldKind kind);
 
 private:
+    void MakeRoom(size_t records);
+
     std::string text_;  // the document text the cells point into
     size_t records_ = 0;
+    size_t room_ = 0;  // cells made per field, records_ or more until FinishRecords
     std::vector<RecordsetColumn> columns_;
     std::unordered_map<std::string, size_t> byName_;  // folded names
 };

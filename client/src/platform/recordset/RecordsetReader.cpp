@@ -156,6 +156,7 @@ std::shared_ptr<RecordsetData> RecordsetReader::Read(std::string text) {
     auto data = std::make_shared<RecordsetData>(std::move(text));
     RowSetBuilder builder(*data);
     XmlStream::Read(data->Text().data(), data->Text().size(), builder, kNotReadable, "The row set");
+    data->FinishRecords();
     return builder.FoundData() ? data : nullptr;
 }
 
