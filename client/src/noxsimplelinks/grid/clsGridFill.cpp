@@ -123,34 +123,45 @@ public:
     CellTexts(const RowSetTable& rows, const std::vector<ColumnRule>& rules)
         : rows_(rows), rules_(rules), days_(rules.size()), shown_(rules.size()),
           numbers_(modRegional::GetDecimalSeparator(), modRegional::GetThousandSeparator()) {
-        for (const ColumnRule& rule : rules) written_.push_back(rule.field < 0 ? nullptr : rows.WrittenTexts(rule.field));
+        for (size_t c = 0; c < rules.size(); ++c)
+            if (rules[c].field >= 0) filled_.push_back(Filled{c, rows.WrittenTexts(rules[c].field), rules[c].way});
     }
 
     // Writes the texts of one record's cells into `cells` (one per column, empty).
     void operator()(int32_t record, std::string* cells) {
-        for (size_t c = 0; c < rules_.size(); ++c)
-            if (rules_[c].field >= 0) Write(record, c, cells[c]);
+        for (const Filled& column : filled_) {
+            std::string& cell = cells[column.index];
+            const std::string_view written = column.written ? column.written[record] : std::string_view();
+            if (written.data() && Fast(column.way, written, cell)) continue;
+            Slow(record, column.index, written, cell);
+        }
     }
 
 private:
-    void Write(int32_t record, size_t column, std::string& cell) {
-        const std::string_view written = written_[column] ? written_[column][record] : std::string_view();
-        auto shown = [&] { return Shown(rows_.Value(record, rules_[column].field), column); };
-        if (!written.data()) {
-            cell = shown();
-            return;
-        }
-        switch (rules_[column].way) {
+    // A column that has a field, and what the rows offer of it.
+    struct Filled {
+        size_t index;
+        const std::string_view* written;  // the written texts, null when not offered
+        Way way;
+    };
+
+    // The text of a written value that needs no value made: false when it does.
+    bool Fast(Way way, std::string_view written, std::string& cell) const {
+        switch (way) {
             case Way::PlainNumber:
-                if (!PlainNumberDisplay::PlainExponent(written)) break;
+                if (!PlainNumberDisplay::PlainExponent(written)) return false;
                 [[fallthrough]];
-            case Way::AsWritten: cell.assign(written); return;
-            case Way::Number:
-                if (numbers_.Append(cell, written)) return;
-                break;
-            case Way::Converted: break;
+            case Way::AsWritten: cell.append(written); return true;  // the cell is empty
+            case Way::Number: return numbers_.Append(cell, written);
+            case Way::Converted: return false;
         }
-        cell = shown_[column].Of(written, shown);
+        return false;
+    }
+
+    // Through the value: once per distinct written text, or every time when the text is not offered.
+    [[gnu::noinline]] void Slow(int32_t record, size_t column, std::string_view written, std::string& cell) {
+        auto shown = [&] { return Shown(rows_.Value(record, rules_[column].field), column); };
+        cell = written.data() ? shown_[column].Of(written, shown) : shown();
     }
 
     std::string Shown(const Variant& value, size_t column) {
@@ -165,9 +176,9 @@ private:
 
     const RowSetTable& rows_;
     const std::vector<ColumnRule>& rules_;
-    std::vector<const std::string_view*> written_;  // per column: the written texts, null when not offered
-    std::vector<DayTexts> days_;                     // per column
-    std::vector<ShownTexts> shown_;                  // per column
+    std::vector<Filled> filled_;
+    std::vector<DayTexts> days_;     // per column
+    std::vector<ShownTexts> shown_;  // per column
     PlainNumberDisplay numbers_;
 };
 
