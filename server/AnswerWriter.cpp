@@ -1,5 +1,6 @@
 #include "AnswerWriter.h"
 
+#include "RecycledText.h"
 #include "XmlText.h"
 
 namespace server {
@@ -35,6 +36,10 @@ void AppendMessages(std::string& out, const std::vector<Message>& messages) {
 }
 
 }  // namespace
+
+AnswerWriter::~AnswerWriter() {
+    for (std::string& text : responses_) RecycledText::GiveBack(std::move(text));
+}
 
 void AnswerWriter::AddMethodResponse(const std::string& name, const std::string& resultCode,
                                      const std::vector<Message>& messages, std::string document) {

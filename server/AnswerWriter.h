@@ -12,6 +12,12 @@ namespace server {
 
 class AnswerWriter {
 public:
+    AnswerWriter() = default;
+    AnswerWriter(const AnswerWriter&) = delete;
+    AnswerWriter& operator=(const AnswerWriter&) = delete;
+    // The room of the documents goes to the next answer's rows (RecycledText).
+    ~AnswerWriter();
+
     // The document (a row set of many rows) is kept as it is and copied once, by Finish.
     void AddMethodResponse(const std::string& name, const std::string& resultCode, const std::vector<Message>& messages,
                            std::string document);

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "RecycledText.h"
 #include "XmlText.h"
 
 namespace server {
@@ -34,8 +35,8 @@ void AppendCell(std::string& out, const Cell& cell) {
 }  // namespace
 
 // The schema is known from the columns: written first, the rows follow it in the same text.
-RowSetWriter::RowSetWriter(std::vector<Column> columns) : columns_(std::move(columns)) {
-    text_ =
+RowSetWriter::RowSetWriter(std::vector<Column> columns) : columns_(std::move(columns)), text_(RecycledText::Take()) {
+    text_ +=
         "<xml xmlns:s=\"uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882\" "
         "xmlns:dt=\"uuid:C2F41010-65B3-11d1-A29F-00AA00C14882\" xmlns:rs=\"urn:schemas-microsoft-com:rowset\" "
         "xmlns:z=\"#RowsetSchema\"><s:Schema id=\"RowsetSchema\"><s:ElementType name=\"row\" content=\"eltOnly\">";
