@@ -66,6 +66,9 @@ TEST(Variant, ToStringWritesTheClassicForms) {
         {Variant(MakeDate(2004, 3, 5, 14, 7, 9)), "3/5/2004 2:07:09 PM"},
     };
     for (const auto& [input, expected] : cases) EXPECT_EQ(input.ToString(), expected);
+    // Fifteen digits round the largest numbers beyond the range: their text reads back as an overflow.
+    EXPECT_EQ(Variant(-1.7976931348623157e308).ToString(), "-1.79769313486232E+308");
+    EXPECT_EQ(ErrorOf([] { Variant("-1.79769313486232E+308").ToDouble(); }).Number(), errors::kOverflow);
 }
 
 // From a value that is going away the text is moved out; other values convert as ever.
