@@ -1,5 +1,7 @@
 #include "RecycledText.h"
 
+#include <utility>
+
 namespace server {
 namespace {
 
@@ -14,15 +16,13 @@ std::string& Kept() {
 }  // namespace
 
 std::string RecycledText::Take() {
-    std::string text = std::move(Kept());
-    Kept() = std::string();
+    std::string text = std::exchange(Kept(), std::string());
     text.clear();
     return text;
 }
 
 void RecycledText::GiveBack(std::string text) {
     if (text.capacity() < kLeastKept || text.capacity() > kMostKept || text.capacity() <= Kept().capacity()) return;
-    text.clear();
     Kept() = std::move(text);
 }
 

@@ -11,7 +11,7 @@ public:
     // An empty text with the room of the last text given back on this thread, if any.
     static std::string Take();
     // Keeps the text's room for the next Take when it is larger than the room kept and not too large
-    // to keep (an answer of the most rows a query returns fits); the text is emptied.
+    // to keep (an answer of the most rows a query returns fits).
     static void GiveBack(std::string text);
 };
 
