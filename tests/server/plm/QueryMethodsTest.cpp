@@ -1,7 +1,9 @@
 // The query methods on the sample data, one row per pane the control loads.
 #include <gtest/gtest.h>
 
+#include "DataGenerator.h"
 #include "PlmTestSupport.h"
+#include "RowQuery.h"
 
 using namespace plmtest;
 
@@ -151,6 +153,16 @@ TEST(QueryAnswer, TypesItsColumnsAndWritesDatesInFull) {
     EXPECT_EQ(m.columnTypes.at("DOC.PAGES"), "float");
     EXPECT_EQ(m.columnTypes.at("DOC.DOC_ID"), "string");
     EXPECT_EQ(m.rows.at(0).at("DOC.CREATION_DATE"), "2024-02-20T00:00:00");
+}
+
+TEST(QueryAnswer, StopsAtTheMostRowsOneAnswerCarries) {
+    TempFolder folder;
+    server::PlmServer plm(SampleDefinitions(), NewStore(folder));
+    const int64_t most = static_cast<int64_t>(server::RowQuery::kMaxRows);
+    server::DataGenerator::Generate(plm.GetStore(), plm.Definitions(), {most + 5, most + 5, most + 5, 7});
+    const std::string children = QueryLinks("ITEM", {{"ITEM.ITEM_KEY", "PROBE"}, {"ITEM.REVISION", "A"}},
+                                            {"ITEM.ITEM_KEY"}, "CHILD_LINKS");
+    EXPECT_EQ(ReadAnswer(plm.Handle(children)).Only().rows.size(), server::RowQuery::kMaxRows);
 }
 
 }  // namespace
