@@ -27,8 +27,10 @@ void Database::ResetStatements() {
     for (auto& entry : statements_) entry.second->Reset();
 }
 
+void Database::Begin(Access access) { Exec(Sql().Begin(access)); }
+
 Transaction::Transaction(Database& db, Access access) : db_(db) {
-    db_.Exec(db_.Sql().Begin(access));
+    db_.Begin(access);
     try {
         db_.LimitTransaction();
     } catch (...) {

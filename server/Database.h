@@ -41,6 +41,8 @@ public:
     // Runs fixed SQL text (schema, transaction control; several statements at once); never text
     // holding a value.
     virtual void Exec(const std::string& sql) = 0;
+    // Begins a transaction of the kind (the dialect's BEGIN).
+    virtual void Begin(Access access);
     // The prepared statement for the text (prepared once, then kept), reset and ready to bind.
     Statement& Prepare(const std::string& sql);
     // Resets every prepared statement, so that none holds a snapshot past its transaction.

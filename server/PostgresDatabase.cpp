@@ -3,6 +3,7 @@
 #include <libpq-fe.h>
 
 #include <algorithm>
+#include <utility>
 #include <cstdio>
 
 namespace server {
@@ -54,8 +55,9 @@ void AppendCopyValue(std::string& out, const SqlValue& value) {
 // Rows sent with COPY … FROM STDIN, a megabyte at a time.
 class PostgresBulkInsert : public BulkInsert {
 public:
-    PostgresBulkInsert(const PostgresDatabase& db, const std::string& table, const std::vector<std::string>& columns)
+    PostgresBulkInsert(PostgresDatabase& db, const std::string& table, const std::vector<std::string>& columns)
         : db_(db) {
+        db_.SendHeldBegin();  // COPY is not pipelined
         std::string names;
         for (const std::string& column : columns) names += (names.empty() ? "" : ", ") + column;
         what_ = "cannot copy rows into " + table;
@@ -95,7 +97,7 @@ private:
         while ((result = PQgetResult(db_.Connection()))) PQclear(result);
     }
 
-    const PostgresDatabase& db_;
+    PostgresDatabase& db_;
     std::string what_, buffer_;
     bool copying_ = false;
 };
@@ -149,15 +151,75 @@ PGresult* PostgresDatabase::Check(PGresult* result, const std::string& what) con
     throw StoreError(message);
 }
 
+void PostgresDatabase::OpenAgainIfLost() {
+    if (PQstatus(conn_) != CONNECTION_BAD) return;
+    ForgetStatements();  // prepared on the connection that was lost
+    PQreset(conn_);
+    if (PQstatus(conn_) != CONNECTION_OK)
+        throw StoreError("The store lost its connection to " + Location() + " and cannot open it again: " +
+                         PQerrorMessage(conn_));
+}
+
+void PostgresDatabase::Begin(Access access) {
+    OpenAgainIfLost();
+    heldBegin_ = Sql().Begin(access);
+}
+
+void PostgresDatabase::SendHeldBegin() {
+    if (const char* begin = std::exchange(heldBegin_, nullptr)) PQclear(Check(PQexec(conn_, begin), "cannot begin a transaction"));
+}
+
 void PostgresDatabase::Exec(const std::string& sql) {
-    if (PQstatus(conn_) == CONNECTION_BAD) {
-        ForgetStatements();  // prepared on the connection that was lost
-        PQreset(conn_);
-        if (PQstatus(conn_) != CONNECTION_OK)
-            throw StoreError("The store lost its connection to " + Location() + " and cannot open it again: " +
-                             PQerrorMessage(conn_));
+    if (const char* begin = std::exchange(heldBegin_, nullptr)) {
+        if (sql == "COMMIT" || sql == "ROLLBACK") return;  // the transaction sent nothing: there is nothing to end
+        // Several statements in one text run in order, and stop at the first that fails.
+        PQclear(Check(PQexec(conn_, (std::string(begin) + "; " + sql).c_str()), "cannot run \"" + sql + "\""));
+        return;
     }
+    OpenAgainIfLost();
     PQclear(Check(PQexec(conn_, sql.c_str()), "cannot run \"" + sql + "\""));
+}
+
+PGresult* PostgresDatabase::ExecPrepared(const std::string& name, const std::vector<const char*>& values,
+                                         const std::string& what) {
+    if (const char* begin = std::exchange(heldBegin_, nullptr)) return ExecAfterBegin(begin, name, values, what);
+    return Check(PQexecPrepared(conn_, name.c_str(), static_cast<int>(values.size()), values.data(), nullptr, nullptr, 0),
+                 what);
+}
+
+PGresult* PostgresDatabase::ExecAfterBegin(const char* begin, const std::string& name,
+                                           const std::vector<const char*>& values, const std::string& what) {
+    if (PQenterPipelineMode(conn_) != 1) {  // not idle: one after the other, as without a pipeline
+        PQclear(Check(PQexec(conn_, begin), "cannot begin a transaction"));
+        return ExecPrepared(name, values, what);
+    }
+    PQsendQueryParams(conn_, begin, 0, nullptr, nullptr, nullptr, nullptr, 0);
+    PQsendQueryPrepared(conn_, name.c_str(), static_cast<int>(values.size()), values.data(), nullptr, nullptr, 0);
+    PQpipelineSync(conn_);
+    // Each command's results end with a null; the pipeline ends with its sync. Two nulls in a row: the
+    // connection failed, and the results read so far say how.
+    std::vector<PGresult*> results;
+    for (int nulls = 0; nulls < 2;) {
+        PGresult* result = PQgetResult(conn_);
+        nulls = result ? 0 : nulls + 1;
+        if (!result) continue;
+        if (PQresultStatus(result) == PGRES_PIPELINE_SYNC) {
+            PQclear(result);
+            break;
+        }
+        results.push_back(result);
+    }
+    PQexitPipelineMode(conn_);
+    PGresult* began = results.size() > 0 ? results[0] : nullptr;
+    PGresult* ran = results.size() > 1 ? results[1] : nullptr;
+    for (size_t i = 2; i < results.size(); ++i) PQclear(results[i]);
+    try {
+        PQclear(Check(began, "cannot begin a transaction"));
+    } catch (...) {
+        PQclear(ran);
+        throw;
+    }
+    return Check(ran, what);
 }
 
 void PostgresDatabase::LimitTransaction() {

@@ -140,9 +140,7 @@ Statement& PostgresStatement::BindNull(int index) {
 void PostgresStatement::Execute() {
     std::vector<const char*> values;
     for (const auto& parameter : parameters_) values.push_back(parameter ? parameter->c_str() : nullptr);
-    result_ = db_.Check(PQexecPrepared(db_.Connection(), name_.c_str(), static_cast<int>(values.size()), values.data(),
-                                       nullptr, nullptr, 0),
-                        "cannot run \"" + sql_ + "\"");
+    result_ = db_.ExecPrepared(name_, values, "cannot run \"" + sql_ + "\"");
     rows_ = PQntuples(result_);
     const int columns = PQnfields(result_);
     columnKinds_.assign(columns, Kind::Text);
