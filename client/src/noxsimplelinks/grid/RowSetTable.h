@@ -3,6 +3,7 @@
 // A row set that offers its columns (platform::ColumnarRows) is read straight from them; any other
 // row set object is read once, late-bound, through its Fields.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,10 +20,11 @@ public:
     // The field's index by name, ignoring case; -1 when the row set has no such field.
     int32_t FieldIndex(const std::string& name) const;
     automation::Variant Value(int32_t record, int32_t field) const;
-    // The texts a field's cells were written with (one per record, null data for a missing cell),
-    // for a row set that offers its columns; null for any other row set, which Value reads.
-    const std::string_view* WrittenTexts(int32_t field) const {
-        return data_ ? data_->Column(static_cast<size_t>(field)).cells.data() : nullptr;
+    // The texts a field's cells were written with (null data for a missing cell), for a row set that
+    // offers its columns; none for any other row set, which Value reads.
+    std::optional<platform::FieldTexts> WrittenTexts(int32_t field) const {
+        if (!data_) return std::nullopt;
+        return data_->Texts(static_cast<size_t>(field));
     }
     // How the field's written texts read as values (Text for a row set that does not offer its columns).
     platform::FieldKind Kind(int32_t field) const;

@@ -131,7 +131,7 @@ public:
     void operator()(int32_t record, std::string* cells) {
         for (const Filled& column : filled_) {
             std::string& cell = cells[column.index];
-            const std::string_view written = column.written ? column.written[record] : std::string_view();
+            const std::string_view written = column.written ? (*column.written)[record] : std::string_view();
             if (written.data() && Fast(column.way, written, cell)) continue;
             Slow(record, column.index, written, cell);
         }
@@ -141,7 +141,7 @@ private:
     // A column that has a field, and what the rows offer of it.
     struct Filled {
         size_t index;
-        const std::string_view* written;  // the written texts, null when not offered
+        std::optional<platform::FieldTexts> written;  // the written texts, none when not offered
         Way way;
     };
 

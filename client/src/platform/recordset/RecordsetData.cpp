@@ -84,7 +84,7 @@ std::optional<bool> BooleanText(std::string_view text) {
 size_t RecordsetData::AddColumn(std::string name, std::string xmlName, int32_t type, FieldKind kind) {
     byName_.emplace(automation::FoldName(name), columns_.size());
     columns_.push_back(RecordsetColumn{std::move(name), std::move(xmlName), type, kind,
-                                       std::vector<std::string_view>(room_)});
+                                       std::vector<CellSpan>(room_)});
     return columns_.size() - 1;
 }
 
@@ -104,7 +104,7 @@ int32_t RecordsetData::ColumnIndex(std::string_view name) const {
 }
 
 Variant RecordsetData::Value(size_t record, size_t column) const {
-    return Convert(columns_[column].cells[record], columns_[column].kind);
+    return Convert(Texts(column)[record], columns_[column].kind);
 }
 
 Variant RecordsetData::Convert(std::string_view view, FieldKind kind) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "automation/Variant.h"
+#include "platform/recordset/FieldTexts.h"
 
 namespace platform {
 
@@ -22,13 +23,13 @@ struct RecordsetColumn {
     std::string xmlName;  // the attribute name in a row (differs when the name is not an XML name)
     int32_t type = 202;   // the field type number (202: variable-length text)
     FieldKind kind = FieldKind::Text;
-    // One per record, null-terminated in the text; with null data where the row has no attribute.
-    std::vector<std::string_view> cells;
+    // One per record, null-terminated in the text; nowhere where the row has no attribute.
+    std::vector<CellSpan> cells;
 };
 
 class RecordsetData {
 public:
-    // `text` is the document text the cells will point into.
+    // `text` is the document text the cells will point into; shorter than CellSpan::kNowhere.
     explicit RecordsetData(std::string text) : text_(std::move(text)) {}
     // The text, for a reader that decodes the cells in place.
     std::string& Text() { return text_; }
@@ -48,6 +49,12 @@ public:
     // Cuts every field's cells to the records added.
     void FinishRecords();
     RecordsetColumn& Column(size_t index) { return columns_[index]; }
+    FieldTexts Texts(size_t column) const { return FieldTexts(columns_[column].cells.data(), text_.data()); }
+    // Sets a cell to `value`, a part of the text.
+    void SetCell(size_t column, size_t record, std::string_view value) {
+        columns_[column].cells[record] =
+            CellSpan{static_cast<uint32_t>(value.data() - text_.data()), static_cast<uint32_t>(value.size())};
+    }
     const RecordsetColumn& Column(size_t index) const { return columns_[index]; }
     size_t ColumnCount() const { return columns_.size(); }
     size_t RecordCount() const { return records_; }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "automation/AutomationError.h"
 #include "platform/xml/XmlNodeInfo.h"
 #include "platform/xml/XmlStream.h"
 
@@ -89,7 +90,7 @@ public:
         return where_ == Where::Row && expected_ < data_.ColumnCount() ? data_.Column(expected_).xmlName : std::string_view();
     }
 
-    void ExpectedAttribute(std::string_view value) { data_.Column(expected_++).cells[record_] = value; }
+    void ExpectedAttribute(std::string_view value) { data_.SetCell(expected_++, record_, value); }
 
     void EndElement(std::string_view name, int depth) {
         where_ = Where::Elsewhere;
@@ -120,7 +121,7 @@ private:
     // A row attribute out of field order (or of a field the schema does not name).
     void Cell(std::string_view name, std::string_view value) {
         size_t column = ColumnOf(name);
-        data_.Column(column).cells[record_] = value;
+        data_.SetCell(column, record_, value);
         expected_ = column + 1;
     }
 
@@ -153,6 +154,8 @@ private:
 }  // namespace
 
 std::shared_ptr<RecordsetData> RecordsetReader::Read(std::string text) {
+    if (text.size() >= CellSpan::kNowhere)
+        throw automation::AutomationError(kNotReadable, "The row set cannot be read: its text is 4 GB or more");
     auto data = std::make_shared<RecordsetData>(std::move(text));
     RowSetBuilder builder(*data);
     XmlStream::Read(data->Text().data(), data->Text().size(), builder, kNotReadable, "The row set");
