@@ -3,8 +3,8 @@
 #include <libpq-fe.h>
 
 #include <algorithm>
-#include <utility>
 #include <cstdio>
+#include <utility>
 
 namespace server {
 
@@ -166,7 +166,8 @@ void PostgresDatabase::Begin(Access access) {
 }
 
 void PostgresDatabase::SendHeldBegin() {
-    if (const char* begin = std::exchange(heldBegin_, nullptr)) PQclear(Check(PQexec(conn_, begin), "cannot begin a transaction"));
+    if (const char* begin = std::exchange(heldBegin_, nullptr))
+        PQclear(Check(PQexec(conn_, begin), "cannot begin a transaction"));
 }
 
 void PostgresDatabase::Exec(const std::string& sql) {
