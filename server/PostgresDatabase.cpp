@@ -171,14 +171,12 @@ void PostgresDatabase::SendHeldBegin() {
 }
 
 void PostgresDatabase::Exec(const std::string& sql) {
-    if (const char* begin = std::exchange(heldBegin_, nullptr)) {
-        if (sql == "COMMIT" || sql == "ROLLBACK") return;  // the transaction sent nothing: there is nothing to end
-        // Several statements in one text run in order, and stop at the first that fails.
-        PQclear(Check(PQexec(conn_, (std::string(begin) + "; " + sql).c_str()), "cannot run \"" + sql + "\""));
-        return;
-    }
-    OpenAgainIfLost();
-    PQclear(Check(PQexec(conn_, sql.c_str()), "cannot run \"" + sql + "\""));
+    const char* begin = std::exchange(heldBegin_, nullptr);
+    if (begin && (sql == "COMMIT" || sql == "ROLLBACK")) return;  // the transaction sent nothing: nothing to end
+    if (!begin) OpenAgainIfLost();
+    // Several statements in one text run in order, and stop at the first that fails.
+    const std::string text = begin ? std::string(begin) + "; " + sql : sql;
+    PQclear(Check(PQexec(conn_, text.c_str()), "cannot run \"" + sql + "\""));
 }
 
 PGresult* PostgresDatabase::ExecPrepared(const std::string& name, const std::vector<const char*>& values,
@@ -191,7 +189,8 @@ PGresult* PostgresDatabase::ExecPrepared(const std::string& name, const std::vec
 PGresult* PostgresDatabase::ExecAfterBegin(const char* begin, const std::string& name,
                                            const std::vector<const char*>& values, const std::string& what) {
     if (PQenterPipelineMode(conn_) != 1) {  // not idle: one after the other, as without a pipeline
-        PQclear(Check(PQexec(conn_, begin), "cannot begin a transaction"));
+        heldBegin_ = begin;
+        SendHeldBegin();
         return ExecPrepared(name, values, what);
     }
     PQsendQueryParams(conn_, begin, 0, nullptr, nullptr, nullptr, nullptr, 0);
