@@ -71,6 +71,14 @@ TEST(Variant, ToStringWritesTheClassicForms) {
     EXPECT_EQ(ErrorOf([] { Variant("-1.79769313486232E+308").ToDouble(); }).Number(), errors::kOverflow);
 }
 
+// A number beyond a double's range overflows only when it is too large; one too small is zero.
+TEST(Variant, NumbersBeyondTheRangeOverflowOnlyWhenTooLarge) {
+    for (const char* large : {"1e400", "-1E+309", "12345678e302", "0.001e312", "1e99999999999999999999"})
+        EXPECT_EQ(ErrorOf([large] { Variant(large).ToDouble(); }).Number(), errors::kOverflow) << large;
+    for (const char* small : {"1e-400", "-1E-999", "123e-400", "100000e-330", ".0001e-330", "1e-99999999999999999999"})
+        EXPECT_EQ(Variant(small).ToDouble(), 0.0) << small;
+}
+
 // From a value that is going away the text is moved out; other values convert as ever.
 TEST(Variant, TextOfAValueGoingAwayIsMovedOut) {
     const std::string long_text(1000, 'x');

@@ -154,6 +154,11 @@ class PaneFromPython(unittest.TestCase):
         sizes = [cells["E%d" % r] for r in range(2, 5)]
         self.assertTrue(all(c.get("t") is None for c in sizes))  # numbers, not strings
         self.assertIn("167", [c.find(SHEET + "v").text for c in sizes])
+        self.grid.TextMatrix[self.grid.FixedRows, 4] = "1E+400"  # beyond a number's range: kept as the text shown
+        export.ExportGrid(self.grid, base + ".xlsx")
+        with zipfile.ZipFile(base + ".xlsx") as book:
+            sheet = ET.fromstring(book.read("xl/worksheets/sheet1.xml"))
+        self.assertEqual([c.get("t") for c in sheet.iter(SHEET + "c") if c.get("r") == "E2"], ["s"])
         with self.assertRaises(nox.AutomationError):
             export.ExportGrid(self.grid, base + ".txt")
 

@@ -1,5 +1,6 @@
 #include "automation/VariantText.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -67,6 +68,23 @@ std::optional<double> ParseTime(std::string_view text, size_t pos) {
     return (h * 3600 + m * 60 + s) / 86400.0;
 }
 
+// Whether a decimal number too far from 1 for a double lies above its range rather than below it:
+// where its first significant digit stands, as a power of ten.
+bool AboveRange(std::string_view decimal) {
+    const size_t mark = std::min(decimal.find_first_of("eE"), decimal.size());
+    const std::string_view mantissa = decimal.substr(0, mark);
+    const size_t first = mantissa.find_first_not_of("0.");
+    if (first == std::string_view::npos) return false;
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    long long power = first < point ? static_cast<long long>(point - first) - 1 : -static_cast<long long>(first - point);
+    std::string_view exponent = decimal.substr(std::min(mark + 1, decimal.size()));
+    const bool negative = !exponent.empty() && exponent.front() == '-';
+    if (!exponent.empty() && (exponent.front() == '-' || exponent.front() == '+')) exponent.remove_prefix(1);
+    long long shift = 0;
+    for (char digit : exponent) shift = std::min(shift * 10 + (digit - '0'), 1'000'000'000LL);
+    return power + (negative ? -shift : shift) > 0;
+}
+
 }  // namespace
 
 std::optional<double> ParseNumber(std::string_view text) {
@@ -84,8 +102,9 @@ std::optional<double> ParseNumber(std::string_view text) {
     if (body.empty() || !(std::isdigit(static_cast<unsigned char>(body[0])) || body[0] == '.')) return std::nullopt;
     double value = 0;
     auto [end, ec] = std::from_chars(body.data(), body.data() + body.size(), value);
-    if (ec == std::errc::result_out_of_range) return negative ? -HUGE_VAL : HUGE_VAL;
-    if (ec != std::errc() || end != body.data() + body.size()) return std::nullopt;
+    if (ec != std::errc() && ec != std::errc::result_out_of_range) return std::nullopt;
+    if (end != body.data() + body.size()) return std::nullopt;
+    if (ec == std::errc::result_out_of_range) value = AboveRange(body) ? HUGE_VAL : 0.0;
     return negative ? -value : value;
 }
 

@@ -24,7 +24,7 @@ TEST(modRegional, NumbersShownFromTheServerAndTypedForIt) {
         {"1234.5", "1.234,5"},       {"12", "12"},          {"-0.25", "-0,25"},   {"1234567.125", "1.234.567,125"},
         {"0", "0"},                  {"-1000", "-1.000"},   {"100.50", "100,5"},  {"0.000000000000001", "0,000000000000001"},
         {"1234.5678", "1.234,5678"}, {"1,5,0", "1,5,0"},    {"ABC", "ABC"},       {"", ""},
-        {"   ", ""},
+        {"   ", ""},                 {"1E+400", "1E+400"},  {"-1e-400", "0"},
     };
     for (const auto& c : shown) EXPECT_EQ(modRegional::FormatNumberForDisplay(c.from), c.to) << c.from;
     const Conversion typed[] = {

@@ -82,7 +82,7 @@ std::string FormatNumberForDisplay(const std::string& text) {
     if (std::string shown; PlainNumberDisplay(decimal, thousands).Append(shown, text)) return shown;
     if (Occurrences(text, decimal) > 1) return text;
     auto value = LocalNumber(ReplaceAll(text, ".", decimal), decimal, thousands);
-    return value ? DisplayForm(*value, decimal, thousands) : text;
+    return value && std::isfinite(*value) ? DisplayForm(*value, decimal, thousands) : text;
 }
 
 std::optional<std::string> FormatPlainNumberForDisplay(std::string_view text) {

@@ -2,6 +2,7 @@
 
 #include <xlsxwriter.h>
 
+#include <cmath>
 #include <fstream>
 #include <utility>
 
@@ -69,7 +70,7 @@ public:
     void Cell(lxw_row_t row, lxw_col_t col, const std::string& text, int32_t dataType) {
         if (text.empty()) return;
         if (IsNumberType(dataType)) {
-            if (auto number = automation::ParseNumber(modRegional::NumberToServer(text)))
+            if (auto number = automation::ParseNumber(modRegional::NumberToServer(text)); number && std::isfinite(*number))
                 return void(worksheet_write_number(sheet_, row, col, *number, nullptr));
         } else if (dataType == clsGrid::kDateType) {
             const auto date = platform::LocaleDates::ReadShownDate(text);
