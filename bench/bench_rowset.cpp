@@ -63,7 +63,9 @@ void AgainstBareParse(benchmark::State& state, Read read) {
 }
 
 void BM_RowSetAgainstBareParse(benchmark::State& state) {
-    AgainstBareParse(state, [](std::string text) { return platform::Recordset::FromXml(std::move(text)); });
+    AgainstBareParse(state, [](std::string text) {
+        return platform::Recordset::FromXml(std::make_shared<const std::string>(std::move(text)));
+    });
 }
 BENCHMARK(BM_RowSetAgainstBareParse)->Unit(benchmark::kMillisecond)->Iterations(10);
 
@@ -77,7 +79,7 @@ void BM_RowSetThroughXmlWrapperAgainstBareParse(benchmark::State& state) {
 BENCHMARK(BM_RowSetThroughXmlWrapperAgainstBareParse)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 void BM_ReadAllValues(benchmark::State& state) {
-    auto rs = platform::Recordset::FromXml(Text());
+    auto rs = platform::Recordset::FromXml(std::make_shared<const std::string>(Text()));
     const platform::RecordsetData& data = rs->Data();
     for (auto _ : state)
         for (size_t r = 0; r < data.RecordCount(); ++r)

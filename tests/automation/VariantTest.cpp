@@ -91,6 +91,29 @@ TEST(Variant, TextOfAValueGoingAwayIsMovedOut) {
     EXPECT_THROW(Variant::Null().ToString(), AutomationError);
 }
 
+// A shared text is one text however many values hold it; it reads like any other text, and a text
+// taken out of it is a copy, the shared one staying whole.
+TEST(Variant, ASharedTextIsHeldNotCopied) {
+    const auto text = std::make_shared<const std::string>("12.5");
+    Variant shared = Variant::SharedText(text);
+    const Variant copy = shared;
+    EXPECT_EQ(copy.IfString(), text.get());
+    EXPECT_EQ(Variant(copy).AsText().IfString(), text.get());
+    EXPECT_EQ(Variant(copy).ShareText(), text);
+    EXPECT_EQ(copy.TypeName(), "String");
+    EXPECT_EQ(copy.ToDouble(), 12.5);
+    EXPECT_TRUE(copy.IsNumeric());
+    EXPECT_EQ(copy, Variant("12.5"));
+    EXPECT_EQ(Variant("12.5"), copy);
+    EXPECT_FALSE(copy == Variant(12.5));
+    EXPECT_EQ(std::move(shared).ToString(), "12.5");
+    EXPECT_EQ(*text, "12.5");
+    EXPECT_EQ(Variant::SharedText(nullptr), Variant(""));
+    EXPECT_EQ(*Variant(int32_t{7}).ShareText(), "7");
+    EXPECT_EQ(Variant(int32_t{7}).AsText(), Variant("7"));
+    EXPECT_THROW(Variant::Null().AsText(), AutomationError);
+}
+
 TEST(Variant, ToBoolAndIsNumericFollowTheClassicRules) {
     for (const char* yes : {"TRUE", "-1"}) EXPECT_TRUE(Variant(yes).ToBool()) << yes;
     for (const char* no : {"false", "0"}) EXPECT_FALSE(Variant(no).ToBool()) << no;

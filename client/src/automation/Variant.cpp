@@ -70,7 +70,30 @@ Variant Variant::FromLong(int64_t v) {
     return Variant(static_cast<int32_t>(v));
 }
 
-VarType Variant::Type() const noexcept { return static_cast<VarType>(value_.index()); }
+Variant Variant::SharedText(std::shared_ptr<const std::string> text) {
+    Variant v;
+    v.value_ = text ? std::move(text) : std::make_shared<const std::string>();
+    return v;
+}
+
+VarType Variant::Type() const noexcept {
+    return std::holds_alternative<SharedString>(value_) ? VarType::String : static_cast<VarType>(value_.index());
+}
+
+const std::string* Variant::IfString() const noexcept {
+    if (auto* shared = std::get_if<SharedString>(&value_)) return shared->get();
+    return std::get_if<std::string>(&value_);
+}
+
+Variant Variant::AsText() && {
+    if (IsString()) return std::move(*this);
+    return Variant(ToString());
+}
+
+std::shared_ptr<const std::string> Variant::ShareText() && {
+    if (auto* shared = std::get_if<SharedString>(&value_)) return *shared;
+    return std::make_shared<const std::string>(std::move(*this).ToString());
+}
 
 bool Variant::IsNothing() const noexcept {
     auto* object = std::get_if<DispatchPtr>(&value_);
@@ -85,7 +108,7 @@ bool Variant::IsNumeric() const noexcept {
         case VarType::Long:
         case VarType::Single:
         case VarType::Double: return true;
-        case VarType::String: return ParseNumber(std::get<std::string>(value_)).has_value();
+        case VarType::String: return ParseNumber(*IfString()).has_value();
         default: return false;
     }
 }
@@ -95,7 +118,7 @@ std::string Variant::TypeName() const {
                                         "Double", "Date", "String", "Object", "Variant()", "Error"};
     if (IsNothing()) return "Nothing";
     if (auto* object = std::get_if<DispatchPtr>(&value_)) return (*object)->TypeName();
-    return names[value_.index()];
+    return names[static_cast<size_t>(Type())];
 }
 
 double Variant::ToDouble() const {
@@ -109,7 +132,7 @@ double Variant::ToDouble() const {
         case VarType::Double: return std::get<double>(value_);
         case VarType::Date: return std::get<Date>(value_).serial;
         case VarType::String: {
-            auto number = ParseNumber(std::get<std::string>(value_));
+            auto number = ParseNumber(*IfString());
             if (!number) Raise(errors::kTypeMismatch);
             if (std::isinf(*number)) Raise(errors::kOverflow);
             return *number;
@@ -131,7 +154,7 @@ float Variant::ToSingle() const {
 }
 
 bool Variant::ToBool() const {
-    if (auto* text = std::get_if<std::string>(&value_)) {
+    if (auto* text = IfString()) {
         std::string folded = FoldName(*text);
         if (folded == "true") return true;
         if (folded == "false") return false;
@@ -141,7 +164,7 @@ bool Variant::ToBool() const {
 
 Date Variant::ToDate() const {
     if (auto* date = std::get_if<Date>(&value_)) return *date;
-    if (auto* text = std::get_if<std::string>(&value_)) {
+    if (auto* text = IfString()) {
         if (auto date = ParseDate(*text)) return *date;
         if (!ParseNumber(*text)) Raise(errors::kTypeMismatch);
     }
@@ -160,7 +183,7 @@ std::string Variant::ToString() const& {
         case VarType::Single: return FormatNumber(std::get<float>(value_), 7);
         case VarType::Double: return FormatNumber(std::get<double>(value_), 15);
         case VarType::Date: return FormatDate(std::get<Date>(value_));
-        case VarType::String: return std::get<std::string>(value_);
+        case VarType::String: return *IfString();
         default: Raise(errors::kTypeMismatch);
     }
 }
@@ -208,6 +231,8 @@ ErrorCode Variant::ToError() const {
 }
 
 bool operator==(const Variant& a, const Variant& b) {
+    if (std::holds_alternative<Variant::SharedString>(a.value_) || std::holds_alternative<Variant::SharedString>(b.value_))
+        return a.IsString() && b.IsString() && *a.IfString() == *b.IfString();
     auto* left = std::get_if<Variant::ArrayRef>(&a.value_);
     auto* right = std::get_if<Variant::ArrayRef>(&b.value_);
     if (left && right) return **left == **right;

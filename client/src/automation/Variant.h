@@ -51,6 +51,9 @@ public:
     static Variant Missing();
     static Variant Nothing() { return Variant(DispatchPtr{}); }
     static Variant FromLong(int64_t v);  // Long, raising Overflow outside 32 bits
+    // A String whose text is shared with its other holders instead of copied: a large text (an
+    // answer, a document) that several objects keep crosses between them as one. Null gives "".
+    static Variant SharedText(std::shared_ptr<const std::string> text);
 
     VarType Type() const noexcept;
     bool IsEmpty() const noexcept { return Type() == VarType::Empty; }
@@ -79,7 +82,13 @@ public:
     ErrorCode ToError() const;
 
     // The text the value holds, or null when it holds no text (no conversion).
-    const std::string* IfString() const noexcept { return std::get_if<std::string>(&value_); }
+    const std::string* IfString() const noexcept;
+    // The text the value holds as a shared one (a text of its own is moved into it); a value of
+    // another kind converts as ToString does.
+    std::shared_ptr<const std::string> ShareText() &&;
+    // The value as a String: a text stays as it is (shared or not), another value converts as
+    // ToString does.
+    Variant AsText() &&;
 
     // Text of the value, or the fallback for Empty, Null, Missing and Nothing (never raises for those).
     std::string TextOr(std::string_view fallback) const&;
@@ -92,8 +101,9 @@ private:
     struct NullTag { friend bool operator==(NullTag, NullTag) { return true; } };
     struct MissingTag { friend bool operator==(MissingTag, MissingTag) { return true; } };
     using ArrayRef = std::shared_ptr<SafeArray>;
+    using SharedString = std::shared_ptr<const std::string>;  // a String too, never null
     std::variant<std::monostate, NullTag, MissingTag, bool, int16_t, int32_t, float, double, Date, std::string,
-                 DispatchPtr, ArrayRef, ErrorCode>
+                 DispatchPtr, ArrayRef, ErrorCode, SharedString>
         value_;
 };
 

@@ -85,6 +85,7 @@ TEST(Answer, MethodDocumentsComeBackAsWrittenWhereverTheyAre) {
                              "</MethodResponses></Answer>";
     auto answer = Answer::Parse(text);
     EXPECT_EQ(answer->xml(), text);
+    EXPECT_EQ(answer->xml().IfString(), answer->xml().IfString());  // one text, however often asked for
     EXPECT_EQ(answer->FirstMessage(), "<Result><x/></Result>");
     const std::string documents[] = {rows, tricky, "", ""};
     for (int32_t i = 0; i < 4; ++i)

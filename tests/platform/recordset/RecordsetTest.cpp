@@ -38,8 +38,12 @@ constexpr const char* kAnswer = R"(<xml xmlns:s='uuid:BDC6E3F0-6DA3-11d1-A2A3-00
 
 Variant Field(Recordset& rs, const char* name) { return rs.Collect(name); }
 
+std::shared_ptr<Recordset> FromXml(std::string text) {
+    return Recordset::FromXml(std::make_shared<const std::string>(std::move(text)));
+}
+
 TEST(Recordset, ReadsTypedFieldsNullsAndNames) {
-    auto rs = Recordset::FromXml(kAnswer);
+    auto rs = FromXml(kAnswer);
     ASSERT_TRUE(rs);
     EXPECT_EQ(rs->RecordCount(), 2);
     auto fields = rs->Fields();
@@ -70,7 +74,7 @@ TEST(Recordset, ReadsTypedFieldsNullsAndNames) {
 }
 
 TEST(Recordset, EmptyRowSetKeepsItsFields) {
-    auto rs = Recordset::FromXml(
+    auto rs = FromXml(
         "<xml xmlns:rs='r' xmlns:z='z' xmlns:s='s' xmlns:dt='d'><s:Schema><s:ElementType name='row'>"
         "<s:AttributeType name='DOC.DOC_ID'><s:datatype dt:type='string'/></s:AttributeType>"
         "</s:ElementType></s:Schema><rs:data/></xml>");
@@ -83,7 +87,7 @@ TEST(Recordset, EmptyRowSetKeepsItsFields) {
 }
 
 TEST(Recordset, OtherPrefixesAndNoSchemaStillReadAndValuesAreDecodedAndNormalised) {
-    auto rs = Recordset::FromXml("<?xml version='1.0'?><!-- answer --><answer><a:data xmlns:a='x'>"
+    auto rs = FromXml("<?xml version='1.0'?><!-- answer --><answer><a:data xmlns:a='x'>"
                                  "<b:row xmlns:b='y' K='1' A=\"it's &lt;&#233;&gt;\" B='tab\there&#10;line' C='&quot;'/>"
                                  "<b:row xmlns:b='y' K='2' EXTRA='e'/></a:data></answer>");
     ASSERT_TRUE(rs);
@@ -98,6 +102,29 @@ TEST(Recordset, OtherPrefixesAndNoSchemaStillReadAndValuesAreDecodedAndNormalise
     rs->MovePrevious();
     rs->MovePrevious();
     EXPECT_TRUE(rs->Bof());
+}
+
+// The text is read where it is and left as it was: plain values are views of it, decoded ones lie
+// in a buffer beside it that grows as the rows are read.
+TEST(Recordset, ValuesAreReadInTheTextAndDecodedBesideIt) {
+    std::string rows;
+    for (int i = 0; i < 300; ++i) {
+        const std::string n = std::to_string(i);
+        rows += "<z:row K='k" + n + "' A='a&amp;" + n + "' B='plain" + n + "'/>";
+    }
+    const auto text = std::make_shared<const std::string>("<xml><rs:data>" + rows + "</rs:data></xml>");
+    const std::string before = *text;
+    auto data = platform::RecordsetReader::Read(text);
+    ASSERT_TRUE(data);
+    EXPECT_EQ(*text, before);
+    EXPECT_EQ(&data->Text(), text.get());
+    for (int i = 0; i < 300; ++i) {
+        const std::string n = std::to_string(i);
+        const auto r = static_cast<size_t>(i);
+        EXPECT_EQ(data->Texts(0)[r], "k" + n);
+        EXPECT_EQ(data->Texts(1)[r], "a&" + n);
+        EXPECT_EQ(data->Texts(2)[r].data(), text->data() + text->find("'plain" + n + "'") + 1);
+    }
 }
 
 // The room for the rows is guessed from the first row's length: rows much shorter than it make the
@@ -117,13 +144,13 @@ TEST(Recordset, RowsBeyondTheGuessAndALateFieldKeepEveryCell) {
 }
 
 TEST(Recordset, NotARowSet) {
-    EXPECT_EQ(Recordset::FromXml("<Response><ResultCode>OK</ResultCode></Response>"), nullptr);
+    EXPECT_EQ(FromXml("<Response><ResultCode>OK</ResultCode></Response>"), nullptr);
     const std::string bad[] = {"", "<xml><rs:data>", "not xml", "<xml><rs:data></xml></rs:data>",
                                "<x><rs:data><z:row A='&nbsp;'/></rs:data></x>", "<x><rs:data><z:row A='<'/></rs:data></x>",
                                "<x><rs:data/></x><y/>", "<x><rs:data><z:row A='1/></rs:data></x>", "<x A='1'B='2'/>",
                                "<x><rs:data><z:ro", "<x><rs:data><z:row A", std::string("<x><rs:data><z:row A='1\0 2'/></rs:data></x>", 41)};
     for (const std::string& text : bad)
-        EXPECT_TRUE(testsupport::Raises([&] { Recordset::FromXml(text); }, platform::RecordsetReader::kNotReadable, "row set")) << text;
+        EXPECT_TRUE(testsupport::Raises([&] { FromXml(text); }, platform::RecordsetReader::kNotReadable, "row set")) << text;
 }
 
 // A row's attribute is tried against the field that follows the last one read before the others:

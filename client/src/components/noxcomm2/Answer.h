@@ -29,7 +29,7 @@ public:
     std::string ResultCode() const { return resultCode_; }
     automation::Variant Messages(const automation::Variant& index) const;
     automation::Variant MethodResponses(const automation::Variant& index) const;
-    std::string xml() const { return *xml_; }
+    automation::Variant xml() const { return automation::Variant::SharedText(xml_); }
 
     // The first message of the answer, else of its first method response with one; empty when none.
     std::string FirstMessage() const;

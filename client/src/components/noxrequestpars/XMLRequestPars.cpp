@@ -55,10 +55,10 @@ bool XMLRequestPars::Open(const std::string& serverName, int32_t port, const std
     return true;
 }
 
-std::string XMLRequestPars::SendRequest(const std::string& request, Variant& resultCode, Variant& messages) {
+Variant XMLRequestPars::SendRequest(const std::string& request, Variant& resultCode, Variant& messages) {
     if (!comm_) {
         lastError_ = "XMLRequestPars Not Initialized";
-        return {};
+        return std::string();
     }
     try {
         comm_->Call("Send", request);
@@ -71,12 +71,12 @@ std::string XMLRequestPars::SendRequest(const std::string& request, Variant& res
         } else {
             messages = FirstMessage(response);
         }
-        return Property(response, "xml").ToString();
+        return Property(response, "xml").AsText();  // the answer's text as the answer holds it
     } catch (const std::exception& e) {
         lastError_ = automation::AutomationError::From(e).Description();
         messages = std::string();
         resultCode = std::string("Failed");
-        return {};
+        return std::string();
     }
 }
 

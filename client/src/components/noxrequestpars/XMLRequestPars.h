@@ -25,7 +25,8 @@ public:
     // "WARNING", or "Failed" when the exchange itself failed) and the first message come back through
     // the out parameters. Never throws: a failure is kept in LastError; without a component the out
     // parameters are left as they are.
-    std::string SendRequest(const std::string& request, automation::Variant& resultCode, automation::Variant& messages);
+    automation::Variant SendRequest(const std::string& request, automation::Variant& resultCode,
+                                    automation::Variant& messages);
     automation::Variant Response();
     std::string LastError() const { return lastError_; }
 

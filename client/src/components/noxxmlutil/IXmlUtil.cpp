@@ -41,11 +41,11 @@ const automation::MemberTable<IXmlUtil>& IXmlUtil::Members() {
             .Method("getNamedNode", &IXmlUtil::getNamedNode)
             .Method("getNodeAsArray", &IXmlUtil::getNodeAsArray)
             .Method("getChildrenNodeValuePairs", &IXmlUtil::getChildrenNodeValuePairs)
-            // Reads the answer text from its one copy: answers are large.
+            // Reads the answer text where it is, shared with whoever holds it: answers are large.
             .Method("getRecordset", [](IXmlUtil& self, automation::Arguments& args) -> Variant {
                 automation::detail::CheckArgumentCount(args, 1);
                 automation::RequirePresent(args[0]);
-                return self.getRecordset(std::move(args[0]).ToString());
+                return self.getRecordset(std::move(args[0]).ShareText());
             })
             .Method("encodeXml", &IXmlUtil::encodeXml)
             .Method("decodeXml", &IXmlUtil::decodeXml);
@@ -108,7 +108,9 @@ Variant IXmlUtil::getChildrenNodeValuePairs(const std::string& xpath) {
     return Variant(std::move(pairs));
 }
 
-DispatchPtr IXmlUtil::getRecordset(std::string xml) { return platform::Recordset::FromXml(std::move(xml)); }
+DispatchPtr IXmlUtil::getRecordset(std::shared_ptr<const std::string> xml) {
+    return platform::Recordset::FromXml(std::move(xml));
+}
 
 std::string IXmlUtil::encodeXml(const std::string& text) const { return platform::EscapeXml(text); }
 

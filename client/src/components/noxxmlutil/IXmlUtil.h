@@ -37,7 +37,7 @@ public:
     // match has no child elements.
     automation::Variant getChildrenNodeValuePairs(const std::string& xpath);
     // The row set of a persisted row-set text; nothing when it holds no data element.
-    automation::DispatchPtr getRecordset(std::string xml);
+    automation::DispatchPtr getRecordset(std::shared_ptr<const std::string> xml);
     std::string encodeXml(const std::string& text) const;
     std::string decodeXml(const std::string& text) const;
 

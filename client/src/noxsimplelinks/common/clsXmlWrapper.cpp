@@ -74,8 +74,8 @@ Variant clsXmlWrapper::getChildrenNodeValuePairs(const std::string& xpath) {
     return Forward("getChildrenNodeValuePairs", xpath);
 }
 
-DispatchPtr clsXmlWrapper::getRecordset(std::string xml) {
-    automation::Arguments args;  // built by hand so that the answer text is moved, not copied
+DispatchPtr clsXmlWrapper::getRecordset(Variant xml) {
+    automation::Arguments args;  // built by hand so that the answer text is passed on, not copied
     args.emplace_back(std::move(xml));
     return ObjectOrNothing(util_->Invoke("getRecordset", automation::InvokeKind::Method, args));
 }

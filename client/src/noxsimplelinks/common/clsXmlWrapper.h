@@ -28,7 +28,7 @@ public:
     automation::Variant getNodeAsArray(const std::string& xpath);
     automation::Variant getChildrenNodeValuePairs(const std::string& xpath);
     // Nothing when the text holds no row set.
-    automation::DispatchPtr getRecordset(std::string xml);
+    automation::DispatchPtr getRecordset(automation::Variant xml);
     std::string encodeXml(const std::string& text);
     std::string decodeXml(const std::string& text);
 

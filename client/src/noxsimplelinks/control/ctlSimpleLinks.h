@@ -252,7 +252,7 @@ private:
     DispatchPtr AsyncComm();
     std::string CommServer();
     void OnRequestResult(int32_t requestId, int32_t result, const std::string& errors, const std::string& response);
-    void FillGrid(std::string answer);
+    void FillGrid(Variant answer);
     clsGrid& GridClass();
     bool HasParentKeyValues();
     void getParentKeysAndValues(Variant& keys, Variant& values);

@@ -75,7 +75,7 @@ void ctlSimpleLinks::SendSynchronously(const std::string& request) {
     Timed(times_.send, [&] { answer = Comm()->Invoke("SendRequest", automation::InvokeKind::Method, args); });
     const std::string resultCode = Upper(args[1].TextOr(""));
     if (resultCode == "OK" || resultCode == "WARNING") {
-        Timed(times_.fill, [&] { FillGrid(std::move(answer).TextOr("")); });
+        Timed(times_.fill, [&] { FillGrid(answer.IsString() ? std::move(answer) : Variant(answer.TextOr(""))); });
         Timed(times_.tools, [&] { UpdateToolStates(GetSelectionState()); });
     } else if (resultCode == "FAILED" || resultCode == "ERROR") {
         platform::Ui().MsgBox("ERROR = [" + FirstMessage(args[2]) + "]", ModGeneral::kIconExclamation, kTypeName);
@@ -137,7 +137,7 @@ clsGrid& ctlSimpleLinks::GridClass() {
     return *gridClass_;
 }
 
-void ctlSimpleLinks::FillGrid(std::string answer) {
+void ctlSimpleLinks::FillGrid(Variant answer) {
     ReportedStep("ctlSimpleLinks:FillGrid", [&] {
         const Variant columns(SectionNode("GRID_COLS"));
         clsGrid& grid = GridClass();

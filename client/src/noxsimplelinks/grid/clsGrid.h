@@ -33,7 +33,7 @@ public:
     bool LoadGridLayout(const Variant& grid, const Variant& nodeGrid, const Variant& uiDef);
     // Rows from a persisted row-set text; false, with no rows and no columns, when it holds none.
     // The text is read in place: pass it moved where it is not needed after.
-    bool FillGrid(const Variant& grid, std::string xml);
+    bool FillGrid(const Variant& grid, Variant xml);
     // The visible columns' order, width and sort into the element gridXPath selects in doc, which is
     // saved to path when that is not blank; the grid's cache file is deleted.
     bool SaveGridLayout(const Variant& grid, const Variant& doc, const std::string& gridXPath,
@@ -60,7 +60,7 @@ public:
 private:
     bool LayOut(const Variant& grid, const Variant& nodeGrid, const Variant& uiDef);
     bool LoadCachedLayout(const Variant& grid, const std::string& path);
-    bool Fill(const Variant& grid, std::string xml);
+    bool Fill(const Variant& grid, Variant xml);
     bool SaveLayout(const Variant& grid, const Variant& doc, const std::string& gridXPath, const std::string& path);
     std::string CacheFileName(const std::string& gridId) const;
 

@@ -183,8 +183,8 @@ private:
 };
 
 // The row set of the answer, or null when the text holds none (or is not XML at all).
-std::unique_ptr<RowSetTable> RowsOf(std::string xml) {
-    if (xml.empty()) return nullptr;
+std::unique_ptr<RowSetTable> RowsOf(Variant xml) {
+    if (xml.IfString()->empty()) return nullptr;
     automation::DispatchPtr rowSet;
     try {
         rowSet = clsXmlWrapper().getRecordset(std::move(xml));
@@ -198,11 +198,12 @@ std::unique_ptr<RowSetTable> RowsOf(std::string xml) {
 
 }  // namespace
 
-bool clsGrid::FillGrid(const Variant& grid, std::string xml) {
+bool clsGrid::FillGrid(const Variant& grid, Variant xml) {
+    xml = std::move(xml).AsText();
     return FalseOnFailure([&] { return Fill(grid, std::move(xml)); });
 }
 
-bool clsGrid::Fill(const Variant& grid, std::string xml) {
+bool clsGrid::Fill(const Variant& grid, Variant xml) {
     platform::LateGrid target(grid);
     std::unique_ptr<RowSetTable> rows = RowsOf(std::move(xml));
     if (!rows) {

@@ -29,7 +29,7 @@ Recordset::Recordset(std::shared_ptr<const RecordsetData> data)
     : cursor_(std::make_shared<RecordsetCursor>(RecordsetCursor{std::move(data), 0})),
       fields_(std::make_shared<RecordsetFields>(cursor_)) {}
 
-std::shared_ptr<Recordset> Recordset::FromXml(std::string text) {
+std::shared_ptr<Recordset> Recordset::FromXml(std::shared_ptr<const std::string> text) {
     auto data = RecordsetReader::Read(std::move(text));
     return data ? std::make_shared<Recordset>(std::move(data)) : nullptr;
 }

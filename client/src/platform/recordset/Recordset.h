@@ -19,7 +19,7 @@ public:
     explicit Recordset(std::shared_ptr<const RecordsetData> data);
     // The row set of a document text; null when the document holds no data element. A text that
     // is not well-formed raises an automation error.
-    static std::shared_ptr<Recordset> FromXml(std::string text);
+    static std::shared_ptr<Recordset> FromXml(std::shared_ptr<const std::string> text);
 
     int32_t RecordCount() const override { return static_cast<int32_t>(cursor_->data->RecordCount()); }
     bool Eof() const { return cursor_->Eof(); }

@@ -23,16 +23,18 @@ struct RecordsetColumn {
     std::string xmlName;  // the attribute name in a row (differs when the name is not an XML name)
     int32_t type = 202;   // the field type number (202: variable-length text)
     FieldKind kind = FieldKind::Text;
-    // One per record, null-terminated in the text; nowhere where the row has no attribute.
+    // One per record; nowhere where the row has no attribute.
     std::vector<CellSpan> cells;
 };
 
 class RecordsetData {
 public:
-    // `text` is the document text the cells will point into; shorter than CellSpan::kNowhere.
-    explicit RecordsetData(std::string text) : text_(std::move(text)) {}
-    // The text, for a reader that decodes the cells in place.
-    std::string& Text() { return text_; }
+    // `text` is the document text the cells will point into, kept (not copied) for as long as the
+    // table lives; shorter than CellSpan::kNowhere.
+    explicit RecordsetData(std::shared_ptr<const std::string> text) : text_(std::move(text)) {}
+    const std::string& Text() const { return *text_; }
+    // The values decoded from the text, for the reader to append to.
+    std::string& Decoded() { return decoded_; }
 
     // Adds a field with every cell missing; returns its index.
     size_t AddColumn(std::string name, std::string xmlName, int32_t type, FieldKind kind);
@@ -49,11 +51,14 @@ public:
     // Cuts every field's cells to the records added.
     void FinishRecords();
     RecordsetColumn& Column(size_t index) { return columns_[index]; }
-    FieldTexts Texts(size_t column) const { return FieldTexts(columns_[column].cells.data(), text_.data()); }
-    // Sets a cell to `value`, a part of the text.
+    FieldTexts Texts(size_t column) const { return FieldTexts(columns_[column].cells.data(), *text_, decoded_.data()); }
+    // Sets a cell to `value`, a part of the text or of the decoded values.
     void SetCell(size_t column, size_t record, std::string_view value) {
-        columns_[column].cells[record] =
-            CellSpan{static_cast<uint32_t>(value.data() - text_.data()), static_cast<uint32_t>(value.size())};
+        const auto at = reinterpret_cast<uintptr_t>(value.data()), text = reinterpret_cast<uintptr_t>(text_->data());
+        const uintptr_t start = at - text <= text_->size()
+                                    ? at - text
+                                    : text_->size() + (at - reinterpret_cast<uintptr_t>(decoded_.data()));
+        columns_[column].cells[record] = CellSpan{static_cast<uint32_t>(start), static_cast<uint32_t>(value.size())};
     }
     const RecordsetColumn& Column(size_t index) const { return columns_[index]; }
     size_t ColumnCount() const { return columns_.size(); }
@@ -69,7 +74,8 @@ public:
 private:
     void MakeRoom(size_t records);
 
-    std::string text_;  // the document text the cells point into
+    std::shared_ptr<const std::string> text_;  // the document text the cells point into
+    std::string decoded_;
     size_t records_ = 0;
     size_t room_ = 0;  // cells made per field, records_ or more until FinishRecords
     std::vector<RecordsetColumn> columns_;

@@ -151,14 +151,24 @@ private:
     const char* firstRow_ = nullptr;
 };
 
+[[noreturn]] void TooLarge() {
+    throw automation::AutomationError(RecordsetReader::kNotReadable,
+                                      "The row set cannot be read: its text, with its decoded values, is 4 GB or more");
+}
+
 }  // namespace
 
 std::shared_ptr<RecordsetData> RecordsetReader::Read(std::string text) {
-    if (text.size() >= CellSpan::kNowhere)
-        throw automation::AutomationError(kNotReadable, "The row set cannot be read: its text is 4 GB or more");
+    return Read(std::make_shared<const std::string>(std::move(text)));
+}
+
+std::shared_ptr<RecordsetData> RecordsetReader::Read(std::shared_ptr<const std::string> text) {
+    if (!text) text = std::make_shared<const std::string>();
+    if (text->size() >= CellSpan::kNowhere) TooLarge();
     auto data = std::make_shared<RecordsetData>(std::move(text));
     RowSetBuilder builder(*data);
-    XmlStream::Read(data->Text().data(), data->Text().size(), builder, kNotReadable, "The row set");
+    XmlStream::Read(data->Text(), builder, data->Decoded(), kNotReadable, "The row set");
+    if (data->Text().size() + data->Decoded().size() >= CellSpan::kNowhere) TooLarge();
     data->FinishRecords();
     return builder.FoundData() ? data : nullptr;
 }

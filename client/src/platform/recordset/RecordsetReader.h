@@ -14,8 +14,10 @@ public:
     // The error number of a text that is not well-formed XML.
     static constexpr int32_t kNotReadable = static_cast<int32_t>(0x80040E21u);
 
-    // The table of the text; null when the document holds no data element. A text that is not
-    // well-formed raises an automation error describing where.
+    // The table of the text, which it keeps and reads without copying or changing it; null when the
+    // document holds no data element. A text that is not well-formed raises an automation error
+    // describing where.
+    static std::shared_ptr<RecordsetData> Read(std::shared_ptr<const std::string> text);
     static std::shared_ptr<RecordsetData> Read(std::string text);
 };
 

@@ -73,7 +73,7 @@ inline bool SameBytes(const char* a, const char* b, size_t size) {
 }
 
 // The first character from p on that the table stops at, four at a time; a stop ends every text.
-inline char* ScanTo(char* p, const StopTable& stops) {
+inline const char* ScanTo(const char* p, const StopTable& stops) {
     while (true) {
         if (stops[static_cast<unsigned char>(p[0])]) return p;
         if (stops[static_cast<unsigned char>(p[1])]) return p + 1;
@@ -87,13 +87,15 @@ inline char* ScanTo(char* p, const StopTable& stops) {
 template <class Handler>
 class XmlStreamReader {
 public:
-    XmlStreamReader(char* text, size_t size, Handler& handler, int32_t errorNumber, std::string_view subject)
-        : begin_(text), p_(text), end_(text + size), handler_(handler), errorNumber_(errorNumber), subject_(subject) {}
+    XmlStreamReader(std::string_view text, Handler& handler, std::string& decoded, int32_t errorNumber,
+                    std::string_view subject)
+        : begin_(text.data()), p_(text.data()), end_(text.data() + text.size()), handler_(handler), decoded_(decoded),
+          errorNumber_(errorNumber), subject_(subject) {}
 
     void Run() {
         if (Starts("\xEF\xBB\xBF")) p_ += 3;
         while (true) {
-            char* lt = static_cast<char*>(std::memchr(p_, '<', static_cast<size_t>(end_ - p_)));
+            const char* lt = static_cast<const char*>(std::memchr(p_, '<', static_cast<size_t>(end_ - p_)));
             if (open_.empty()) RequireSpaceUntil(lt ? lt : end_);
             if (!lt) break;
             p_ = lt + 1;
@@ -124,7 +126,7 @@ private:
         return static_cast<size_t>(end_ - p_) >= s.size() && std::memcmp(p_, s.data(), s.size()) == 0;
     }
 
-    void RequireSpaceUntil(char* stop) {
+    void RequireSpaceUntil(const char* stop) {
         for (; p_ < stop; ++p_)
             if (!IsSpace(*p_)) Fail("text is not allowed outside the document element");
     }
@@ -160,8 +162,8 @@ private:
 
     // The scanning loops work on local pointers, which the compiler keeps in registers.
     std::string_view Name() {
-        char* start = p_;
-        char* p = ScanTo(p_, kNameStops);
+        const char* start = p_;
+        const char* p = ScanTo(p_, kNameStops);
         if (p > end_) p = end_;
         p_ = p;
         if (p == start) Fail("a name expected");
@@ -239,53 +241,60 @@ private:
         return Value();
     }
 
-    // Decodes the value in place, shrinking it, and terminates it where its closing quote was.
+    // The value up to its closing quote: the text itself when nothing in it needs decoding, as a rule.
     [[gnu::always_inline]] std::string_view Value() {
-        char quote = *p_++;
+        const char quote = *p_++;
         const StopTable& stops = quote == '"' ? kDoubleQuoted : kSingleQuoted;
-        char* value = p_;
-        char* out = p_;
+        const char* value = p_;
+        const char* p = ScanTo(value, stops);
+        if (p < end_ && *p == quote) {
+            p_ = p + 1;
+            return {value, static_cast<size_t>(p - value)};
+        }
+        return DecodedValue(quote, stops);
+    }
+
+    // A value with references or white space to normalise, decoded onto the end of `decoded_`.
+    [[gnu::noinline]] std::string_view DecodedValue(char quote, const StopTable& stops) {
+        const size_t start = decoded_.size();
         while (true) {
-            char* run = p_;
-            char* p = ScanTo(p_, stops);
-            const char* end = end_;
+            const char* run = p_;
+            const char* p = ScanTo(run, stops);
             p_ = p;
-            if (out != run) std::memmove(out, run, static_cast<size_t>(p - run));
-            out += p - run;
-            if (p >= end) Fail("unterminated attribute value");
-            char c = *p;
+            decoded_.append(run, static_cast<size_t>(p - run));
+            if (p >= end_) Fail("unterminated attribute value");
+            const char c = *p;
             if (c == '\0') Fail("a null character in an attribute value");
             if (c == quote) {
-                *out = '\0';
                 p_ = p + 1;
-                return {value, static_cast<size_t>(out - value)};
+                return std::string_view(decoded_).substr(start);
             }
             if (c == '<') Fail("'<' in an attribute value");
             if (c == '&') {
-                Reference(out);
+                Reference();
                 continue;
             }
-            if (c == '\r' && p + 1 < end && p[1] == '\n') ++p_;
-            *out++ = ' ';
+            if (c == '\r' && p + 1 < end_ && p[1] == '\n') ++p_;
+            decoded_ += ' ';
             ++p_;
         }
     }
 
-    void Reference(char*& out) {
+    void Reference() {
         size_t room = std::min(kLongestReference, static_cast<size_t>(end_ - p_));
-        char* semi = static_cast<char*>(std::memchr(p_, ';', room));
+        const char* semi = static_cast<const char*>(std::memchr(p_, ';', room));
         char decoded[4];
         size_t length = semi ? DecodeReference(std::string_view(p_ + 1, static_cast<size_t>(semi - p_ - 1)), decoded) : 0;
         if (length == 0) Fail("an undefined or malformed reference");
-        std::memcpy(out, decoded, length);
-        out += length;
+        decoded_.append(decoded, length);
         p_ = semi + 1;
     }
 
-    char* begin_;
-    char* p_;
-    char* end_;
+    const char* begin_;
+    const char* p_;
+    const char* end_;
     Handler& handler_;
+    std::string& decoded_;
     int32_t errorNumber_;
     std::string_view subject_;
     std::vector<std::string_view> open_;
