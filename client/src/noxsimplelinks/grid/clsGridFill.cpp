@@ -184,7 +184,7 @@ private:
 
 // The row set of the answer, or null when the text holds none (or is not XML at all).
 std::unique_ptr<RowSetTable> RowsOf(Variant xml) {
-    if (xml.IfString()->empty()) return nullptr;
+    if (const std::string* text = xml.IfString(); !text || text->empty()) return nullptr;
     automation::DispatchPtr rowSet;
     try {
         rowSet = clsXmlWrapper().getRecordset(std::move(xml));
