@@ -32,7 +32,8 @@ public:
     // object (Nothing: a new one over UIDefFile, or the default file when that is blank).
     bool LoadGridLayout(const Variant& grid, const Variant& nodeGrid, const Variant& uiDef);
     // Rows from a persisted row-set text; false, with no rows and no columns, when it holds none.
-    // The text is read in place: pass it moved where it is not needed after.
+    // The row set reads the text where it is: an answer's shared text is not copied, and a text of
+    // the caller's own is best moved in.
     bool FillGrid(const Variant& grid, Variant xml);
     // The visible columns' order, width and sort into the element gridXPath selects in doc, which is
     // saved to path when that is not blank; the grid's cache file is deleted.
