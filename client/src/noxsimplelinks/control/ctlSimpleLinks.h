@@ -251,7 +251,7 @@ private:
     void SendAsynchronously(const std::string& request);
     DispatchPtr AsyncComm();
     std::string CommServer();
-    void OnRequestResult(int32_t requestId, int32_t result, const std::string& errors, const std::string& response);
+    void OnRequestResult(int32_t requestId, int32_t result, const std::string& errors, std::string response);
     void FillGrid(Variant answer);
     clsGrid& GridClass();
     bool HasParentKeyValues();

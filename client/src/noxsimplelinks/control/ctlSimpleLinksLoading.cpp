@@ -102,7 +102,7 @@ DispatchPtr ctlSimpleLinks::AsyncComm() {
     }
     asyncCommCookie_ = automation::EventsOf(wrapper).On("RequestResult",
                                              [this](int32_t id, int32_t hr, std::string errors, std::string response) {
-                                                 OnRequestResult(id, hr, errors, response);
+                                                 OnRequestResult(id, hr, errors, std::move(response));
                                              });
     asyncComm_ = wrapper;
     return asyncComm_;
@@ -117,10 +117,10 @@ std::string ctlSimpleLinks::CommServer() {
 }
 
 void ctlSimpleLinks::OnRequestResult(int32_t /*requestId*/, int32_t /*result*/, const std::string& errors,
-                                     const std::string& response) {
+                                     std::string response) {
     try {
         if (errors.empty()) {
-            Timed(times_.fill, [&] { FillGrid(response); });
+            Timed(times_.fill, [&] { FillGrid(std::move(response)); });
             Timed(times_.tools, [&] { UpdateToolStates(GetSelectionState()); });
         }
     } catch (...) {
