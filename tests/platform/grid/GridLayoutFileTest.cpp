@@ -33,6 +33,7 @@ TEST_F(GridLayoutFileTest, SaveAndLoadBringBackSizeColumnsLookAndTexts) {
     g->SetColData(1, Variant("tab\there\nand a line"));
     g->SetColData(2, Variant(2.5));
     g->SetTextMatrix(2, 1, "back\\slash\ttab");
+    g->SetTextMatrix(3, 2, std::string(20000, 'x'));  // a file read in several parts
     g->SetLook("ExplorerBar", Variant(int32_t{3}));
     g->SetLook("SelectionMode", Variant(int32_t{kSelectionListBox}));
     std::string path = PathOf("roundtrip.grd");

@@ -306,10 +306,14 @@ GridLayout ReadGridLayout(const std::string& path) {
     if (file < 0) throw AutomationError(automation::errors::kFileNotFound, "Grid layout file not found: " + path);
     std::string text;
     char buffer[8192];
-    // As a stream would, a read that fails ends the text (a folder reads as an empty file).
-    for (ssize_t got; (got = ::read(file, buffer, sizeof buffer)) != 0;) {
-        if (got > 0) text.append(buffer, static_cast<size_t>(got));
-        else if (errno != EINTR) break;
+    // As a stream would, a read that fails ends the text (a folder reads as an empty file). A read
+    // shorter than asked for is the end of a regular file, so a layout needs no read that finds nothing.
+    for (ssize_t got;;) {
+        got = ::read(file, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        text.append(buffer, static_cast<size_t>(got));
+        if (static_cast<size_t>(got) < sizeof buffer) break;
     }
     ::close(file);
     return Reader(path).Read(std::move(text));
